@@ -1,0 +1,45 @@
+// TCustomEdit / TEdit: the system edit control, coloured by the control's Color and font
+// colour (reflected WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC, answered with a brush the control
+// owns). While the text is empty and the control has no focus it shows TextHint in the
+// system's grey text colour; the control draws the hint itself after the native painting,
+// because the system edit class shows a cue banner only with version 6 common controls
+// (Wine's built-in edit class of user32 has none).
+#pragma once
+
+#include <string>
+
+#include "framework/Handles.h"
+#include "framework/WinControl.h"
+
+class TCustomEdit : public TWinControl {
+ public:
+  explicit TCustomEdit(TComponent* AOwner);
+
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool Value);
+  const std::wstring& TextHint() const { return FTextHint; }
+  void SetTextHint(const std::wstring& Value);
+  void Clear() { SetText(L""); }
+
+  bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
+
+ private:
+  bool FReadOnly = false;
+  std::wstring FTextHint;
+  TUniqueBrush FBrush;
+  TColor FBrushColor = clNone;
+
+  LRESULT ControlColors(HDC DC);
+  bool HintShown() const;
+  void PaintWithHint(TMessage& Message);
+  void DrawHint(HDC DC);
+};
+
+class TEdit : public TCustomEdit {
+ public:
+  using TCustomEdit::TCustomEdit;
+};

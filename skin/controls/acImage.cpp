@@ -1,0 +1,9 @@
+#include "skin/controls/acImage.h"
+
+#include "framework/DescriptionValues.h"
+
+bool TsImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
+  if (PropertyName == L"SkinData.SkinSection") return SkinSection = AsString(Value), true;
+  if (PropertyName == L"UseFullSize") return UseFullSize = AsBoolean(Value), true;
+  return TImage::ReadProperty(PropertyName, Value);
+}

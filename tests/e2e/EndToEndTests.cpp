@@ -1,0 +1,99 @@
+// The real quorvane.exe, started and driven from outside with real mouse and keyboard input.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/Probe.h"
+
+using namespace probe;
+
+namespace {
+
+const std::wstring Caption = L"Quorvane v1.1";
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PingsBefore = ProcessesNamed(L"ping.exe").size();
+    Program = std::make_unique<TLaunchedProgram>(L"\"" + ExeDirectory() + L"quorvane.exe\"");
+    ASSERT_TRUE(WaitUntil([&] { return (Window = FindTopWindow(Program->ProcessId(), Caption)); }, 60s))
+        << "the main window did not appear";
+    const auto Panes = FindEdits(Window, true);
+    ASSERT_EQ(Panes.size(), 1u);
+    Pane = Panes.front();
+  }
+
+  void TearDown() override {
+    if (Program && !Program->WaitForExit(0ms)) {
+      PostMessageW(Window, WM_CLOSE, 0, 0);
+      if (!Program->WaitForExit(10s)) TerminateProcess(Program->Process(), 1);
+    }
+  }
+
+  void ClickButton(const std::wstring& Text) {
+    HWND Button = FindChildByText(Window, Text);
+    ASSERT_NE(Button, nullptr) << "no button";
+    Click(Button);
+  }
+
+  bool PaneShows(const std::wstring& Text, int Times, std::chrono::milliseconds Timeout) {
+    return WaitUntil(
+        [&] {
+          const std::wstring Now = ReadText(Pane);
+          int Found = 0;
+          for (auto At = Now.find(Text); At != std::wstring::npos; At = Now.find(Text, At + 1)) ++Found;
+          return Found >= Times;
+        },
+        Timeout);
+  }
+
+  HWND HostField() {
+    // The two single-line fields: the host field is the empty one at the start.
+    for (HWND Field : FindEdits(Window, false))
+      if (ReadText(Field).empty()) return Field;
+    return nullptr;
+  }
+
+  std::size_t PingsBefore = 0;
+  std::unique_ptr<TLaunchedProgram> Program;
+  HWND Window = nullptr;
+  HWND Pane = nullptr;
+};
+
+TEST_F(EndToEnd, BasicConfigurationAppearsInThePane) {
+  ClickButton(L"Display basic TCP / IP configuration");
+  EXPECT_TRUE(PaneShows(L"IPv4 address", 1, 30s)) << "pane: " << testing::PrintToString(ReadText(Pane));
+  EXPECT_NE(ReadText(Pane).find(L"127.0.0.1"), std::wstring::npos);
+}
+
+TEST_F(EndToEnd, ContinuousPingRunsUntilStopped) {
+  HWND Host = HostField();
+  ASSERT_NE(Host, nullptr);
+  Type(Host, L"127.0.0.1");
+  ASSERT_EQ(ReadText(Host), L"127.0.0.1");
+
+  ClickButton(L"Ping Test Start");
+  ASSERT_TRUE(PaneShows(L"Reply from 127.0.0.1", 2, 30s)) << testing::PrintToString(ReadText(Pane));
+  EXPECT_NE(ReadText(Pane).find(L"with 64 bytes of data"), std::wstring::npos);
+
+  ClickButton(L"Ping Test Stop");
+  EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"ping.exe").size() == PingsBefore; }, 2s))
+      << "the ping process still runs after Stop";
+  Sleep(300);  // at most the pending chunk may still arrive
+  const std::wstring AfterStop = ReadText(Pane);
+  Sleep(2500);  // a running ping would have added two more replies
+  EXPECT_EQ(ReadText(Pane), AfterStop);
+}
+
+TEST_F(EndToEnd, ClosingTheWindowWhilePingRunsEndsEverything) {
+  HWND Host = HostField();
+  ASSERT_NE(Host, nullptr);
+  Type(Host, L"127.0.0.1");
+  ClickButton(L"Ping Test Start");
+  ASSERT_TRUE(PaneShows(L"Reply from 127.0.0.1", 1, 30s));
+
+  PostMessageW(Window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Program->WaitForExit(2s)) << "the program did not end within 2 s";
+  EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"ping.exe").size() == PingsBefore; }, 2s))
+      << "a ping process outlived the program";
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// qv_probe: the run command's hands and eyes on a running Quorvane window.
+//   qv_probe click CAPTION TEXT     clicks the control showing TEXT in the window CAPTION
+//   qv_probe output CAPTION         waits until the output pane has settled, prints its text
+//   qv_probe close CAPTION          closes the window and waits for its program to end
+#include "tests/e2e/Probe.h"
+
+#include <cstdio>
+#include <string>
+
+using namespace probe;
+
+namespace {
+
+HWND WaitForWindow(const std::wstring& Caption) {
+  HWND Window = nullptr;
+  WaitUntil([&] { return (Window = FindTopWindow(0, Caption)) != nullptr; }, 60s);
+  return Window;
+}
+
+void PrintUtf8(const std::wstring& Text) {
+  const int Size = WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string Utf8(static_cast<std::size_t>(Size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Utf8.data(), Size, nullptr,
+                      nullptr);
+  std::fwrite(Utf8.data(), 1, Utf8.size(), stdout);
+  std::fputs("\n", stdout);
+}
+
+int Fail(const char* Message) {
+  std::fprintf(stderr, "qv_probe: %s\n", Message);
+  return 1;
+}
+
+}  // namespace
+
+int wmain(int Argc, wchar_t** Argv) {
+  if (Argc < 3) return Fail("usage: qv_probe click|output|close CAPTION [TEXT]");
+  const std::wstring Command = Argv[1];
+  HWND Window = WaitForWindow(Argv[2]);
+  if (!Window) return Fail("window not found");
+
+  if (Command == L"click" && Argc == 4) {
+    HWND Target = nullptr;
+    WaitUntil([&] { return (Target = FindChildByText(Window, Argv[3])) != nullptr; }, 10s);
+    if (!Target) return Fail("control not found");
+    Click(Target);
+    return 0;
+  }
+  if (Command == L"output") {
+    const auto Panes = FindEdits(Window, true);
+    if (Panes.empty()) return Fail("output pane not found");
+    // Settled: some text, unchanged for a second.
+    std::wstring Last;
+    int StableTicks = 0;
+    WaitUntil(
+        [&] {
+          const std::wstring Now = ReadText(Panes.front());
+          StableTicks = (!Now.empty() && Now == Last) ? StableTicks + 1 : 0;
+          Last = Now;
+          return StableTicks >= 50;
+        },
+        60s);
+    PrintUtf8(Last);
+    return Last.empty() ? Fail("no output") : 0;
+  }
+  if (Command == L"close") {
+    DWORD ProcessId = 0;
+    GetWindowThreadProcessId(Window, &ProcessId);
+    PostMessageW(Window, WM_CLOSE, 0, 0);
+    HANDLE Process = OpenProcess(SYNCHRONIZE, FALSE, ProcessId);
+    const bool Ended = Process && WaitForSingleObject(Process, 10000) == WAIT_OBJECT_0;
+    if (Process) CloseHandle(Process);
+    return Ended ? 0 : Fail("the program did not end");
+  }
+  return Fail("unknown command");
+}

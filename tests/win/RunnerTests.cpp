@@ -1,0 +1,282 @@
+// The command runner, through real child processes: qv_emit (beside this exe) writes exactly
+// the bytes a test asks for. The main-thread side is served by pumping messages.
+#include <windows.h>
+#include <winternl.h>
+#include <cstring>
+
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/UCmdLine.h"
+#include "framework/Handles.h"
+#include "framework/Synchronizer.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline = 20s) {
+  const auto End = std::chrono::steady_clock::now() + Deadline;
+  while (!Done()) {
+    if (std::chrono::steady_clock::now() > End) return false;
+    MSG Msg;
+    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&Msg);
+      DispatchMessageW(&Msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+std::wstring EmitCommand(const std::wstring& Steps) {
+  wchar_t Path[MAX_PATH];
+  const DWORD Length = GetModuleFileNameW(nullptr, Path, MAX_PATH);
+  std::wstring Folder(Path, Length);
+  Folder.erase(Folder.find_last_of(L'\\') + 1);
+  return L"\"" + Folder + L"qv_emit.exe\" " + Steps;
+}
+
+// Hex for qv_emit's hex step.
+std::wstring Hex(const std::string& Bytes) {
+  static constexpr wchar_t Digits[] = L"0123456789ABCDEF";
+  std::wstring Text;
+  for (const unsigned char Byte : Bytes) {
+    Text += Digits[Byte >> 4];
+    Text += Digits[Byte & 15];
+  }
+  return Text;
+}
+
+// Receives one runner's chunks the way the main window does, and clears its reference when
+// the runner ends.
+struct TReceiver {
+  TCmdThread* Runner = nullptr;
+  std::vector<std::wstring> Chunks;
+  bool Ended = false;
+  std::function<void(TReceiver&)> OnChunk;
+  std::function<void(TCmdThread&)> OnEnded;
+
+  void Start(const std::wstring& CommandLine) {
+    Runner = new TCmdThread(CommandLine);
+    Runner->FOnCmdLine = [this](TObject* Sender) {
+      Chunks.push_back(static_cast<TCmdThread*>(Sender)->FOutCmdLine);
+      if (OnChunk) OnChunk(*this);
+    };
+    Runner->OnTerminate = [this](TObject* Sender) {
+      if (OnEnded) OnEnded(*static_cast<TCmdThread*>(Sender));
+      Runner = nullptr;
+      Ended = true;
+    };
+  }
+  std::wstring Text() const {
+    std::wstring All;
+    for (const auto& Chunk : Chunks) All += Chunk;
+    return All;
+  }
+  // The number after Label in the text ("pid 123"), or 0.
+  DWORD NumberAfter(const std::wstring& Label) const {
+    const std::wstring All = Text();
+    const auto At = All.find(Label + L" ");
+    return At == std::wstring::npos ? 0 : std::wcstoul(All.c_str() + At + Label.size() + 1, nullptr, 10);
+  }
+};
+
+class Runner : public testing::Test {
+ protected:
+  TSynchronizer Synchronizer;
+};
+
+struct TOutputCase {
+  const char* Name;
+  std::wstring Steps;
+  std::wstring Expected;
+};
+
+class RunnerOutput : public Runner, public testing::WithParamInterface<TOutputCase> {};
+
+TEST_P(RunnerOutput, DeliversTheTextInChunksOfAtMost2000) {
+  TReceiver Receiver;
+  Receiver.Start(EmitCommand(GetParam().Steps));
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.Ended; }));
+  EXPECT_EQ(Receiver.Text(), GetParam().Expected);
+  for (const auto& Chunk : Receiver.Chunks) {
+    EXPECT_LE(Chunk.size(), 2000u);
+    EXPECT_FALSE(Chunk.empty());
+  }
+  EXPECT_GE(Receiver.Chunks.size(), (GetParam().Expected.size() + 1999) / 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RunnerOutput,
+    testing::Values(
+        TOutputCase{"Lines", L"hex:" + Hex("a\r\nb\r\n"), L"a\r\nb\r\n"},
+        TOutputCase{"MoreThan2000AtOnceInOrder", L"fill:2500:41 fill:2500:42",
+                    std::wstring(2500, L'A') + std::wstring(2500, L'B')},
+        // Wine's OEM code page is 437: alpha, Gamma and e-acute there; the ANSI page (1252)
+        // has no alpha or Gamma.
+        TOutputCase{"OemLettersOutsideTheAnsiPage", L"hex:E0E2820D0A", L"\u03B1\u0393\u00E9\r\n"},
+        TOutputCase{"ZeroByteDropsTheRestOfTheRead", L"hex:41420043440D0A", L"AB"},
+        TOutputCase{"NothingWritten", L"sleep:10", L""}),
+    [](const testing::TestParamInfo<TOutputCase>& Info) { return std::string(Info.param.Name); });
+
+// The main thread serves nothing for a while, so the child writes everything and ends while
+// most of it still waits in the pipe: it must all come, in order.
+TEST_F(Runner, DeliversWhatIsLeftInThePipeAfterTheChildEnded) {
+  TReceiver Receiver;
+  Receiver.Start(EmitCommand(L"fill:1500:43 fill:1500:44"));
+  Sleep(500);
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.Ended; }));
+  EXPECT_EQ(Receiver.Text(), std::wstring(1500, L'C') + std::wstring(1500, L'D'));
+}
+
+TEST_F(Runner, AnUnknownProgramDeliversNothingAndEnds) {
+  TReceiver Receiver;
+  Receiver.Start(L"qv_no_such_program_4711.exe");
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.Ended; }));
+  EXPECT_TRUE(Receiver.Chunks.empty());
+}
+
+// Stop ends the child and what the child started; at most the chunk of the read under way
+// still arrives.
+TEST_F(Runner, StopEndsTheChildAndWhatItStarted) {
+  TReceiver Receiver;
+  Receiver.Start(EmitCommand(L"pid spawn:forever forever"));
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.NumberAfter(L"pid") != 0 && Receiver.NumberAfter(L"child") != 0; }));
+  const TUniqueHandle Child(OpenProcess(SYNCHRONIZE, FALSE, Receiver.NumberAfter(L"pid")));
+  const TUniqueHandle GrandChild(OpenProcess(SYNCHRONIZE, FALSE, Receiver.NumberAfter(L"child")));
+  ASSERT_TRUE(Child);
+  ASSERT_TRUE(GrandChild);
+
+  Receiver.Runner->Stop();
+  const std::size_t ChunksAtStop = Receiver.Chunks.size();
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.Ended; }));
+  EXPECT_LE(Receiver.Chunks.size(), ChunksAtStop + 1);
+  EXPECT_EQ(WaitForSingleObject(Child.Get(), 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(GrandChild.Get(), 10000), WAIT_OBJECT_0);
+}
+
+// A process the child started and left behind (without the pipe) ends with the runner.
+TEST_F(Runner, WhatTheChildLeftBehindEndsWithTheRunner) {
+  TReceiver Receiver;
+  TUniqueHandle Leftover;
+  Receiver.OnChunk = [&](TReceiver& R) {
+    if (!Leftover && R.NumberAfter(L"child") != 0)
+      Leftover.Reset(OpenProcess(SYNCHRONIZE, FALSE, R.NumberAfter(L"child")));
+  };
+  Receiver.Start(EmitCommand(L"detach:forever"));
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.Ended; }));
+  ASSERT_TRUE(Leftover);
+  EXPECT_EQ(WaitForSingleObject(Leftover.Get(), 10000), WAIT_OBJECT_0);
+}
+
+// A runner ends with its child even while another runner's child runs on: that child must
+// not hold a copy of the first runner's pipe.
+TEST_F(Runner, EndsWhileAnotherRunnersChildRunsOn) {
+  TReceiver First;
+  TReceiver Second;
+  First.Start(EmitCommand(L"hex:30 sleep:500 hex:31"));
+  ASSERT_TRUE(PumpUntil([&] { return !First.Chunks.empty(); }));  // its pipe exists now
+  Second.Start(EmitCommand(L"forever"));
+  EXPECT_TRUE(PumpUntil([&] { return First.Ended; }));
+  EXPECT_EQ(First.Text(), L"01");
+  EXPECT_FALSE(Second.Ended);
+  if (Second.Runner) Second.Runner->Stop();
+  EXPECT_TRUE(PumpUntil([&] { return Second.Ended; }));
+}
+
+// Asking an ended runner to stop (here from its OnTerminate, the last moment it exists)
+// delivers nothing more.
+TEST_F(Runner, StopOnAnEndedRunnerDoesNothing) {
+  TReceiver Receiver;
+  Receiver.OnEnded = [](TCmdThread& Ended) { Ended.Stop(); };
+  Receiver.Start(EmitCommand(L"hex:410D0A"));
+  ASSERT_TRUE(PumpUntil([&] { return Receiver.Ended; }));
+  PumpUntil([] { return false; }, 200ms);
+  EXPECT_EQ(Receiver.Text(), L"A\r\n");
+}
+
+std::size_t ThreadsOfThisProcess() {
+  const TUniqueHandle Snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 Entry{};
+  Entry.dwSize = sizeof(Entry);
+  std::size_t Count = 0;
+  for (BOOL More = Thread32First(Snapshot.Get(), &Entry); More; More = Thread32Next(Snapshot.Get(), &Entry))
+    if (Entry.th32OwnerProcessID == GetCurrentProcessId()) ++Count;
+  return Count;
+}
+
+// Wine's GetProcessHandleCount answers 0; the system's handle table (which Windows has too)
+// lists every handle with its owner.
+std::size_t HandlesOfThisProcess() {
+  struct THandleEntry {
+    ULONG OwnerProcessId;
+    BYTE ObjectType;
+    BYTE Flags;
+    USHORT Value;
+    PVOID Object;
+    ULONG Access;
+  };
+  struct THandleTable {
+    ULONG Count;
+    THandleEntry Entries[1];
+  };
+  using TQuery = LONG(WINAPI*)(ULONG InformationClass, PVOID Buffer, ULONG Size, PULONG Needed);
+  constexpr ULONG SystemHandleInformation = 16;
+  constexpr LONG InfoLengthMismatch = static_cast<LONG>(0xC0000004);
+  const auto Query =
+      reinterpret_cast<TQuery>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+  std::vector<std::uint8_t> Buffer(1 << 20);
+  LONG Status;
+  while ((Status = Query(SystemHandleInformation, Buffer.data(), static_cast<ULONG>(Buffer.size()), nullptr)) ==
+         InfoLengthMismatch)
+    Buffer.resize(Buffer.size() * 2);
+  if (Status != 0) return 0;
+  const auto* Table = reinterpret_cast<const THandleTable*>(Buffer.data());
+  std::size_t Count = 0;
+  for (ULONG I = 0; I < Table->Count; ++I)
+    if (Table->Entries[I].OwnerProcessId == GetCurrentProcessId()) { ++Count; if (getenv("DUMPH")) { static wchar_t TypeBuf[512]; using TQO = LONG(WINAPI*)(HANDLE, ULONG, PVOID, ULONG, PULONG); auto QO = (TQO)(void*)GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject"); memset(TypeBuf,0,sizeof TypeBuf); QO((HANDLE)(ULONG_PTR)Table->Entries[I].Value, 2, TypeBuf, sizeof TypeBuf, nullptr); printf("H %x type %d %ls\n", Table->Entries[I].Value, Table->Entries[I].ObjectType, ((UNICODE_STRING*)TypeBuf)->Buffer); } }
+  return Count;
+}
+
+// 200 runners, ten at a time, each with its own short output: every output arrives whole,
+// and afterwards no thread and no handle is left.
+TEST_F(Runner, ManyRunsLeaveNothingBehind) {
+  auto RunBatch = [](int First, int Count) {
+    std::vector<std::unique_ptr<TReceiver>> Receivers;
+    for (int I = 0; I < Count; ++I) {
+      Receivers.push_back(std::make_unique<TReceiver>());
+      Receivers.back()->Start(EmitCommand(L"hex:" + Hex("run " + std::to_string(First + I) + "\r\n")));
+    }
+    EXPECT_TRUE(PumpUntil([&] {
+      for (const auto& R : Receivers)
+        if (!R->Ended) return false;
+      return true;
+    }, 60s));
+    for (int I = 0; I < Count; ++I)
+      EXPECT_EQ(Receivers[I]->Text(), L"run " + std::to_wstring(First + I) + L"\r\n");
+  };
+  RunBatch(-10, 10);  // the first runs create what the process keeps for good
+  const std::size_t ThreadsBefore = ThreadsOfThisProcess();
+  const std::size_t HandlesBefore = HandlesOfThisProcess();
+  ASSERT_GT(HandlesBefore, 0u);
+  _putenv("DUMPH=1"); printf("before\n"); HandlesOfThisProcess(); _putenv("DUMPH=");
+  for (int First = 0; First < 800; First += 10) { RunBatch(First, 10); if (First % 100 == 90) printf("at %d handles %zu\n", First, HandlesOfThisProcess()); }
+  // A runner's thread ends just after its OnTerminate; give the last ones time to go.
+  PumpUntil([&] { return ThreadsOfThisProcess() == ThreadsBefore && HandlesOfThisProcess() == HandlesBefore; });
+  EXPECT_EQ(ThreadsOfThisProcess(), ThreadsBefore);
+  _putenv("DUMPH=1"); printf("after\n"); HandlesOfThisProcess();
+  printf("t2 %zu\n", ThreadsOfThisProcess()); printf("after2\n"); HandlesOfThisProcess();
+  _putenv("DUMPH=");
+  EXPECT_EQ(HandlesOfThisProcess(), HandlesBefore);
+}
+
+}  // namespace
