@@ -8,11 +8,16 @@ namespace {
 // Distance of an item from the edge its kind sticks to (smaller goes first).
 int EdgeDistance(const TAlignItem& Item) {
   switch (Item.Align) {
-    case TAlign::alTop: return Item.Bounds.Top;
-    case TAlign::alBottom: return -(Item.Bounds.Top + Item.Bounds.Height);
-    case TAlign::alLeft: return Item.Bounds.Left;
-    case TAlign::alRight: return -(Item.Bounds.Left + Item.Bounds.Width);
-    default: return 0;
+    case TAlign::alTop:
+      return Item.Bounds.Top;
+    case TAlign::alBottom:
+      return -(Item.Bounds.Top + Item.Bounds.Height);
+    case TAlign::alLeft:
+      return Item.Bounds.Left;
+    case TAlign::alRight:
+      return -(Item.Bounds.Left + Item.Bounds.Width);
+    default:
+      return 0;
   }
 }
 
@@ -28,7 +33,8 @@ std::vector<TBounds> AlignBounds(const TBounds& Client, const std::vector<TAlign
   int Right = Client.Left + Client.Width;
   int Bottom = Client.Top + Client.Height;
 
-  for (const TAlign Kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+  for (const TAlign Kind :
+       {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
     std::vector<std::size_t> Order;
     for (std::size_t I = 0; I < Items.size(); ++I) {
       if (Items[I].Align == Kind) Order.push_back(I);

@@ -23,7 +23,8 @@ std::wstring ProgramTitle() {
 TApplication::TApplication()
     : TComponent(nullptr),
       FTitle(ProgramTitle()),
-      FWindow(TUtilityWindow::TKind::TopLevel, FTitle, [this](TMessage& Message) { return WindowMessage(Message); }) {
+      FWindow(TUtilityWindow::TKind::TopLevel, FTitle,
+              [this](TMessage& Message) { return WindowMessage(Message); }) {
   Application = this;
 }
 

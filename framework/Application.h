@@ -27,6 +27,8 @@ class TApplication : public TComponent {
   TApplication();
   ~TApplication() override;
 
+  // Start-up of the application before its forms are made; nothing needs preparing beyond
+  // what the constructor did, and the call stays for the start-up order programs follow.
   void Initialize();
   // The main form owns the taskbar button (WS_EX_APPWINDOW, no owner window) instead of
   // the hidden application window. Set before the main form's window is created.
@@ -57,8 +59,6 @@ class TApplication : public TComponent {
   void Terminate();
   bool Terminated() const { return FTerminated; }
 
-  TSynchronizer& Synchronizer() { return FSynchronizer; }
-
  private:
   friend class TCustomForm;
   std::wstring FTitle;
@@ -66,7 +66,7 @@ class TApplication : public TComponent {
   bool FTerminated = false;
   std::vector<std::pair<THookId, TWindowHook>> FHooks;
   THookId FLastHookId = 0;
-  TSynchronizer FSynchronizer;
+  TSynchronizer FSynchronizer;  // the process's main synchronizer, for worker threads
   TUtilityWindow FWindow;
 
   bool WindowMessage(TMessage& Message);

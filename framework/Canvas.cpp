@@ -59,7 +59,8 @@ void TCanvas::FillRect(const RECT& Rect) {
 }
 
 void TCanvas::TextOut(int X, int Y, std::wstring_view Text) {
-  if (const HDC DC = Handle()) ExtTextOutW(DC, X, Y, 0, nullptr, Text.data(), static_cast<UINT>(Text.size()), nullptr);
+  if (const HDC DC = Handle())
+    ::ExtTextOutW(DC, X, Y, 0, nullptr, Text.data(), static_cast<UINT>(Text.size()), nullptr);
 }
 
 void TCanvas::TextRect(const RECT& Rect, int X, int Y, std::wstring_view Text) {
@@ -67,13 +68,13 @@ void TCanvas::TextRect(const RECT& Rect, int X, int Y, std::wstring_view Text) {
   if (!DC) return;
   UINT Options = ETO_CLIPPED;
   if (FBrush.Style() != TBrushStyle::bsClear) Options |= ETO_OPAQUE;
-  ExtTextOutW(DC, X, Y, Options, &Rect, Text.data(), static_cast<UINT>(Text.size()), nullptr);
+  ::ExtTextOutW(DC, X, Y, Options, &Rect, Text.data(), static_cast<UINT>(Text.size()), nullptr);
 }
 
 int TCanvas::DrawText(std::wstring_view Text, RECT& Rect, UINT Flags) {
   const HDC DC = Handle();
   if (!DC) return 0;
-  return DrawTextW(DC, Text.data(), static_cast<int>(Text.size()), &Rect, Flags);
+  return ::DrawTextW(DC, Text.data(), static_cast<int>(Text.size()), &Rect, Flags);
 }
 
 SIZE TCanvas::TextExtent(std::wstring_view Text) {

@@ -31,7 +31,8 @@ TComponent* TComponent::FindComponent(std::wstring_view Name) const {
 
 void TComponent::SetName(const std::wstring& Value) {
   if (Value == FName) return;
-  if (FOwner && FOwner->FindComponent(Value)) throw std::invalid_argument("a component with this name already exists");
+  if (FOwner && FOwner->FindComponent(Value))
+    throw std::invalid_argument("a component with this name already exists");
   FName = Value;
 }
 

@@ -207,8 +207,9 @@ bool TControl::ReadProperty(const std::wstring& PropertyName, const TDescription
   } else if (PropertyName == L"ParentFont") {
     SetParentFont(AsBoolean(Value));
   } else if (PropertyName == L"Cursor" || PropertyName == L"DragCursor") {
-    const TCursor Cursor = Value.Kind == TDescriptionValue::TKind::Integer ? AsInteger(Value)
-                                                                            : CursorFromIdentifier(AsIdentifier(Value));
+    const TCursor Cursor = Value.Kind == TDescriptionValue::TKind::Integer
+                               ? AsInteger(Value)
+                               : CursorFromIdentifier(AsIdentifier(Value));
     if (PropertyName == L"Cursor") {
       SetCursor(Cursor);
     } else {

@@ -47,7 +47,9 @@ class TControl : public TComponent {
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   // In the parent's client coordinates (a form's: in screen coordinates).
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
-  void SetBoundsRect(const RECT& Rect) { SetBounds(Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top); }
+  void SetBoundsRect(const RECT& Rect) {
+    SetBounds(Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top);
+  }
   virtual RECT ClientRect() const;
   int ClientWidth() const;
   int ClientHeight() const;
@@ -113,6 +115,7 @@ class TControl : public TComponent {
   std::wstring FText;
 
  private:
+  friend class TWinControl;  // the parent keeps its children's links and states
   TWinControl* FParent = nullptr;
   int FLeft = 0;
   int FTop = 0;

@@ -11,14 +11,22 @@ struct TCursorEntry {
 };
 
 const TCursorEntry Cursors[] = {
-    {L"crDefault", crDefault, nullptr},       {L"crNone", crNone, nullptr},
-    {L"crArrow", crArrow, IDC_ARROW},         {L"crCross", crCross, IDC_CROSS},
-    {L"crIBeam", crIBeam, IDC_IBEAM},         {L"crSizeNESW", crSizeNESW, IDC_SIZENESW},
-    {L"crSizeNS", crSizeNS, IDC_SIZENS},      {L"crSizeNWSE", crSizeNWSE, IDC_SIZENWSE},
-    {L"crSizeWE", crSizeWE, IDC_SIZEWE},      {L"crUpArrow", crUpArrow, IDC_UPARROW},
-    {L"crHourGlass", crHourGlass, IDC_WAIT},  {L"crNo", crNo, IDC_NO},
-    {L"crAppStart", crAppStart, IDC_APPSTARTING}, {L"crHelp", crHelp, IDC_HELP},
-    {L"crHandPoint", crHandPoint, IDC_HAND},  {L"crSizeAll", crSizeAll, IDC_SIZEALL},
+    {L"crDefault", crDefault, nullptr},
+    {L"crNone", crNone, nullptr},
+    {L"crArrow", crArrow, IDC_ARROW},
+    {L"crCross", crCross, IDC_CROSS},
+    {L"crIBeam", crIBeam, IDC_IBEAM},
+    {L"crSizeNESW", crSizeNESW, IDC_SIZENESW},
+    {L"crSizeNS", crSizeNS, IDC_SIZENS},
+    {L"crSizeNWSE", crSizeNWSE, IDC_SIZENWSE},
+    {L"crSizeWE", crSizeWE, IDC_SIZEWE},
+    {L"crUpArrow", crUpArrow, IDC_UPARROW},
+    {L"crHourGlass", crHourGlass, IDC_WAIT},
+    {L"crNo", crNo, IDC_NO},
+    {L"crAppStart", crAppStart, IDC_APPSTARTING},
+    {L"crHelp", crHelp, IDC_HELP},
+    {L"crHandPoint", crHandPoint, IDC_HAND},
+    {L"crSizeAll", crSizeAll, IDC_SIZEALL},
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/Control.h"
+#include "framework/WinControl.h"
 
 namespace {
 

@@ -7,13 +7,20 @@ namespace {
 
 const char* KindName(TDescriptionValue::TKind Kind) {
   switch (Kind) {
-    case TDescriptionValue::TKind::Integer: return "an integer";
-    case TDescriptionValue::TKind::String: return "a string";
-    case TDescriptionValue::TKind::Identifier: return "an identifier";
-    case TDescriptionValue::TKind::Set: return "a set";
-    case TDescriptionValue::TKind::Binary: return "binary data";
-    case TDescriptionValue::TKind::List: return "a list";
-    case TDescriptionValue::TKind::Collection: return "a collection";
+    case TDescriptionValue::TKind::Integer:
+      return "an integer";
+    case TDescriptionValue::TKind::String:
+      return "a string";
+    case TDescriptionValue::TKind::Identifier:
+      return "an identifier";
+    case TDescriptionValue::TKind::Set:
+      return "a set";
+    case TDescriptionValue::TKind::Binary:
+      return "binary data";
+    case TDescriptionValue::TKind::List:
+      return "a list";
+    case TDescriptionValue::TKind::Collection:
+      return "a collection";
   }
   return "an unknown value";
 }

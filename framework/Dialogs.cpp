@@ -14,9 +14,7 @@ void Box(const std::wstring& Text, const wchar_t* Caption, UINT Icon) {
 
 }  // namespace
 
-void ShowMessage(const std::wstring& Text) {
-  Box(Text, Application ? Application->Title().c_str() : L"", 0);
-}
+void ShowMessage(const std::wstring& Text) { Box(Text, Application ? Application->Title().c_str() : L"", 0); }
 
 void ErrorBox(const std::wstring& Text) { Box(Text, L"Error", MB_ICONERROR); }
 

@@ -43,7 +43,8 @@ LRESULT TCustomEdit::ControlColors(HDC DC) {
 }
 
 bool TCustomEdit::HintShown() const {
-  return !FTextHint.empty() && !Focused() && GetWindowTextLengthW(const_cast<TCustomEdit*>(this)->Handle()) == 0;
+  return !FTextHint.empty() && !Focused() &&
+         GetWindowTextLengthW(const_cast<TCustomEdit*>(this)->Handle()) == 0;
 }
 
 void TCustomEdit::DrawHint(HDC DC) {
@@ -54,7 +55,8 @@ void TCustomEdit::DrawHint(HDC DC) {
   SetTextColor(DC, GetSysColor(COLOR_GRAYTEXT));
   SetBkMode(DC, TRANSPARENT);
   const UINT Lines = (GetWindowLongPtrW(Handle(), GWL_STYLE) & ES_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-  DrawTextW(DC, FTextHint.c_str(), static_cast<int>(FTextHint.size()), &Rect, Lines | DT_NOPREFIX | DT_END_ELLIPSIS);
+  DrawTextW(DC, FTextHint.c_str(), static_cast<int>(FTextHint.size()), &Rect,
+            Lines | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void TCustomEdit::PaintWithHint(TMessage& Message) {

@@ -33,14 +33,14 @@ void TFont::SetCharset(int Value) {
 }
 
 bool TFont::SameAs(const TFont& Other) const {
-  return FName == Other.FName && FHeight == Other.FHeight && FColor == Other.FColor && FStyle == Other.FStyle &&
-         FCharset == Other.FCharset;
+  return FName == Other.FName && FHeight == Other.FHeight && FColor == Other.FColor &&
+         FStyle == Other.FStyle && FCharset == Other.FCharset;
 }
 
 void TFont::Assign(const TFont& Source) {
   if (SameAs(Source)) return;
-  const bool HandleChanged =
-      FName != Source.FName || FHeight != Source.FHeight || FStyle != Source.FStyle || FCharset != Source.FCharset;
+  const bool HandleChanged = FName != Source.FName || FHeight != Source.FHeight || FStyle != Source.FStyle ||
+                             FCharset != Source.FCharset;
   FName = Source.FName;
   FHeight = Source.FHeight;
   FColor = Source.FColor;

@@ -17,7 +17,9 @@ TButton* FindButton(const TWinControl& Container, bool (*Wanted)(const TButton&)
   return nullptr;
 }
 
-bool IsDefaultButton(const TButton& Button) { return Button.Default() && Button.Enabled() && Button.Visible(); }
+bool IsDefaultButton(const TButton& Button) {
+  return Button.Default() && Button.Enabled() && Button.Visible();
+}
 bool IsCancelButton(const TButton& Button) { return Button.Cancel() && Button.Enabled() && Button.Visible(); }
 
 }  // namespace
@@ -81,7 +83,8 @@ SIZE TCustomForm::FrameSize() const {
     RECT Client;
     GetWindowRect(Window, &WindowRect);
     GetClientRect(Window, &Client);
-    return {(WindowRect.right - WindowRect.left) - Client.right, (WindowRect.bottom - WindowRect.top) - Client.bottom};
+    return {(WindowRect.right - WindowRect.left) - Client.right,
+            (WindowRect.bottom - WindowRect.top) - Client.bottom};
   }
   DWORD Style;
   DWORD ExStyle;
@@ -158,12 +161,12 @@ void TCustomForm::CreateWnd() {
   ApplyIcons();
 }
 
-void TCustomForm::LoadIcon(const wchar_t* ResourceName) {
+void TCustomForm::LoadIconResource(const wchar_t* ResourceName) {
   const HINSTANCE Instance = GetModuleHandleW(nullptr);
-  TUniqueIcon Big(static_cast<HICON>(LoadImageW(Instance, ResourceName, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                                GetSystemMetrics(SM_CYICON), 0)));
-  TUniqueIcon Small(static_cast<HICON>(LoadImageW(Instance, ResourceName, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                  GetSystemMetrics(SM_CYSMICON), 0)));
+  TUniqueIcon Big(static_cast<HICON>(LoadImageW(
+      Instance, ResourceName, IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  TUniqueIcon Small(static_cast<HICON>(LoadImageW(
+      Instance, ResourceName, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   // The window lets go of the old icons before they are destroyed.
   std::swap(FBigIcon, Big);
   std::swap(FSmallIcon, Small);

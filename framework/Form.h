@@ -37,7 +37,7 @@ class TCustomForm : public TWinControl {
   int TextHeight() const { return FTextHeight; }
 
   // Big and small icon from an icon resource of this program.
-  void LoadIcon(const wchar_t* ResourceName);
+  void LoadIconResource(const wchar_t* ResourceName);
 
   void SetVisible(bool Value) override;
   void Show();

@@ -126,11 +126,6 @@ void TCustomLabel::WndProc(TMessage& Message) {
   if (Message.Msg == CM_TEXTCHANGED || Message.Msg == CM_FONTCHANGED) AdjustBounds();
 }
 
-void TCustomLabel::Loaded() {
-  TGraphicControl::Loaded();
-  AdjustBounds();
-}
-
 bool TCustomLabel::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"AutoSize") {
     SetAutoSize(AsBoolean(Value));
@@ -141,8 +136,9 @@ bool TCustomLabel::ReadProperty(const std::wstring& PropertyName, const TDescrip
                                             {L"taRightJustify", TAlignment::taRightJustify},
                                             {L"taCenter", TAlignment::taCenter}}));
   } else if (PropertyName == L"Layout") {
-    SetLayout(AsEnum<TTextLayout>(
-        Value, {{L"tlTop", TTextLayout::tlTop}, {L"tlCenter", TTextLayout::tlCenter}, {L"tlBottom", TTextLayout::tlBottom}}));
+    SetLayout(AsEnum<TTextLayout>(Value, {{L"tlTop", TTextLayout::tlTop},
+                                          {L"tlCenter", TTextLayout::tlCenter},
+                                          {L"tlBottom", TTextLayout::tlBottom}}));
   } else if (PropertyName == L"Transparent") {
     SetTransparent(AsBoolean(Value));
   } else if (PropertyName == L"ShowAccelChar") {

@@ -8,8 +8,10 @@ void TMemo::CreateParams(TCreateParams& Params) {
   TCustomEdit::CreateParams(Params);
   Params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
   if (FWordWrap) Params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
-  if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_VSCROLL;
-  if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_HSCROLL;
+  if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth)
+    Params.Style |= WS_VSCROLL;
+  if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth)
+    Params.Style |= WS_HSCROLL;
 }
 
 void TMemo::CreateWnd() {

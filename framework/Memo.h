@@ -1,5 +1,6 @@
-// TMemo: the multi-line system edit control, with no limit on its text (the system's default
-// limit for a multi-line edit is 32 KiB on some systems and 64 KiB on others).
+// TMemo: the multi-line system edit control, with no limit on its text (without one, Wine's
+// multi-line edit stops at 30,000 characters). Wine's edit control gets very slow with long
+// lines while it wraps them: text should come in lines, as command output does.
 #pragma once
 
 #include <string>

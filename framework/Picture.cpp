@@ -12,12 +12,13 @@ void TPicture::LoadFromStoredData(std::span<const std::uint8_t> Data) {
     throw EPropertyError("picture data: unsupported graphic class '" + ClassName + "'");
   }
   const std::uint8_t* Size = Data.data() + 1 + NameLength;
-  const std::uint32_t Length = static_cast<std::uint32_t>(Size[0]) | static_cast<std::uint32_t>(Size[1]) << 8 |
-                               static_cast<std::uint32_t>(Size[2]) << 16 | static_cast<std::uint32_t>(Size[3]) << 24;
+  const std::uint32_t Length =
+      static_cast<std::uint32_t>(Size[0]) | static_cast<std::uint32_t>(Size[1]) << 8 |
+      static_cast<std::uint32_t>(Size[2]) << 16 | static_cast<std::uint32_t>(Size[3]) << 24;
   const std::span<const std::uint8_t> File = Data.subspan(1 + NameLength + 4);
   if (Length != File.size()) {
-    throw EPropertyError("picture data: length " + std::to_string(Length) + " but " + std::to_string(File.size()) +
-                         " bytes follow");
+    throw EPropertyError("picture data: length " + std::to_string(Length) + " but " +
+                         std::to_string(File.size()) + " bytes follow");
   }
   TBmpImage Image = ReadBmp(File);
   FBitmap = std::move(Image.Pixels);

@@ -33,11 +33,12 @@ void TTimer::UpdateTimer() {
   FTimer.reset();
   if (!FEnabled || FInterval == 0 || !FOnTimer || Loading()) return;
   if (!FWindow) {
-    FWindow = std::make_unique<TUtilityWindow>(TUtilityWindow::TKind::MessageOnly, L"", [this](TMessage& Message) {
-      if (Message.Msg != WM_TIMER || Message.WParam != TimerId) return false;
-      if (FOnTimer) FOnTimer(this);
-      return true;
-    });
+    FWindow =
+        std::make_unique<TUtilityWindow>(TUtilityWindow::TKind::MessageOnly, L"", [this](TMessage& Message) {
+          if (Message.Msg != WM_TIMER || Message.WParam != TimerId) return false;
+          if (FOnTimer) FOnTimer(this);
+          return true;
+        });
   }
   FTimer.emplace(FWindow->Handle(), TimerId, FInterval);
 }

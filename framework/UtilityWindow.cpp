@@ -9,7 +9,8 @@ constexpr wchar_t ClassName[] = L"QvUtilityWindow";
 
 }  // namespace
 
-TUtilityWindow::TUtilityWindow(TKind Kind, const std::wstring& Title, THandler Handler) : FHandler(std::move(Handler)) {
+TUtilityWindow::TUtilityWindow(TKind Kind, const std::wstring& Title, THandler Handler)
+    : FHandler(std::move(Handler)) {
   const HINSTANCE Instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW Class{};
   Class.cbSize = sizeof(Class);
@@ -17,12 +18,14 @@ TUtilityWindow::TUtilityWindow(TKind Kind, const std::wstring& Title, THandler H
     Class.lpfnWndProc = &TUtilityWindow::WindowProcedure;
     Class.hInstance = Instance;
     Class.lpszClassName = ClassName;
-    if (!RegisterClassExW(&Class)) throw std::runtime_error("RegisterClassExW failed: error " + std::to_string(GetLastError()));
+    if (!RegisterClassExW(&Class))
+      throw std::runtime_error("RegisterClassExW failed: error " + std::to_string(GetLastError()));
   }
   const DWORD Style = Kind == TKind::TopLevel ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : 0;
   const HWND Parent = Kind == TKind::MessageOnly ? HWND_MESSAGE : nullptr;
   // The object comes with WM_NCCREATE, the first message a popup or message-only window gets.
-  FWindow.Reset(CreateWindowExW(0, ClassName, Title.c_str(), Style, 0, 0, 0, 0, Parent, nullptr, Instance, this));
+  FWindow.Reset(
+      CreateWindowExW(0, ClassName, Title.c_str(), Style, 0, 0, 0, 0, Parent, nullptr, Instance, this));
   if (!FWindow) throw std::runtime_error("CreateWindowExW failed: error " + std::to_string(GetLastError()));
 }
 

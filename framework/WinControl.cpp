@@ -18,8 +18,8 @@ namespace {
 thread_local TWinControl* CreationControl = nullptr;
 
 std::string LastErrorText(const char* What, const std::wstring& ClassName) {
-  return std::string(What) + " (" + std::string(ClassName.begin(), ClassName.end()) +
-         "): error " + std::to_string(GetLastError());
+  return std::string(What) + " (" + std::string(ClassName.begin(), ClassName.end()) + "): error " +
+         std::to_string(GetLastError());
 }
 
 POINT PointFromLParam(LPARAM LParam) {
@@ -53,7 +53,7 @@ TWinControl::~TWinControl() {
 
 TWinControl* TWinControl::FromHandle(HWND Window) {
   if (!Window) return nullptr;
-  if (GetClassLongPtrW(Window, GCLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TWinControl::FrameworkWndProc)) {
+  if (GetClassLongPtrW(Window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&TWinControl::FrameworkWndProc)) {
     return nullptr;
   }
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
@@ -134,7 +134,8 @@ void TWinControl::RegisterWindowClass(const TCreateParams& Params) {
   Class.hInstance = Instance;
   Class.lpszMenuName = nullptr;
   Class.lpszClassName = Params.WinClassName.c_str();
-  if (!RegisterClassExW(&Class)) throw std::runtime_error(LastErrorText("RegisterClassExW failed", Params.WinClassName));
+  if (!RegisterClassExW(&Class))
+    throw std::runtime_error(LastErrorText("RegisterClassExW failed", Params.WinClassName));
 }
 
 void TWinControl::CreateWnd() {
@@ -149,9 +150,9 @@ void TWinControl::CreateWnd() {
     Id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(Root->FNextChildId++));
   }
   TWinControl* const Previous = std::exchange(CreationControl, this);
-  const HWND Window = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
-                                      Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, Id,
-                                      GetModuleHandleW(nullptr), nullptr);
+  const HWND Window = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(),
+                                      Params.Style, Params.X, Params.Y, Params.Width, Params.Height,
+                                      Params.WndParent, Id, GetModuleHandleW(nullptr), nullptr);
   CreationControl = Previous;
   if (!Window) {
     FHandle.Release();
@@ -316,7 +317,8 @@ void TWinControl::Realign() {
   for (TControl* Control : FControls) {
     if (Control->Align() == TAlign::alNone || !Control->Visible()) continue;
     Aligned.push_back(Control);
-    Items.push_back({Control->Align(), {Control->Left(), Control->Top(), Control->Width(), Control->Height()}});
+    Items.push_back(
+        {Control->Align(), {Control->Left(), Control->Top(), Control->Width(), Control->Height()}});
   }
   const std::vector<TBounds> Placed =
       AlignBounds({Client.left, Client.top, Client.right - Client.left, Client.bottom - Client.top}, Items);
@@ -368,7 +370,8 @@ void TWinControl::Loaded() {
     Keyed.emplace_back(Stored >= 0 ? Stored : static_cast<int>(I), FTabList[I]);
     FTabList[I]->FLoadedTabOrder = -1;
   }
-  std::stable_sort(Keyed.begin(), Keyed.end(), [](const auto& A, const auto& B) { return A.first < B.first; });
+  std::stable_sort(Keyed.begin(), Keyed.end(),
+                   [](const auto& A, const auto& B) { return A.first < B.first; });
   for (std::size_t I = 0; I < Keyed.size(); ++I) FTabList[I] = Keyed[I].second;
   UpdateTabOrder();
   Realign();
@@ -453,10 +456,13 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
       if (RouteMouseToGraphicChild(Message)) return;
-      if (Message.Msg == WM_LBUTTONDOWN && ControlStyle().Contains(TControlStyleFlag::csClickEvents)) {
-        SetCapture(FHandle.Get());
+      if (ControlStyle().Contains(TControlStyleFlag::csClickEvents)) {
+        // Our own capture, so that the button's release arrives even outside the window.
+        // (A system control takes and releases its own: releasing it here first would cancel
+        // a button's click.)
+        if (Message.Msg == WM_LBUTTONDOWN) SetCapture(FHandle.Get());
+        if (Message.Msg == WM_LBUTTONUP && GetCapture() == FHandle.Get()) ReleaseCapture();
       }
-      if (Message.Msg == WM_LBUTTONUP && GetCapture() == FHandle.Get()) ReleaseCapture();
       break;
     case WM_CAPTURECHANGED:
       FCaptureControl = nullptr;
@@ -522,12 +528,14 @@ bool TWinControl::ReflectNotification(TMessage& Message) {
 
 bool TWinControl::HandleSetCursor(TMessage& Message) {
   // Only for our own window: a parent answering for its children would override theirs.
-  if (reinterpret_cast<HWND>(Message.WParam) != FHandle.Get() || LOWORD(Message.LParam) != HTCLIENT) return false;
+  if (reinterpret_cast<HWND>(Message.WParam) != FHandle.Get() || LOWORD(Message.LParam) != HTCLIENT)
+    return false;
   POINT Point;
   GetCursorPos(&Point);
   ScreenToClient(FHandle.Get(), &Point);
   TCursor Wanted = Cursor();
-  if (const TControl* Child = GraphicControlAtPos(Point); Child && Child->Cursor() != crDefault) Wanted = Child->Cursor();
+  if (const TControl* Child = GraphicControlAtPos(Point); Child && Child->Cursor() != crDefault)
+    Wanted = Child->Cursor();
   if (Wanted == crDefault) return false;
   ::SetCursor(CursorHandle(Wanted));
   Message.Result = TRUE;
@@ -573,7 +581,8 @@ bool TWinControl::RouteMouseToGraphicChild(TMessage& Message) {
     FCaptureControl = nullptr;
     if (GetCapture() == FHandle.Get()) ReleaseCapture();
   }
-  const LPARAM Local = MAKELPARAM(static_cast<WORD>(Point.x - Target->Left()), static_cast<WORD>(Point.y - Target->Top()));
+  const LPARAM Local =
+      MAKELPARAM(static_cast<WORD>(Point.x - Target->Left()), static_cast<WORD>(Point.y - Target->Top()));
   Message.Result = Target->Perform(Message.Msg, Message.WParam, Local);
   return true;
 }
@@ -583,7 +592,8 @@ void TWinControl::PaintWindow(HDC) {}
 void TWinControl::PaintHandler(TMessage& Message) {
   if (Message.WParam) {
     const HDC DC = reinterpret_cast<HDC>(Message.WParam);
-    if (Message.Msg == WM_PRINTCLIENT && (Message.LParam & PRF_ERASEBKGND)) Perform(WM_ERASEBKGND, Message.WParam);
+    if (Message.Msg == WM_PRINTCLIENT && (Message.LParam & PRF_ERASEBKGND))
+      Perform(WM_ERASEBKGND, Message.WParam);
     PaintWindow(DC);
     PaintControls(DC);
   } else {
@@ -596,7 +606,8 @@ void TWinControl::PaintHandler(TMessage& Message) {
 
 void TWinControl::PaintControls(HDC DC) {
   for (TControl* Control : FControls) {
-    if (dynamic_cast<TWinControl*>(Control) || !Control->Visible() || Control->Width() <= 0 || Control->Height() <= 0) {
+    if (dynamic_cast<TWinControl*>(Control) || !Control->Visible() || Control->Width() <= 0 ||
+        Control->Height() <= 0) {
       continue;
     }
     const RECT Bounds = Control->BoundsRect();

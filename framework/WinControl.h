@@ -22,7 +22,7 @@
 #include "framework/Handles.h"
 
 struct TCreateParams {
-  std::wstring WinClassName;   // the framework's class to register
+  std::wstring WinClassName;     // the framework's class to register
   std::wstring SystemClassName;  // system class to superclass ("BUTTON"); empty: our own class
   UINT ClassStyle = CS_DBLCLKS;
   HCURSOR ClassCursor = nullptr;

@@ -9,7 +9,7 @@ PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev dpkg-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
   wine64 wine fonts-wine xvfb xauth x11-utils xcompmgr xdotool imagemagick
-  zlib1g-dev libpng-dev libjpeg-dev libgtest-dev googletest libbenchmark-dev
+  zlib1g-dev libpng-dev libjpeg-dev libgtest-dev googletest libbenchmark-dev libmagick++-6.q16-dev
 )
 SOURCE_LIST=/etc/apt/sources.list.d/quorvane-bookworm-src.sources
 

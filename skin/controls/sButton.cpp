@@ -2,6 +2,11 @@
 
 #include "framework/DescriptionValues.h"
 
+TsButton::TsButton(TComponent* AOwner) : TButton(AOwner) {
+  // Captions wrap onto further lines rather than being cut.
+  SetWordWrap(true);
+}
+
 bool TsButton::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"Reflected") return Reflected = AsBoolean(Value), true;
   return TButton::ReadProperty(PropertyName, Value);

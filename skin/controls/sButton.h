@@ -6,7 +6,7 @@
 
 class TsButton : public TButton {
  public:
-  using TButton::TButton;
+  explicit TsButton(TComponent* AOwner);
 
   // The caption is drawn with a mirrored reflection below it.
   bool Reflected = false;

@@ -13,6 +13,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "skin/render/Geometry.h"
+
 static_assert(std::endian::native == std::endian::little, "pixels are read as little-endian integers");
 
 using TPixel32 = std::uint32_t;
@@ -99,3 +101,30 @@ class TBitmap32 {
   int FHeight = 0;
   std::vector<TPixel32> FPixels;
 };
+
+// Row access for the pixel routines: the address of row 0 and the signed distance in bytes
+// from row 0 to row 1 (0 for a bitmap of one row). False, and the caller draws nothing,
+// when the bitmap has no rows or no columns.
+template <class TPixel>
+bool RowAccess(const TBasicBitmapView<TPixel>& Bitmap, typename TBasicBitmapView<TPixel>::TByte*& Row0,
+               std::ptrdiff_t& Stride) {
+  if (Bitmap.Height <= 0 || Bitmap.Width <= 0 || Bitmap.Row0 == nullptr) return false;
+  Row0 = Bitmap.Row0;
+  Stride = Bitmap.Height > 1 ? Bitmap.Stride : 0;
+  return true;
+}
+
+// New 32-bit bitmaps, all pixels 0. Each throws std::length_error for a size out of range.
+TBitmap32 NewBitmap32(int Width, int Height);
+TBitmap32 NewBitmap32(const TRect& Rect);  // Rect's width and height
+TBitmap32 NewBitmapLike(TConstBitmapView Bitmap);
+// Dst becomes a copy of Src (its size and every pixel), whatever Src's stride.
+void CloneBitmap(TBitmap32& Dst, TConstBitmapView Src);
+// One pixel; 0 for a position outside the bitmap, which is never read.
+TPixel32 ReadPixel(TConstBitmapView Bitmap, int X, int Y);
+
+// The whole bitmap as a rectangle, for clipping.
+template <class TPixel>
+constexpr TRect BitmapRect(const TBasicBitmapView<TPixel>& Bitmap) {
+  return {0, 0, Bitmap.Width, Bitmap.Height};
+}

@@ -3,6 +3,7 @@
 // Portable: no <windows.h>.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 using TColor = std::int32_t;
@@ -32,9 +33,15 @@ constexpr TColor clCream = 0xF0FBFF;
 constexpr TColor clMedGray = 0xA4A0A0;
 
 // System colours: 0xFF000000 + the system's colour index.
-constexpr TColor SystemColor(int Index) { return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(Index)); }
-constexpr bool IsSystemColor(TColor Color) { return (static_cast<std::uint32_t>(Color) & 0xFF000000u) == 0xFF000000u; }
-constexpr int SystemColorIndex(TColor Color) { return static_cast<int>(static_cast<std::uint32_t>(Color) & 0xFFu); }
+constexpr TColor SystemColor(int Index) {
+  return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(Index));
+}
+constexpr bool IsSystemColor(TColor Color) {
+  return (static_cast<std::uint32_t>(Color) & 0xFF000000u) == 0xFF000000u;
+}
+constexpr int SystemColorIndex(TColor Color) {
+  return static_cast<int>(static_cast<std::uint32_t>(Color) & 0xFFu);
+}
 
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
@@ -66,3 +73,28 @@ constexpr TColor clGradientActiveCaption = SystemColor(27);
 constexpr TColor clGradientInactiveCaption = SystemColor(28);
 constexpr TColor clMenuHighlight = SystemColor(29);
 constexpr TColor clMenuBar = SystemColor(30);
+
+// One colour or pixel seen as a whole (C as unsigned, I as signed) or as its bytes 0..3.
+// The byte names follow a TColor (R is byte 0); in a BGRA pixel byte 0 is blue, so for a
+// pixel R holds the blue channel and B the red one.
+struct TsColor {
+  std::uint8_t R = 0;
+  std::uint8_t G = 0;
+  std::uint8_t B = 0;
+  std::uint8_t A = 0;
+
+  static constexpr TsColor FromC(std::uint32_t Value) { return std::bit_cast<TsColor>(Value); }
+  constexpr std::uint32_t C() const { return std::bit_cast<std::uint32_t>(*this); }
+  constexpr std::int32_t I() const { return std::bit_cast<std::int32_t>(*this); }
+  constexpr bool operator==(const TsColor&) const = default;
+};
+static_assert(sizeof(TsColor) == 4);
+
+// Swaps bytes 0 and 2 and keeps bytes 1 and 3: turns a TColor (red in byte 0) into pixel
+// order (blue in byte 0) and back.
+constexpr std::uint32_t ExchangeRedBlue(std::uint32_t Value) {
+  return (Value & 0xFF00FF00u) | ((Value & 0xFFu) << 16) | ((Value >> 16) & 0xFFu);
+}
+constexpr TColor ExchangeRedBlue(TColor Value) {
+  return static_cast<TColor>(ExchangeRedBlue(static_cast<std::uint32_t>(Value)));
+}

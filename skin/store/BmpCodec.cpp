@@ -1,4 +1,4 @@
-// Sections: byte access, header reading, row decoders, ReadBmp, WriteBmp32.
+// Sections: byte access, header reading, palette, row decoders, ReadBmp, WriteBmp32.
 #include "skin/store/BmpCodec.h"
 
 #include <cstring>
@@ -65,6 +65,9 @@ struct TBmpHeader {
   std::size_t HeadersEnd = 0;   // first byte after the info header and any separate masks
   std::size_t PixelOffset = 0;  // first byte of the first row in the file
   std::size_t RowBytes = 0;     // one row in the file, padded to 4 bytes
+  std::size_t PaletteOffset = 0;  // 1, 4 and 8 bits: the colour table
+  std::size_t PaletteEntrySize = 4;  // 3 (blue, green, red) after a core header
+  std::uint32_t PaletteSize = 0;
 };
 
 void CheckMasks(const TByteReader& Reader, std::size_t MasksOffset, bool HasAlphaMask) {
@@ -115,6 +118,27 @@ TBmpHeader ReadHeader(const TByteReader& Reader) {
   const std::size_t CompressionAt = At + 12;
   Header.HeadersEnd = FileHeaderSize + InfoSize;
   switch (Header.BitCount) {
+    case 1:
+    case 4:
+    case 8: {
+      if (Header.Compression != BiRgb)
+        Fail("unsupported compression " + std::to_string(Header.Compression) + " for " +
+                 std::to_string(Header.BitCount) + "-bit pixels",
+             CompressionAt);
+      // The colour table follows the info header: "colours used" entries, 0 meaning all.
+      const std::uint32_t MaxColors = 1u << Header.BitCount;
+      const std::uint32_t ColorsUsed = InfoSize >= InfoHeaderSize ? Reader.U32(At + 28, "info header") : 0;
+      if (ColorsUsed > MaxColors)
+        Fail("colour table of " + std::to_string(ColorsUsed) + " entries for " + std::to_string(Header.BitCount) +
+                 "-bit pixels",
+             At + 28);
+      Header.PaletteSize = ColorsUsed == 0 ? MaxColors : ColorsUsed;
+      Header.PaletteEntrySize = InfoSize == CoreHeaderSize ? 3 : 4;
+      Header.PaletteOffset = Header.HeadersEnd;
+      Reader.Require(Header.PaletteOffset, Header.PaletteSize * Header.PaletteEntrySize, "colour table");
+      Header.HeadersEnd += Header.PaletteSize * Header.PaletteEntrySize;
+      break;
+    }
     case 24:
       if (Header.Compression != BiRgb)
         Fail("unsupported compression " + std::to_string(Header.Compression) + " for 24-bit pixels",
@@ -155,6 +179,28 @@ TBmpHeader ReadHeader(const TByteReader& Reader) {
   return Header;
 }
 
+// The colour table as opaque pixels, always 256 entries: indexes past the table's end
+// are black.
+std::vector<TPixel32> ReadPalette(const TByteReader& Reader, const TBmpHeader& Header) {
+  std::vector<TPixel32> Palette(256, MakePixel32(0, 0, 0, 255));
+  for (std::uint32_t I = 0; I < Header.PaletteSize; ++I) {
+    const std::uint8_t* Entry = Reader.At(Header.PaletteOffset + I * Header.PaletteEntrySize);
+    Palette[I] = MakePixel32(Entry[2], Entry[1], Entry[0], 255);
+  }
+  return Palette;
+}
+
+// Pixels of 1, 4 or 8 bits, the leftmost in the highest bits of a byte.
+void DecodeRowIndexed(const std::uint8_t* Source, TPixel32* Target, int Width, int BitCount,
+                      const std::vector<TPixel32>& Palette) {
+  const int PerByte = 8 / BitCount;
+  const unsigned Mask = (1u << BitCount) - 1;
+  for (int X = 0; X < Width; ++X) {
+    const int Shift = 8 - BitCount * (X % PerByte + 1);
+    Target[X] = Palette[(Source[X / PerByte] >> Shift) & Mask];
+  }
+}
+
 void DecodeRow24(const std::uint8_t* Source, TPixel32* Target, int Width) {
   for (int X = 0; X < Width; ++X, Source += 3) Target[X] = MakePixel32(Source[2], Source[1], Source[0], 255);
 }
@@ -163,11 +209,6 @@ void DecodeRow32(const std::uint8_t* Source, TPixel32* Target, int Width) {
   std::memcpy(Target, Source, static_cast<std::size_t>(Width) * 4);
 }
 
-using TRowDecoder = void (*)(const std::uint8_t* Source, TPixel32* Target, int Width);
-
-// ReadHeader has refused every bit count without a decoder here.
-TRowDecoder RowDecoderFor(int BitCount) { return BitCount == 24 ? DecodeRow24 : DecodeRow32; }
-
 }  // namespace
 
 TBmpImage ReadBmp(std::span<const std::uint8_t> Bytes) {
@@ -175,11 +216,14 @@ TBmpImage ReadBmp(std::span<const std::uint8_t> Bytes) {
   const TBmpHeader Header = ReadHeader(Reader);
 
   TBmpImage Image{TBitmap32(Header.Width, Header.Height), Header.BitCount};
-  const TRowDecoder DecodeRow = RowDecoderFor(Header.BitCount);
+  const std::vector<TPixel32> Palette = Header.BitCount <= 8 ? ReadPalette(Reader, Header) : std::vector<TPixel32>();
   for (int FileRow = 0; FileRow < Header.Height; ++FileRow) {
     const int Y = Header.TopDown ? FileRow : Header.Height - 1 - FileRow;
-    DecodeRow(Reader.At(Header.PixelOffset + static_cast<std::size_t>(FileRow) * Header.RowBytes),
-              Image.Pixels.Row(Y), Header.Width);
+    const std::uint8_t* const Source = Reader.At(Header.PixelOffset + static_cast<std::size_t>(FileRow) * Header.RowBytes);
+    // ReadHeader has refused every other bit count.
+    if (Header.BitCount <= 8) DecodeRowIndexed(Source, Image.Pixels.Row(Y), Header.Width, Header.BitCount, Palette);
+    else if (Header.BitCount == 24) DecodeRow24(Source, Image.Pixels.Row(Y), Header.Width);
+    else DecodeRow32(Source, Image.Pixels.Row(Y), Header.Width);
   }
   return Image;
 }

@@ -1,6 +1,6 @@
 // Windows bitmap files (.bmp) to and from 32-bit pixels.
-// Reads uncompressed 24- and 32-bit files, bottom-up or top-down, with any of the usual
-// info headers; 32-bit files may be BI_RGB or BI_BITFIELDS with the standard byte masks,
+// Reads uncompressed 1-, 4- and 8-bit (with their colour table), 24- and 32-bit files,
+// bottom-up or top-down, with any of the usual info headers; 32-bit files may be BI_RGB or BI_BITFIELDS with the standard byte masks,
 // and their fourth byte is kept as alpha. Writes 32-bit files with alpha that Windows'
 // LoadImage, common viewers and ReadBmp all accept.
 #pragma once

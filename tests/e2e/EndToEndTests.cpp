@@ -13,7 +13,7 @@ class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
     PingsBefore = ProcessesNamed(L"ping.exe").size();
-    Program = std::make_unique<TLaunchedProgram>(L"\"" + ExeDirectory() + L"quorvane.exe\"");
+    Program = std::make_unique<TLaunchedProgram>(L"\"" + ExeDirectory() + L"e2e\\quorvane.exe\"");
     ASSERT_TRUE(WaitUntil([&] { return (Window = FindTopWindow(Program->ProcessId(), Caption)); }, 60s))
         << "the main window did not appear";
     const auto Panes = FindEdits(Window, true);

@@ -240,8 +240,8 @@ TEST(BmpRead, RefusesBadFilesWithAClearError) {
          return F;
        },
        "overlaps the headers"},
-      {"1 bit", [] { return BuildFile({.Width = 3, .Height = 2, .BitCount = 1, .Pixels = Rows24}); },
-       "unsupported bit count 1"},
+      {"2 bits", [] { return BuildFile({.Width = 3, .Height = 2, .BitCount = 2, .Pixels = Rows24}); },
+       "unsupported bit count 2"},
       {"16 bits", [] { return BuildFile({.Width = 3, .Height = 2, .BitCount = 16, .Pixels = Rows24}); },
        "unsupported bit count 16"},
       {"0 bits", [] { return BuildFile({.Width = 3, .Height = 2, .BitCount = 0, .Pixels = Rows24}); },
@@ -278,6 +278,68 @@ TEST(BmpRead, RefusesBadFilesWithAClearError) {
       EXPECT_NE(Message.find("(at byte "), std::string::npos) << Message;
     }
   }
+}
+
+// Palette entries as the file stores them (blue, green, red, 0), read as one integer.
+std::vector<std::uint32_t> GreyRamp(std::size_t Count) {
+  std::vector<std::uint32_t> Palette;
+  for (std::size_t I = 0; I < Count; ++I) {
+    const auto Level = static_cast<std::uint32_t>(I * 255 / (Count - 1));
+    Palette.push_back(Level << 16 | Level << 8 | Level);
+  }
+  return Palette;
+}
+
+TEST(BmpRead, IndexedPixelsTakeTheirColoursFromTheTable) {
+  struct TCase {
+    const char* Name;
+    std::uint16_t BitCount;
+    TBytes Rows;  // 3 x 2, bottom-up, each row padded to 4 bytes
+    std::vector<std::vector<TPixel32>> Expected;
+  };
+  const TPixel32 Black = MakePixel32(0, 0, 0, 255), White = MakePixel32(255, 255, 255, 255);
+  const std::vector<TCase> Cases{
+      {"1 bit", 1, {0b10100000, 0, 0, 0, 0b01000000, 0, 0, 0}, {{Black, White, Black}, {White, Black, White}}},
+      {"4 bits", 4, {0x0F, 0x30, 0, 0, 0xF0, 0x00, 0, 0},
+       {{White, Black, Black}, {Black, White, MakePixel32(51, 51, 51, 255)}}},
+      {"8 bits", 8, {0, 255, 17, 0, 255, 0, 0, 0},
+       {{White, Black, Black}, {Black, White, MakePixel32(17, 17, 17, 255)}}},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    const TBmpImage Image = ReadBmp(BuildFile({.Width = 3,
+                                               .Height = 2,
+                                               .BitCount = Case.BitCount,
+                                               .MasksAfterHeader = GreyRamp(std::size_t{1} << Case.BitCount),
+                                               .Pixels = Case.Rows}));
+    EXPECT_EQ(Image.BitCount, Case.BitCount);
+    ExpectRows(Image.Pixels, Case.Expected);
+  }
+}
+
+TEST(BmpRead, ShortColourTablesAreReadAndIndexesBeyondThemAreBlack) {
+  TBytes File = BuildFile({.Width = 3, .Height = 1, .BitCount = 8,
+                           .MasksAfterHeader = {0x0000FF, 0x00FF00}, .Pixels = {0, 1, 2, 0}});
+  SetU32(File, 46, 2);  // colours used
+  ExpectRows(ReadBmp(File).Pixels,
+             {{MakePixel32(0, 0, 255, 255), MakePixel32(0, 255, 0, 255), MakePixel32(0, 0, 0, 255)}});
+
+  TBytes TooMany = File;
+  SetU32(TooMany, 46, 257);
+  EXPECT_THROW(ReadBmp(TooMany), EBmpError);
+  const TBytes Missing = BuildFile({.Width = 3, .Height = 1, .BitCount = 8, .MasksAfterHeader = {0, 0}, .Pixels = {0, 1, 2, 0}});
+  try {
+    ReadBmp(Missing);
+    ADD_FAILURE() << "accepted a table of 2 entries where 256 are due";
+  } catch (const EBmpError& Error) {
+    EXPECT_NE(std::string(Error.what()).find("truncated colour table"), std::string::npos) << Error.what();
+  }
+}
+
+TEST(BmpRead, IndexedRunLengthFilesAreRefused) {
+  EXPECT_THROW(ReadBmp(BuildFile({.Width = 3, .Height = 1, .BitCount = 8, .Compression = 1,
+                                  .MasksAfterHeader = GreyRamp(256), .Pixels = {0, 1, 2, 0}})),
+               EBmpError);
 }
 
 TEST(BmpRead, EveryTruncationOfAGoodFileIsRefused) {

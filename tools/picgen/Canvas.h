@@ -61,8 +61,8 @@ class TCanvas {
         int Hits = 0;
         for (int Sy = 0; Sy < Samples; ++Sy)
           for (int Sx = 0; Sx < Samples; ++Sx)
-            if (Inside(TPoint{X + (Sx + 0.5) / Samples, Y + (Sy + 0.5) / Samples})) ++Hits;
-        if (Hits > 0) Over(X, Y, ColorAt(TPoint{X + 0.5, Y + 0.5}), double(Hits) / (Samples * Samples));
+            if (Inside(TPointF{X + (Sx + 0.5) / Samples, Y + (Sy + 0.5) / Samples})) ++Hits;
+        if (Hits > 0) Over(X, Y, ColorAt(TPointF{X + 0.5, Y + 0.5}), double(Hits) / (Samples * Samples));
       }
   }
 
@@ -72,7 +72,7 @@ class TCanvas {
   void FillSoft(const TWeightAt& WeightAt, const TRgba& Color) {
     for (int Y = 0; Y < FHeight; ++Y)
       for (int X = 0; X < FWidth; ++X) {
-        const double Weight = WeightAt(TPoint{X + 0.5, Y + 0.5});
+        const double Weight = WeightAt(TPointF{X + 0.5, Y + 0.5});
         if (Weight > 0) Over(X, Y, Color, Weight);
       }
   }

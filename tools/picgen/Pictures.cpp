@@ -33,11 +33,11 @@ double SmoothStep(double Edge0, double Edge1, double X) {
 
 // A vertical gradient between two colours over the rows Top to Bottom.
 auto Gradient(const TRgba& From, const TRgba& To, double Top, double Bottom) {
-  return [=](TPoint P) { return MixRgba(From, To, std::clamp((P.Y - Top) / (Bottom - Top), 0.0, 1.0)); };
+  return [=](TPointF P) { return MixRgba(From, To, std::clamp((P.Y - Top) / (Bottom - Top), 0.0, 1.0)); };
 }
 
 auto Solid(const TRgba& Color) {
-  return [=](TPoint) { return Color; };
+  return [=](TPointF) { return Color; };
 }
 
 TBounds BoundsOf(const TRoundRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
@@ -46,7 +46,7 @@ TBounds BoundsOf(const TRoundRect& R) { return {R.Left, R.Top, R.Right, R.Bottom
 TBounds BoundsOf(const std::vector<TSegment>& Segments, double Margin) {
   TBounds Box{INFINITY, INFINITY, -INFINITY, -INFINITY};
   for (const TSegment& S : Segments)
-    for (const TPoint& P : {S.A, S.B}) {
+    for (const TPointF& P : {S.A, S.B}) {
       Box.Left = std::min(Box.Left, P.X - Margin);
       Box.Top = std::min(Box.Top, P.Y - Margin);
       Box.Right = std::max(Box.Right, P.X + Margin);
@@ -60,28 +60,28 @@ void PaintBody(TCanvas& Canvas, const TRoundRect& Outer, double EdgeWidth, const
                const TRgba& Bottom) {
   const TRoundRect Inner = Outer.Inset(EdgeWidth);
   Canvas.Fill(
-      BoundsOf(Outer), [&](TPoint P) { return RoundRectDistance(P, Outer) <= 0; }, Solid(Edge));
+      BoundsOf(Outer), [&](TPointF P) { return RoundRectDistance(P, Outer) <= 0; }, Solid(Edge));
   Canvas.Fill(
-      BoundsOf(Inner), [&](TPoint P) { return RoundRectDistance(P, Inner) <= 0; },
+      BoundsOf(Inner), [&](TPointF P) { return RoundRectDistance(P, Inner) <= 0; },
       Gradient(Top, Bottom, Inner.Top, Inner.Bottom));
   const TRoundRect Lowered = Inner.Offset(0, EdgeWidth);
   Canvas.Fill(
       BoundsOf(Inner),
-      [&](TPoint P) { return RoundRectDistance(P, Inner) <= 0 && RoundRectDistance(P, Lowered) > 0; },
+      [&](TPointF P) { return RoundRectDistance(P, Inner) <= 0 && RoundRectDistance(P, Lowered) > 0; },
       Solid(Highlight));
 }
 
 // A teal stroke with a faint glow fading out around it.
 void PaintGlowingStroke(TCanvas& Canvas, const std::vector<TSegment>& Segments, double Width) {
   Canvas.FillSoft(
-      [&](TPoint P) { return 1 - SmoothStep(Width / 2, Width * 2, SegmentsDistance(P, Segments)); },
+      [&](TPointF P) { return 1 - SmoothStep(Width / 2, Width * 2, SegmentsDistance(P, Segments)); },
       TealGlow);
   Canvas.Fill(
-      BoundsOf(Segments, Width / 2), [&](TPoint P) { return SegmentsDistance(P, Segments) <= Width / 2; },
+      BoundsOf(Segments, Width / 2), [&](TPointF P) { return SegmentsDistance(P, Segments) <= Width / 2; },
       Solid(Teal));
 }
 
-std::vector<TSegment> Polyline(const std::vector<TPoint>& Points) {
+std::vector<TSegment> Polyline(const std::vector<TPointF>& Points) {
   std::vector<TSegment> Segments;
   for (std::size_t I = 1; I < Points.size(); ++I) Segments.push_back({Points[I - 1], Points[I]});
   return Segments;
@@ -97,9 +97,9 @@ TBitmap32 DrawTile(int Size) {
             TileBottom);
 
   // The ping pulse: a flat line with one beat, in unit coordinates of the tile.
-  std::vector<TPoint> Pulse{{0.15, 0.56}, {0.33, 0.56}, {0.42, 0.33}, {0.53, 0.75},
+  std::vector<TPointF> Pulse{{0.15, 0.56}, {0.33, 0.56}, {0.42, 0.33}, {0.53, 0.75},
                             {0.61, 0.45}, {0.67, 0.56}, {0.85, 0.56}};
-  for (TPoint& P : Pulse) P = {P.X * S, P.Y * S};
+  for (TPointF& P : Pulse) P = {P.X * S, P.Y * S};
   const double Stroke = std::max(1.5, S * 0.07);
   PaintGlowingStroke(Canvas, Polyline(Pulse), Stroke);
   return Canvas.ToBitmap();
@@ -112,7 +112,7 @@ TBitmap32 DrawDonate() {
   const TRoundRect Badge{6, 5, W - 6, H - 9, 30};
 
   const TRoundRect Cast = Badge.Offset(0, 3);
-  Canvas.FillSoft([&](TPoint P) { return 1 - SmoothStep(-3, 5, RoundRectDistance(P, Cast)); }, Shadow);
+  Canvas.FillSoft([&](TPointF P) { return 1 - SmoothStep(-3, 5, RoundRectDistance(P, Cast)); }, Shadow);
   PaintBody(Canvas, Badge, 1.5, Rgb(0x575757), Rgb(0x393939));
 
   constexpr double Cell = 4;
@@ -122,11 +122,11 @@ TBitmap32 DrawDonate() {
   const double Left = (W - ContentWidth) / 2;
   const double Middle = (Badge.Top + Badge.Bottom) / 2;
 
-  const TPoint HeartCentre{Left + HeartSize / 2, Middle};
+  const TPointF HeartCentre{Left + HeartSize / 2, Middle};
   const TBounds HeartBounds{HeartCentre.X - HeartSize * 0.6, HeartCentre.Y - HeartSize * 0.6,
                             HeartCentre.X + HeartSize * 0.6, HeartCentre.Y + HeartSize * 0.6};
   Canvas.Fill(
-      HeartBounds, [&](TPoint P) { return InsideHeart(P, HeartCentre, HeartSize); },
+      HeartBounds, [&](TPointF P) { return InsideHeart(P, HeartCentre, HeartSize); },
       Gradient(HeartTop, HeartBottom, Middle - HeartSize / 2, Middle + HeartSize / 2));
 
   // Letter by letter, so that each pixel is measured against one letter's strokes only.
@@ -134,7 +134,7 @@ TBitmap32 DrawDonate() {
   for (const std::vector<TSegment>& Letter :
        TextStrokes("DONATE", {Left + HeartSize + Gap, Middle - 3.5 * Cell}, Cell))
     Canvas.Fill(
-        BoundsOf(Letter, Stroke / 2), [&](TPoint P) { return SegmentsDistance(P, Letter) <= Stroke / 2; },
+        BoundsOf(Letter, Stroke / 2), [&](TPointF P) { return SegmentsDistance(P, Letter) <= Stroke / 2; },
         Solid(Text));
   return Canvas.ToBitmap();
 }

@@ -6,18 +6,18 @@
 #include <cmath>
 #include <span>
 
-struct TPoint {
+struct TPointF {
   double X = 0;
   double Y = 0;
 };
 
 struct TSegment {
-  TPoint A;
-  TPoint B;
+  TPointF A;
+  TPointF B;
 };
 
 // Distance from P to the segment (a point when A equals B).
-inline double SegmentDistance(TPoint P, const TSegment& S) {
+inline double SegmentDistance(TPointF P, const TSegment& S) {
   const double Dx = S.B.X - S.A.X;
   const double Dy = S.B.Y - S.A.Y;
   const double LengthSquared = Dx * Dx + Dy * Dy;
@@ -26,7 +26,7 @@ inline double SegmentDistance(TPoint P, const TSegment& S) {
   return std::hypot(P.X - (S.A.X + T * Dx), P.Y - (S.A.Y + T * Dy));
 }
 
-inline double SegmentsDistance(TPoint P, std::span<const TSegment> Segments) {
+inline double SegmentsDistance(TPointF P, std::span<const TSegment> Segments) {
   double Nearest = INFINITY;
   for (const TSegment& S : Segments) Nearest = std::min(Nearest, SegmentDistance(P, S));
   return Nearest;
@@ -46,7 +46,7 @@ struct TRoundRect {
 };
 
 // Signed distance to the outline: negative inside.
-inline double RoundRectDistance(TPoint P, const TRoundRect& R) {
+inline double RoundRectDistance(TPointF P, const TRoundRect& R) {
   const double HalfWidth = (R.Right - R.Left) / 2;
   const double HalfHeight = (R.Bottom - R.Top) / 2;
   const double Qx = std::abs(P.X - (R.Left + HalfWidth)) - HalfWidth + R.Radius;
@@ -56,7 +56,7 @@ inline double RoundRectDistance(TPoint P, const TRoundRect& R) {
 
 // The heart curve (x^2 + y^2 - 1)^3 <= x^2 y^3, scaled so that it is about Size pixels
 // wide, centred on Centre.
-inline bool InsideHeart(TPoint P, TPoint Centre, double Size) {
+inline bool InsideHeart(TPointF P, TPointF Centre, double Size) {
   const double Scale = Size / 2.3;
   const double X = (P.X - Centre.X) / Scale;
   const double Y = -(P.Y - Centre.Y) / Scale + 0.1;

@@ -41,19 +41,19 @@ double TextWidth(std::string_view Text, double Cell) {
   return Text.empty() ? 0 : (static_cast<double>(Text.size()) * Advance - 1) * Cell;
 }
 
-std::vector<std::vector<TSegment>> TextStrokes(std::string_view Text, TPoint Origin, double Cell) {
+std::vector<std::vector<TSegment>> TextStrokes(std::string_view Text, TPointF Origin, double Cell) {
   std::vector<std::vector<TSegment>> Letters;
   for (std::size_t Index = 0; Index < Text.size(); ++Index) {
     std::vector<TSegment>& Segments = Letters.emplace_back();
     const TGlyph& Glyph = GlyphOf(Text[Index]);
     const double Left = Origin.X + static_cast<double>(Index) * Advance * Cell;
     auto Centre = [&](int Column, int Row) {
-      return TPoint{Left + (Column + 0.5) * Cell, Origin.Y + (Row + 0.5) * Cell};
+      return TPointF{Left + (Column + 0.5) * Cell, Origin.Y + (Row + 0.5) * Cell};
     };
     for (int Row = 0; Row < GlyphHeight; ++Row)
       for (int Column = 0; Column < GlyphWidth; ++Column) {
         if (!Lit(Glyph, Column, Row)) continue;
-        const TPoint Here = Centre(Column, Row);
+        const TPointF Here = Centre(Column, Row);
         const std::size_t Before = Segments.size();
         if (Lit(Glyph, Column + 1, Row)) Segments.push_back({Here, Centre(Column + 1, Row)});
         if (Lit(Glyph, Column, Row + 1)) Segments.push_back({Here, Centre(Column, Row + 1)});

@@ -14,4 +14,4 @@ double TextWidth(std::string_view Text, double Cell);
 // The stroke skeleton of each letter of Text, with the top-left of the first letter's
 // first cell at Origin; draw it with a stroke about Cell wide. Throws
 // std::invalid_argument for a letter the font lacks.
-std::vector<std::vector<TSegment>> TextStrokes(std::string_view Text, TPoint Origin, double Cell);
+std::vector<std::vector<TSegment>> TextStrokes(std::string_view Text, TPointF Origin, double Cell);

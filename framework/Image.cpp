@@ -1,0 +1,92 @@
+#include "framework/Image.h"
+
+#include <cstring>
+
+#include "framework/DescriptionValues.h"
+#include "framework/Handles.h"
+#include "framework/ImageLayout.h"
+
+namespace {
+
+// AlphaBlend wants premultiplied pixels.
+TPixel32 Premultiplied(TPixel32 Pixel) {
+  const std::uint32_t A = PixelAlpha(Pixel);
+  if (A == 255) return Pixel;
+  auto Scale = [A](std::uint32_t Channel) { return (Channel * A + 127) / 255; };
+  return (A << 24) | (Scale((Pixel >> 16) & 0xFF) << 16) | (Scale((Pixel >> 8) & 0xFF) << 8) |
+         Scale(Pixel & 0xFF);
+}
+
+}  // namespace
+
+TCustomImage::TCustomImage(TComponent* AOwner) : TGraphicControl(AOwner) {
+  SetBounds(0, 0, 105, 105);
+  FPicture.OnChange = [this](TObject*) { Invalidate(); };
+}
+
+void TCustomImage::SetFlag(bool& Flag, bool Value) {
+  if (Flag == Value) return;
+  Flag = Value;
+  Invalidate();
+}
+
+void TCustomImage::SetCenter(bool Value) { SetFlag(FCenter, Value); }
+void TCustomImage::SetStretch(bool Value) { SetFlag(FStretch, Value); }
+void TCustomImage::SetProportional(bool Value) { SetFlag(FProportional, Value); }
+void TCustomImage::SetTransparent(bool Value) { SetFlag(FTransparent, Value); }
+
+void TCustomImage::Paint() {
+  if (FPicture.Empty()) return;
+  const TBitmap32& Source = FPicture.Bitmap();
+  const int W = Source.Width();
+  const int H = Source.Height();
+  const HDC DC = Canvas().Handle();
+
+  BITMAPINFO Info{};
+  Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
+  Info.bmiHeader.biWidth = W;
+  Info.bmiHeader.biHeight = -H;  // top-down, like TBitmap32
+  Info.bmiHeader.biPlanes = 1;
+  Info.bmiHeader.biBitCount = 32;
+  Info.bmiHeader.biCompression = BI_RGB;
+  void* Bits = nullptr;
+  const TUniqueBitmap Dib(CreateDIBSection(DC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
+  if (!Dib) return;
+
+  const bool HasAlpha = FPicture.BitCount() == 32;
+  const TPixel32 Key = Source.Row(H - 1)[0] | 0xFF000000u;
+  auto* Out = static_cast<TPixel32*>(Bits);
+  for (int Y = 0; Y < H; ++Y) {
+    const TPixel32* Row = Source.Row(Y);
+    for (int X = 0; X < W; ++X) {
+      TPixel32 Pixel = Row[X];
+      if (!HasAlpha) Pixel = (FTransparent && (Pixel | 0xFF000000u) == Key) ? 0 : Pixel | 0xFF000000u;
+      Out[static_cast<std::size_t>(Y) * static_cast<std::size_t>(W) + static_cast<std::size_t>(X)] =
+          Premultiplied(Pixel);
+    }
+  }
+
+  const TMemoryDC Memory(CreateCompatibleDC(DC));
+  const TSelectObjectGuard Selected(Memory.Get(), Dib.Get());
+  const TBounds Dest = ImageDestRect(Width(), Height(), W, H, FStretch, FProportional, FCenter);
+  const BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width, Dest.Height, Memory.Get(), 0, 0, W, H, Blend);
+}
+
+bool TCustomImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
+  if (PropertyName == L"Picture.Data") {
+    RequireKind(Value, TDescriptionValue::TKind::Binary);
+    FPicture.LoadFromStoredData(Value.Bytes);
+  } else if (PropertyName == L"Center") {
+    SetCenter(AsBoolean(Value));
+  } else if (PropertyName == L"Stretch") {
+    SetStretch(AsBoolean(Value));
+  } else if (PropertyName == L"Proportional") {
+    SetProportional(AsBoolean(Value));
+  } else if (PropertyName == L"Transparent") {
+    SetTransparent(AsBoolean(Value));
+  } else {
+    return TGraphicControl::ReadProperty(PropertyName, Value);
+  }
+  return true;
+}

@@ -1,0 +1,27 @@
+// Window-system functions that older systems may lack, bound by name once at start, and the
+// system facts the painters need (check-box image size, desktop composition). Win32.
+#pragma once
+
+#include <windows.h>
+
+// True when UpdateLayeredWindow was found: per-pixel-alpha layered windows can be used.
+bool LayeredWindowsSupported();
+// UpdateLayeredWindow and SetLayeredWindowAttributes; FALSE when absent.
+BOOL CallUpdateLayeredWindow(HWND Window, HDC ScreenDC, POINT* Position, SIZE* Size, HDC SourceDC,
+                             POINT* SourcePosition, COLORREF Key, BLENDFUNCTION* Blend, DWORD Flags);
+BOOL CallSetLayeredWindowAttributes(HWND Window, COLORREF Key, BYTE Alpha, DWORD Flags);
+// SetLayout does nothing and GetLayout answers 0 when absent.
+void CallSetLayout(HDC DC, DWORD Layout);
+DWORD CallGetLayout(HDC DC);
+
+// One image of the system's check-box bitmap.
+int SysCheckWidth();
+int SysCheckHeight();
+
+// System version 6 or later and DwmIsCompositionEnabled (dwmapi, bound on first use)
+// reporting composition; asked once and kept.
+bool DesktopCompositionEnabled();
+
+// Binds everything above; called once at start-up (later calls do nothing). The modules
+// stay loaded until the program ends.
+void BindSystemFunctions();

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "skin/render/Resample.h"
+#include "tests/native/PixelTestSupport.h"
+
+namespace {
+
+// 4 x 2 to 2 x 2 with Mitchell (B = C = 1/3), worked by hand.
+// Rows: scale 0.5, support 4; weight(d) = f(d * 0.5) * 0.5 in 16.16:
+//   d 0: 29127, d 1: 17522, d 2: 1820, d 3: -1138, d 4: 0 (dropped).
+//   x = 0 (c = 0): sources -3..3 mirrored to 3,2,1,0,1,2,3;
+//   x = 1 (c = 2): sources -1..5 mirrored to 1,0,1,2,3,3,2 at distances 3,2,1,0,1,2,3.
+// Blue values 0, 100, 200, 40:
+//   x = 0: 100 * 2 * 17522 + 200 * 2 * 1820 - 40 * 2 * 1138 = 4141360, >> 16 = 63
+//   x = 1: -100 * 1138 + 100 * 17522 + 200 * 29127 + 40 * 17522 + 40 * 1820 - 200 * 1138
+//          = 8009880, >> 16 = 122
+// Both weight sets add up to 65535, so alpha 255 becomes 254. Columns: equal height, scale
+// 1: weights f(0) = 58254 and f(1) = 3641 on each side add up to 65536, and the two equal
+// rows stay as they are.
+TEST(ResampleBitmap, MitchellMatchesHandComputedPixels) {
+  const TPixel32 Row[4] = {0xFF000000u, 0xFF000064u, 0xFF0000C8u, 0xFF000028u};
+  TBitmap32 Src = BitmapOf(4, 2, {Row[0], Row[1], Row[2], Row[3], Row[0], Row[1], Row[2], Row[3]});
+  TBitmap32 Dst;
+  ResampleBitmap(Src.View(), Dst, 2, rfMitchell, 2);
+  ASSERT_EQ(Dst.Width(), 2);
+  ASSERT_EQ(Dst.Height(), 2);
+  for (int Y = 0; Y < 2; ++Y) {
+    EXPECT_EQ(Dst.Row(Y)[0], 0xFE00003Fu) << Y;
+    EXPECT_EQ(Dst.Row(Y)[1], 0xFE00007Au) << Y;
+  }
+}
+
+TEST(ResampleBitmap, WorksThroughANegativeStride) {
+  TStridedMemory M(4, 2, 6, true);
+  const TPixel32 Row[4] = {0xFF000000u, 0xFF000064u, 0xFF0000C8u, 0xFF000028u};
+  for (int Y = 0; Y < 2; ++Y)
+    for (int X = 0; X < 4; ++X) M.View.Row(Y)[X] = Row[X];
+  TBitmap32 Dst;
+  ResampleBitmap(M.View, Dst, 2, rfMitchell, 2);
+  ASSERT_EQ(Dst.Width(), 2);
+  EXPECT_EQ(Dst.Row(1)[1], 0xFE00007Au);
+}
+
+TEST(ResampleBitmap, FlatPictureStaysFlatWithPartitionOfUnityFilters) {
+  for (const TResampleFilter Filter : {rfTriangle, rfBSpline, rfMitchell}) {
+    const TBitmap32 Src = Filled(16, 12, MakePixel32(100, 150, 200, 255));
+    TBitmap32 Dst;
+    ResampleBitmap(Src.View(), Dst, 8, Filter, 6);
+    ASSERT_EQ(Dst.Width(), 8);
+    ASSERT_EQ(Dst.Height(), 6);
+    for (int Y = 0; Y < 6; ++Y)
+      for (int X = 0; X < 8; ++X)
+        for (int Shift = 0; Shift < 32; Shift += 8) {
+          const int Expected = static_cast<int>((MakePixel32(100, 150, 200, 255) >> Shift) & 0xFF);
+          const int Got = static_cast<int>((Dst.Row(Y)[X] >> Shift) & 0xFF);
+          EXPECT_LE(std::abs(Got - Expected), 2) << Filter << " at " << X << "," << Y;
+        }
+  }
+}
+
+TEST(ResampleBitmap, EverySupportedFilterProducesTheRequestedSize) {
+  const TBitmap32 Src = Filled(9, 5, 0xFF808080u);
+  for (int Filter = rfBox; Filter <= rfMitchell; ++Filter)
+    for (const auto& [W, H] : {std::pair{3, 2}, {20, 11}, {2, 9}}) {
+      TBitmap32 Dst;
+      ResampleBitmap(Src.View(), Dst, W, static_cast<TResampleFilter>(Filter), H);
+      EXPECT_EQ(Dst.Width(), W) << Filter;
+      EXPECT_EQ(Dst.Height(), H) << Filter;
+    }
+}
+
+TEST(ResampleBitmap, EqualSizesCopyAndTinySizesLeaveDstAlone) {
+  const TBitmap32 Src = BitmapOf(2, 2, {1, 2, 3, 4});
+  TBitmap32 Copy;
+  ResampleBitmap(Src.View(), Copy, 2, rfMitchell, 2);
+  EXPECT_EQ(Copy, Src);
+
+  const TBitmap32 Marker = Filled(3, 3, 0x12345678u);
+  const TBitmap32 Line = Filled(5, 1, 0xFFFFFFFFu);
+  const struct {
+    const TBitmap32& Source;
+    int W, H;
+  } Cases[] = {{Src, 1, 5}, {Src, 5, 1}, {Src, 0, 0}, {Src, -3, 4}, {Line, 4, 4}};
+  for (const auto& C : Cases) {
+    TBitmap32 Dst = Marker;
+    ResampleBitmap(C.Source.View(), Dst, C.W, rfMitchell, C.H);
+    EXPECT_EQ(Dst, Marker) << C.W << " x " << C.H;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include "SkinFixture.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include <jpeglib.h>
+
+#include "skin/store/BmpCodec.h"
+#include "skin/store/sSkinData.h"
+
+TBytes EncodePng(const TBitmap32& Pixels) {
+  png_image Image{};
+  Image.version = PNG_IMAGE_VERSION;
+  Image.width = static_cast<png_uint_32>(Pixels.Width());
+  Image.height = static_cast<png_uint_32>(Pixels.Height());
+  Image.format = PNG_FORMAT_BGRA;
+  png_alloc_size_t Size = 0;
+  if (!png_image_write_to_memory(&Image, nullptr, &Size, 0, Pixels.Row(0), 0, nullptr))
+    throw std::runtime_error("png size");
+  TBytes Out(Size);
+  if (!png_image_write_to_memory(&Image, Out.data(), &Size, 0, Pixels.Row(0), 0, nullptr))
+    throw std::runtime_error("png write");
+  Out.resize(Size);
+  return Out;
+}
+
+TBytes EncodeJpeg(const TBitmap32& Pixels, int Quality) {
+  jpeg_compress_struct Info{};
+  jpeg_error_mgr Error{};
+  Info.err = jpeg_std_error(&Error);
+  jpeg_create_compress(&Info);
+  unsigned char* Buffer = nullptr;
+  unsigned long Size = 0;
+  jpeg_mem_dest(&Info, &Buffer, &Size);
+  Info.image_width = static_cast<JDIMENSION>(Pixels.Width());
+  Info.image_height = static_cast<JDIMENSION>(Pixels.Height());
+  Info.input_components = 3;
+  Info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&Info);
+  jpeg_set_quality(&Info, Quality, TRUE);
+  jpeg_start_compress(&Info, TRUE);
+  std::vector<JSAMPLE> Row(static_cast<std::size_t>(Pixels.Width()) * 3);
+  while (Info.next_scanline < Info.image_height) {
+    const TPixel32* Source = Pixels.Row(static_cast<int>(Info.next_scanline));
+    for (int X = 0; X < Pixels.Width(); ++X) {
+      Row[3 * static_cast<std::size_t>(X)] = static_cast<JSAMPLE>(Source[X] >> 16);
+      Row[3 * static_cast<std::size_t>(X) + 1] = static_cast<JSAMPLE>(Source[X] >> 8);
+      Row[3 * static_cast<std::size_t>(X) + 2] = static_cast<JSAMPLE>(Source[X]);
+    }
+    JSAMPROW Rows[1] = {Row.data()};
+    jpeg_write_scanlines(&Info, Rows, 1);
+  }
+  jpeg_finish_compress(&Info);
+  TBytes Out(Buffer, Buffer + Size);
+  jpeg_destroy_compress(&Info);
+  std::free(Buffer);
+  return Out;
+}
+
+TBitmap32 PatternPicture(int Width, int Height, std::uint8_t Alpha) {
+  TBitmap32 Picture(Width, Height);
+  for (int Y = 0; Y < Height; ++Y)
+    for (int X = 0; X < Width; ++X)
+      Picture.Row(Y)[X] = MakePixel32(static_cast<std::uint8_t>(X * 7), static_cast<std::uint8_t>(Y * 5),
+                                      static_cast<std::uint8_t>(X + Y), Alpha);
+  return Picture;
+}
+
+TBytes PackSkin(const std::string& Options, const std::vector<std::pair<std::string, TBytes>>& Images) {
+  const TBytes OptionsBytes(Options.begin(), Options.end());
+  std::vector<TacPackageEntry> Entries{{"Options.dat", OptionsBytes}};
+  for (const auto& [Name, Bytes] : Images) Entries.push_back({Name, Bytes});
+  return WriteSkinPackage(Entries);
+}
+
+namespace {
+
+// One section as a skin editor writes it: colours, a gradient, a border cut from the
+// master bitmap, a texture, a glyph.
+std::string SectionText(const std::string& Name, int Index, int Color, const std::string& Extra) {
+  const auto Field = [](int Value) {
+    std::string Text = std::to_string(Value);
+    return std::string(4 - Text.size(), '0') + Text;
+  };
+  const int X = (Index % 10) * 27;
+  const int Y = (Index / 10) * 18;
+  std::string Text = "[" + Name + "]\n";
+  Text += "STATES=3\nCOLOR=" + std::to_string(Color) + "\nHOTCOLOR=5263440\nFONTCOLOR=15724527\nHOTFONTCOLOR=16777215\n";
+  Text += "TRANSPARENCY=0\nHOTTRANSPARENCY=0\nGRADIENTPERCENT=100\nHOTGRADIENTPERCENT=100\n";
+  Text += "GRADIENTDATA=3618615;5263440;97;0;0;5263440;5263440;0;0;0\nHOTGRADIENTDATA=N/A\n";
+  Text += "TCLEFT=-1\nTCTOP=-1\nTCRIGHT=-1\nTCBOTTOM=-1\nOUTERMODE=0\nIMAGEPERCENT=0\n";
+  Text += "BORDERSMASK=^" + Field(X) + "^" + Field(Y) + "^" + Field(X + 27) + "^" + Field(Y + 18) +
+          "^0000^0000^0000^0000^3^1^5^1\n";
+  Text += "PATTERN=~" + Field(X) + "~" + Field(200) + "~" + Field(X + 8) + "~" + Field(208) + "~01~0\n";
+  Text += "GLYPHMASK=@" + Field(X) + "@" + Field(220) + "@" + Field(X + 24) + "@" + Field(228) + "@3@1\n";
+  return Text + Extra;
+}
+
+}  // namespace
+
+TBytes InternalShapedSkin() {
+  std::string Options =
+      "[GLOBALINFO]\nVERSION=8.10\nAUTHOR=Quorvane\nCOLOR=3355443\nMASTERBITMAP=MASTER.BMP\n"
+      "BICONCLOSE=@0000@0000@0072@0050@3@1\nBICLOSEALONE=@0000@0000@0072@0050@3@1\n"
+      "BICONCLOSEGLOW=1\nBICONCLOSEGLOW0=!CLOSEBTNGLOW.PNG!1!0!3!0003!0003!0003!0003!1\n"
+      "BICONMAXGLOW=1\nBICONMAXGLOW0=!MAXBTNGLOW.PNG!1!0!3!0003!0003!0003!0003!1\n"
+      "BICONMINGLOW=1\nBICONMINGLOW0=!MINBTNGLOW.PNG!1!0!3!0003!0003!0003!0003!1\n"
+      "BICONNORMGLOW=1\nBICONNORMGLOW0=!NORMALBTNGLOW.PNG!1!0!3!0003!0003!0003!0003!1\n"
+      "BITOP=3\nBIRIGHT=2\nBISPACE=-2\nTITLEHEIGHT=40\nBORDERWIDTH=16\nBORDERMODE=1\n"
+      "EXBORDER=!EXTBORD.PNG!2!0!3!0026!0049!0026!0026!1\nSHADOW1COLOR=0\nSHADOW1BLUR=1\nSHADOW1OFFSET=1\n"
+      "FADINGENABLED=1\nFADINGITERATIONS=15\nI=0\n";
+  for (int I = 0; I < SectionCount; ++I) {
+    if (I == ssTransparent) continue;
+    std::string Extra;
+    if (I == ssButton) Extra = "GLOW=1\nGLOWMARGIN=3\nGLOW0=!EDITGLOW.PNG!1!0!3!0008!0008!0009!0008!1\n";
+    if (I == ssButtonHuge) Extra = "HUGEMASK=!BUTTONHUGE.BMP!3!1!0!0004!0004!0004!0004!5\n";
+    Options += SectionText(acSectionNames[static_cast<std::size_t>(I)], I, I == ssEdit ? 3355443 : 4210752, Extra);
+  }
+
+  TBitmap32 Master = PatternPicture(280, 240, 255);
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 4; ++X) Master.Row(Y)[X] = MakePixel32(255, 0, 255, 255);
+  const std::vector<std::pair<std::string, TBytes>> Images{
+      {"ButtonHuge.bmp", WriteBmp32(PatternPicture(81, 54, 255).View())},
+      {"Master.bmp", WriteBmp32(Master.View())},
+      {"CloseBtnGlow.png", EncodePng(PatternPicture(30, 30, 128))},
+      {"MaxBtnGlow.png", EncodePng(PatternPicture(30, 30, 128))},
+      {"MinBtnGlow.png", EncodePng(PatternPicture(30, 30, 128))},
+      {"NormalBtnGlow.png", EncodePng(PatternPicture(30, 30, 128))},
+      {"EditGlow.png", EncodePng(PatternPicture(30, 30, 96))},
+      {"ExtBord.png", EncodePng(PatternPicture(106, 76, 200))},
+      {"Spare.png", EncodePng(PatternPicture(16, 16, 255))},
+  };
+  return PackSkin(Options, Images);
+}
