@@ -1,7 +1,5 @@
 #include "app/Unit1.h"
 
-#include <shellapi.h>
-
 #include "app/CommandTable.h"
 #include "framework/DescriptionReader.h"
 
@@ -113,6 +111,11 @@ TCmdThread* TForm1::StartRunner(const std::wstring& CmdLine) { return new TCmdTh
 
 void TForm1::ShellOpen(const wchar_t* Verb, const std::wstring& Target, const wchar_t* Parameters,
                        const wchar_t* Directory, int ShowMode) {
+  // The shell is loaded on the first link click, not at start: loading it (and all it
+  // pulls in) would double the time until the window shows. It stays loaded until the end.
+  using TShellExecuteW = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  static const auto Execute = reinterpret_cast<TShellExecuteW>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
   // The shell's answer is not looked at: a link that cannot open shows nothing.
-  ShellExecuteW(Handle(), Verb, Target.c_str(), Parameters, Directory, ShowMode);
+  if (Execute) Execute(Handle(), Verb, Target.c_str(), Parameters, Directory, ShowMode);
 }

@@ -46,24 +46,24 @@ void BM_OutputPipeline(benchmark::State& State) {
     using TClock = std::chrono::steady_clock;
     auto Posted = TClock::now();
     if (State.range(0)) PostThreadMessageW(GetCurrentThreadId(), WM_PROBE, 0, 0);
-    while (!Ended) {
+    for (;;) {
       MSG Msg;
-      if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
-        // Not WaitMessage: it serves the runner's sent calls without returning, so it would
-        // sleep through the last one.
-        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        continue;
+      while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (Msg.hwnd == nullptr && Msg.message == WM_PROBE) {
+          const auto Now = TClock::now();
+          MaxReplyMs = std::max(MaxReplyMs, std::chrono::duration<double, std::milli>(Now - Posted).count());
+          ++RoundTrips;
+          Posted = Now;
+          PostThreadMessageW(GetCurrentThreadId(), WM_PROBE, 0, 0);
+          continue;
+        }
+        TranslateMessage(&Msg);
+        DispatchMessageW(&Msg);
       }
-      if (Msg.hwnd == nullptr && Msg.message == WM_PROBE) {
-        const auto Now = TClock::now();
-        MaxReplyMs = std::max(MaxReplyMs, std::chrono::duration<double, std::milli>(Now - Posted).count());
-        ++RoundTrips;
-        Posted = Now;
-        PostThreadMessageW(GetCurrentThreadId(), WM_PROBE, 0, 0);
-        continue;
-      }
-      TranslateMessage(&Msg);
-      DispatchMessageW(&Msg);
+      // PeekMessageW runs the runner's sent calls itself (the last one sets Ended) and then
+      // answers "nothing queued": check before sleeping, or the loop sleeps for good.
+      if (Ended) break;
+      MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     // The last probe is still queued; take it out so the next run starts clean.
     MSG Msg;

@@ -70,7 +70,9 @@ void TCustomImage::Paint() {
   const TSelectObjectGuard Selected(Memory.Get(), Dib.Get());
   const TBounds Dest = ImageDestRect(Width(), Height(), W, H, FStretch, FProportional, FCenter);
   const BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width, Dest.Height, Memory.Get(), 0, 0, W, H, Blend);
+  // gdi32's own entry: msimg32's AlphaBlend only forwards to it, and loading that module
+  // costs start-up time.
+  GdiAlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width, Dest.Height, Memory.Get(), 0, 0, W, H, Blend);
 }
 
 bool TCustomImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {

@@ -29,6 +29,7 @@ TColor ApplyToColor(TColor Color, const TPixelOp& Op) {
 
 void CopyRect(const TBitmap32& From, TBitmap32& To, TRect Area) {
   Area = IntersectRect(Area, TRect{0, 0, To.Width(), To.Height()});
+  if (Area.IsEmpty()) return;  // skins may give inverted rectangles
   for (int Y = Area.Top; Y < Area.Bottom; ++Y)
     std::copy(From.Row(Y) + Area.Left, From.Row(Y) + Area.Right, To.Row(Y) + Area.Left);
 }

@@ -74,9 +74,12 @@ TEST(SkinExtract, InternalSkinsAreWrittenByteForByte) {
   EXPECT_EQ(ExtractByIndex(Skins, 0, Folder), std::nullopt) << "the folder is created";
   const std::filesystem::path Written = Dir / "new" / "FM (internal) extracted.asz";
   ASSERT_TRUE(std::filesystem::exists(Written));
-  std::ifstream File(Written, std::ios::binary);
-  const std::vector<std::uint8_t> Bytes{std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(Bytes, Skin.PackedData);
+  {
+    // Closed before the file is removed: Windows refuses to remove an open file.
+    std::ifstream File(Written, std::ios::binary);
+    const std::vector<std::uint8_t> Bytes{std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(Bytes, Skin.PackedData);
+  }
   std::filesystem::remove(Written);
   EXPECT_EQ(ExtractInternalSkin(Skins, L"FM (internal)", Folder), std::nullopt);
   EXPECT_TRUE(std::filesystem::exists(Written));

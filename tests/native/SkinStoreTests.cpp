@@ -669,6 +669,20 @@ TEST(SkinStore, HueShiftKeepsTheCloseGlyphsWhenAsked) {
   }
 }
 
+TEST(SkinStore, InvertedRectanglesKeepNothingAndBreakNothing) {
+  TBitmap32 Master(30, 30);
+  Master.Fill(MakePixel32(255, 0, 0, 255));
+  TsSkinStore Store;
+  Store.FHueOffset = 120;
+  Store.FBrightness = 10;
+  Load(Store,
+       "[GLOBALINFO]\nMASTERBITMAP=M.BMP\nBIKEEPHUE=1\nBICONCLOSE=@0020@0000@0010@0010@1@0\n"
+       "[S]\nB=^0020^0020^0010^0010^0002^0002^0002^0002^1^1^0^0\n",
+       {{"M.BMP", WriteBmp32(Master.View())}});
+  EXPECT_EQ(Store.MasterBitmap.Row(5)[15], ScaleBrightness(MakePixel32(0, 255, 0, 255), PercentToWeight(10)));
+  EXPECT_EQ(Picture(Store, "S", "B").CornerType, 0);
+}
+
 TEST(SkinStore, SaturationAndBrightnessChangeColoursAndPictures) {
   const TImages Images{{"G.PNG", EncodePng(PatternPicture(4, 4, 255))}};
   const std::string Options = "[S]\nCOLOR=255\nHOTCOLOR=8421504\nG=!G.PNG!1!0!1\n";
