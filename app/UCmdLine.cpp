@@ -63,7 +63,8 @@ bool CreateChildProcess(std::wstring& CommandLine, HANDLE ReadEnd, HANDLE WriteE
   std::lock_guard Guard(ProcessCreationLock());
   SetHandleInformation(ReadEnd, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
   SetHandleInformation(WriteEnd, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-  // Suspended until it is in the job, so that nothing it starts can escape the job.
+  // Suspended until it is in the job, so that nothing it starts can escape the job. Its own
+  // process and thread handles are not inheritable: a child started later has no use for them.
   const BOOL Created = CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, TRUE,
                                       NORMAL_PRIORITY_CLASS | CREATE_SUSPENDED, nullptr, nullptr, &Startup,
                                       &Child);

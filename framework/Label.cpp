@@ -105,6 +105,11 @@ void TCustomLabel::Paint() {
   DrawCaption();
 }
 
+void TCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
 void TCustomLabel::AdjustBounds() {
   if (!FAutoSize || Loading()) return;
   const TWindowDC Screen(nullptr);

@@ -1,7 +1,7 @@
 // TCustomLabel / TLabel: text drawn on the parent's surface (no window of its own). With
-// AutoSize the label takes the size of its text, keeping the edge its alignment holds, when
-// its caption, font or wrapping changes; the size a description stores is kept as read (the
-// fonts of the system that reads it may measure differently).
+// AutoSize the label takes the size of its text, keeping the edge its alignment holds, once
+// its description has been read and whenever its caption, font or wrapping changes (the
+// fonts of the system that shows it may measure differently from the stored size).
 #pragma once
 
 #include "framework/GraphicControl.h"
@@ -29,6 +29,7 @@ class TCustomLabel : public TGraphicControl {
   void SetShowAccelChar(bool Value);
 
   bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;
+  void Loaded() override;
 
  protected:
   void Paint() override;

@@ -21,14 +21,15 @@ source scripts/wine-env.sh
 # A compositor, so layered windows (glows, shadows) show as a user sees them.
 xcompmgr >/dev/null 2>&1 &
 wine "$BIN/quorvane.exe" &
+PROGRAM=$!
 CAPTION="Quorvane v1.1"
 wine "$BIN/qv_probe.exe" click "$CAPTION" "Display basic TCP / IP configuration"
 echo "--- output pane ---"
 wine "$BIN/qv_probe.exe" output "$CAPTION"
 echo "-------------------"
-import -window root build/quorvane.png
+# The window and its frame, cut out of the screen.
+import -window root -crop "$(wine "$BIN/qv_probe.exe" geometry "$CAPTION")" +repage build/quorvane.png
 wine "$BIN/qv_probe.exe" close "$CAPTION"
-kill %1 2>/dev/null || true
-wineserver -w
+wait "$PROGRAM"
 DEMO
 echo "Screenshot: build/quorvane.png"

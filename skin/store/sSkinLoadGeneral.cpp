@@ -1,6 +1,8 @@
 // LoadAllGeneralData: the skin-wide values of [GLOBALINFO], the outer effects, one
 // TsGeneralData per section (keys inherited through PARENTCLASS), the palette and the two
 // sections every skin has.
+// Sections: key readers (global, inherited); state keys; LoadAllGeneralData and
+// [GLOBALINFO]; outer effects; sections; palette; TRANSPARENT and MAINCOLOR.
 #include <algorithm>
 #include <array>
 

@@ -1,6 +1,7 @@
 // qv_probe: the run command's hands and eyes on a running Quorvane window.
 //   qv_probe click CAPTION TEXT     clicks the control showing TEXT in the window CAPTION
 //   qv_probe output CAPTION         waits until the output pane has settled, prints its text
+//   qv_probe geometry CAPTION       prints the window's screen rectangle as WxH+X+Y
 //   qv_probe close CAPTION          closes the window and waits for its program to end
 #include "tests/e2e/Probe.h"
 
@@ -35,7 +36,7 @@ int Fail(const char* Message) {
 }  // namespace
 
 int wmain(int Argc, wchar_t** Argv) {
-  if (Argc < 3) return Fail("usage: qv_probe click|output|close CAPTION [TEXT]");
+  if (Argc < 3) return Fail("usage: qv_probe click|output|geometry|close CAPTION [TEXT]");
   const std::wstring Command = Argv[1];
   HWND Window = WaitForWindow(Argv[2]);
   if (!Window) return Fail("window not found");
@@ -63,6 +64,12 @@ int wmain(int Argc, wchar_t** Argv) {
         60s);
     PrintUtf8(Last);
     return Last.empty() ? Fail("no output") : 0;
+  }
+  if (Command == L"geometry") {
+    RECT Bounds{};
+    GetWindowRect(Window, &Bounds);
+    std::printf("%ldx%ld+%ld+%ld\n", Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, Bounds.left, Bounds.top);
+    return 0;
   }
   if (Command == L"close") {
     DWORD ProcessId = 0;

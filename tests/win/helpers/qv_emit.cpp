@@ -8,7 +8,8 @@
 //   spawn:<step>     start another qv_emit running <step>, sharing our standard handles;
 //                    write "child <its process id>" CR LF
 //   detach:<step>    the same, but the other qv_emit gets none of our handles
-//   forever          write "tick" CR LF every 100 ms, without end
+//   forever          write "tick" CR LF every 100 ms, until it is ended (after five minutes
+//                    it stops by itself, so that a failed test leaves nothing running for long)
 #include <windows.h>
 
 #include <cstdint>
@@ -75,7 +76,6 @@ void Run(const std::string& Step) {
   } else if (Name == "spawn" || Name == "detach") {
     Spawn(Rest, Name == "spawn");
   } else if (Name == "forever") {
-    // Bounded after all, so that a failed test leaves no process behind for long.
     for (int Tick = 0; Tick < 3000; ++Tick) {
       WriteText("tick\r\n");
       Sleep(100);
