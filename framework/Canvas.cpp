@@ -82,3 +82,10 @@ SIZE TCanvas::TextExtent(std::wstring_view Text) {
   if (const HDC DC = Handle()) GetTextExtentPoint32W(DC, Text.data(), static_cast<int>(Text.size()), &Size);
   return Size;
 }
+
+TCanvasPaintScope::TCanvasPaintScope(TCanvas& Canvas, HDC DC, const TFont& Font, TColor Color) : FCanvas(Canvas) {
+  FCanvas.SetHandle(DC);
+  FCanvas.Font().Assign(Font);
+  FCanvas.Brush().SetColor(Color);
+  FCanvas.Brush().SetStyle(TBrushStyle::bsSolid);
+}

@@ -45,3 +45,16 @@ class TCanvas : public TObject {
 
   void Deselect();
 };
+
+// Lends DC to a control's canvas for one paint: the canvas takes the control's font and a
+// solid brush of its colour, and lets go of DC when the scope ends (also on an exception).
+class TCanvasPaintScope {
+ public:
+  TCanvasPaintScope(TCanvas& Canvas, HDC DC, const TFont& Font, TColor Color);
+  ~TCanvasPaintScope() { FCanvas.SetHandle(nullptr); }
+  TCanvasPaintScope(const TCanvasPaintScope&) = delete;
+  TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
+
+ private:
+  TCanvas& FCanvas;
+};

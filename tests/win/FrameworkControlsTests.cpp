@@ -15,37 +15,9 @@
 #include "framework/Memo.h"
 #include "framework/Panel.h"
 #include "skin/store/BmpCodec.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
-
-std::vector<COLORREF> PrintClient(HWND Window, int Width, int Height, COLORREF Under = RGB(1, 2, 3)) {
-  BITMAPINFO Info{};
-  Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
-  Info.bmiHeader.biWidth = Width;
-  Info.bmiHeader.biHeight = -Height;
-  Info.bmiHeader.biPlanes = 1;
-  Info.bmiHeader.biBitCount = 32;
-  void* Bits = nullptr;
-  const TUniqueBitmap Dib(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
-  const TMemoryDC DC(CreateCompatibleDC(nullptr));
-  const TSelectObjectGuard Selected(DC.Get(), Dib.Get());
-  const TUniqueBrush Brush(CreateSolidBrush(Under));
-  const RECT All{0, 0, Width, Height};
-  FillRect(DC.Get(), &All, Brush.Get());
-  SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC.Get()), PRF_CLIENT);
-  GdiFlush();
-  std::vector<COLORREF> Pixels;
-  const auto* Source = static_cast<const std::uint32_t*>(Bits);
-  for (int I = 0; I < Width * Height; ++I) {
-    const std::uint32_t P = Source[I];
-    Pixels.push_back(RGB((P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF));
-  }
-  return Pixels;
-}
-
-int CountOf(const std::vector<COLORREF>& Pixels, COLORREF Color) {
-  return static_cast<int>(std::count(Pixels.begin(), Pixels.end(), Color));
-}
 
 struct TFormFixture : testing::Test {
   TForm Form{nullptr};
@@ -114,13 +86,13 @@ TEST_F(EditTest, ShowsItsHintOnlyWhileEmpty) {
   Edit->SetBounds(0, 0, 200, 24);
   Edit->Font().SetColor(clRed);  // text pixels never match the hint's grey
   const COLORREF Hint = GetSysColor(COLOR_GRAYTEXT);
-  EXPECT_EQ(CountOf(PrintClient(Edit->Handle(), 196, 20), Hint), 0);  // no hint set
+  EXPECT_EQ(PrintClient(Edit->Handle(), 196, 20).Count(Hint), 0);  // no hint set
   Edit->SetTextHint(L"www.example.com / 127.0.0.1");
-  EXPECT_GT(CountOf(PrintClient(Edit->Handle(), 196, 20), Hint), 10);
+  EXPECT_GT(PrintClient(Edit->Handle(), 196, 20).Count(Hint), 10);
   Edit->SetText(L"127.0.0.1");
-  EXPECT_EQ(CountOf(PrintClient(Edit->Handle(), 196, 20), Hint), 0);
+  EXPECT_EQ(PrintClient(Edit->Handle(), 196, 20).Count(Hint), 0);
   Edit->SetText(L"");
-  EXPECT_GT(CountOf(PrintClient(Edit->Handle(), 196, 20), Hint), 10);
+  EXPECT_GT(PrintClient(Edit->Handle(), 196, 20).Count(Hint), 10);
 }
 
 TEST_F(EditTest, ColoursComeFromTheControl) {
@@ -131,9 +103,9 @@ TEST_F(EditTest, ColoursComeFromTheControl) {
   Edit->SetText(L"64");
   for (const bool ReadOnly : {false, true}) {  // a read-only edit asks with WM_CTLCOLORSTATIC
     Edit->SetReadOnly(ReadOnly);
-    const std::vector<COLORREF> Pixels = PrintClient(Edit->Handle(), 60, 15);
-    EXPECT_GT(CountOf(Pixels, RGB(0x33, 0x33, 0x33)), 60 * 15 / 2);
-    EXPECT_GT(CountOf(Pixels, RGB(0xEF, 0xEF, 0xEF)), 0);
+    const TCapture Pixels = PrintClient(Edit->Handle(), 60, 15);
+    EXPECT_GT(Pixels.Count(RGB(0x33, 0x33, 0x33)), 60 * 15 / 2);
+    EXPECT_GT(Pixels.Count(RGB(0xEF, 0xEF, 0xEF)), 0);
   }
 }
 
@@ -203,13 +175,12 @@ TEST_F(ButtonTest, ImagePaintsThroughPerPixelAlpha) {
   }
   Image->Picture().LoadFromStoredData(StoredPicture(Pixels));
   Image->SetStretch(true);
-  const std::vector<COLORREF> Shown = PrintClient(Panel->Handle(), 40, 20);
-  auto At = [&Shown](int X, int Y) { return Shown[static_cast<std::size_t>(Y * 40 + X)]; };
-  EXPECT_EQ(At(3, 5), RGB(255, 0, 0));
-  const COLORREF Half = At(25, 10);  // black over white at alpha 128
+  const TCapture Shown = PrintClient(Panel->Handle(), 40, 20);
+  EXPECT_EQ(Shown.At(3, 5), RGB(255, 0, 0));
+  const COLORREF Half = Shown.At(25, 10);  // black over white at alpha 128
   EXPECT_NEAR(GetRValue(Half), 127, 2);
   EXPECT_NEAR(GetGValue(Half), 127, 2);
-  EXPECT_EQ(At(37, 15), RGB(255, 255, 255));  // transparent: the panel shows
+  EXPECT_EQ(Shown.At(37, 15), RGB(255, 255, 255));  // transparent: the panel shows
 }
 
 }  // namespace

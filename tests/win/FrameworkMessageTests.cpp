@@ -13,44 +13,9 @@
 #include "framework/Handles.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
-
-// The client area of Window as WM_PRINTCLIENT paints it, one COLORREF per pixel.
-struct TCapture {
-  int Width = 0;
-  int Height = 0;
-  std::vector<COLORREF> Pixels;
-  COLORREF At(int X, int Y) const { return Pixels[static_cast<std::size_t>(Y * Width + X)]; }
-  int Count(COLORREF Color, const RECT& Area) const {
-    int N = 0;
-    for (int Y = Area.top; Y < Area.bottom; ++Y)
-      for (int X = Area.left; X < Area.right; ++X) N += At(X, Y) == Color;
-    return N;
-  }
-};
-
-TCapture PrintClient(HWND Window, int Width, int Height) {
-  BITMAPINFO Info{};
-  Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
-  Info.bmiHeader.biWidth = Width;
-  Info.bmiHeader.biHeight = -Height;
-  Info.bmiHeader.biPlanes = 1;
-  Info.bmiHeader.biBitCount = 32;
-  void* Bits = nullptr;
-  const TUniqueBitmap Dib(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
-  const TMemoryDC DC(CreateCompatibleDC(nullptr));
-  const TSelectObjectGuard Selected(DC.Get(), Dib.Get());
-  SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC.Get()), PRF_CLIENT | PRF_ERASEBKGND);
-  GdiFlush();
-  TCapture Capture{Width, Height, {}};
-  const auto* Source = static_cast<const std::uint32_t*>(Bits);
-  for (int I = 0; I < Width * Height; ++I) {
-    const std::uint32_t P = Source[I];
-    Capture.Pixels.push_back(RGB((P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF));
-  }
-  return Capture;
-}
 
 TEST(WindowProcTest, EveryMessagePassesTheReplacedWindowProc) {
   TForm Form(nullptr);
@@ -165,7 +130,7 @@ struct TLabelPanel {
 
 TEST(GraphicChildTest, PaintedInChildOrderClippedToTheirBounds) {
   TLabelPanel Setup;
-  const TCapture Capture = PrintClient(Setup.Panel->Handle(), 200, 100);
+  const TCapture Capture = PrintClient(Setup.Panel->Handle(), 200, 100, PRF_CLIENT | PRF_ERASEBKGND);
   EXPECT_EQ(Capture.Count(RGB(255, 0, 0), {10, 10, 70, 40}), 60 * 30 - 20 * 20);  // less the overlap
   EXPECT_EQ(Capture.Count(RGB(0, 0, 255), {50, 20, 110, 50}), 60 * 30);           // on top
   EXPECT_EQ(Capture.At(5, 5), RGB(255, 255, 255));
@@ -190,7 +155,7 @@ TEST(GraphicChildTest, PaintingIsClippedToTheChildsBoundsAndStartsAtItsCorner) {
   auto* Spill = new TSpillingControl(&Setup.Form);
   Spill->SetParent(Setup.Panel);
   Spill->SetBounds(120, 60, 30, 20);
-  const TCapture Capture = PrintClient(Setup.Panel->Handle(), 200, 100);
+  const TCapture Capture = PrintClient(Setup.Panel->Handle(), 200, 100, PRF_CLIENT | PRF_ERASEBKGND);
   EXPECT_EQ(Capture.Count(RGB(0, 255, 0), {0, 0, 200, 100}), 30 * 20);
   EXPECT_EQ(Capture.Count(RGB(0, 255, 0), {120, 60, 150, 80}), 30 * 20);
   EXPECT_EQ(Capture.Count(RGB(255, 0, 0), {0, 0, 200, 100}), 60 * 30 - 20 * 20);  // the others untouched
@@ -199,7 +164,7 @@ TEST(GraphicChildTest, PaintingIsClippedToTheChildsBoundsAndStartsAtItsCorner) {
 TEST(GraphicChildTest, AHiddenChildIsNotPainted) {
   TLabelPanel Setup;
   Setup.Second->SetVisible(false);
-  const TCapture Capture = PrintClient(Setup.Panel->Handle(), 200, 100);
+  const TCapture Capture = PrintClient(Setup.Panel->Handle(), 200, 100, PRF_CLIENT | PRF_ERASEBKGND);
   EXPECT_EQ(Capture.Count(RGB(255, 0, 0), {0, 0, 200, 100}), 60 * 30);
   EXPECT_EQ(Capture.Count(RGB(0, 0, 255), {0, 0, 200, 100}), 0);
 }

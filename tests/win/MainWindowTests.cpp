@@ -10,6 +10,7 @@
 
 #include "app/Unit1.h"
 #include "framework/Application.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
@@ -67,18 +68,7 @@ class MainWindow : public ::testing::Test {
   TApplication App;
   std::unique_ptr<TTestForm> Form = std::make_unique<TTestForm>(nullptr);
 
-  bool PumpUntil(const std::function<bool()>& Condition, std::chrono::milliseconds Timeout = 20s) {
-    const auto Deadline = std::chrono::steady_clock::now() + Timeout;
-    while (!Condition()) {
-      if (std::chrono::steady_clock::now() > Deadline) return false;
-      App.ProcessMessages();
-      Sleep(5);
-    }
-    return true;
-  }
-  void Pump(std::chrono::milliseconds Time) {
-    PumpUntil([] { return false; }, Time);
-  }
+  static void Pump(std::chrono::milliseconds Time) { PumpUntil([] { return false; }, Time); }
 
   // Clicks the button; a runner it starts is counted until it has ended.
   void Press(TsButton* Button) {

@@ -16,24 +16,11 @@
 #include "app/UCmdLine.h"
 #include "framework/Handles.h"
 #include "framework/Synchronizer.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline = 20s) {
-  const auto End = std::chrono::steady_clock::now() + Deadline;
-  while (!Done()) {
-    if (std::chrono::steady_clock::now() > End) return false;
-    MSG Msg;
-    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&Msg);
-      DispatchMessageW(&Msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
 
 std::wstring EmitCommand(const std::wstring& Steps) {
   wchar_t Path[MAX_PATH];

@@ -12,26 +12,12 @@
 
 #include "framework/Synchronizer.h"
 #include "framework/Thread.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-
-// Serves the main thread's messages until Done holds; false if the deadline passed first.
-bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline = 20s) {
-  const auto End = std::chrono::steady_clock::now() + Deadline;
-  while (!Done()) {
-    if (std::chrono::steady_clock::now() > End) return false;
-    MSG Msg;
-    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&Msg);
-      DispatchMessageW(&Msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
 
 // A thread whose body is a function, and that tells when its object goes.
 class TTestThread : public TThread {

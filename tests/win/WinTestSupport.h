@@ -1,0 +1,29 @@
+// What the Windows tests share: serving the main thread's messages while waiting, and
+// reading back what a window paints.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+// Serves the main thread's messages until Done holds; false if the deadline passed first.
+bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline = 20s);
+
+// A window's client area as WM_PRINTCLIENT paints it, one COLORREF per pixel.
+struct TCapture {
+  int Width = 0;
+  int Height = 0;
+  std::vector<COLORREF> Pixels;
+
+  COLORREF At(int X, int Y) const { return Pixels[static_cast<std::size_t>(Y * Width + X)]; }
+  int Count(COLORREF Color) const;
+  int Count(COLORREF Color, const RECT& Area) const;
+};
+
+// Paints Window's client area over a fill of Under with the given WM_PRINTCLIENT flags.
+TCapture PrintClient(HWND Window, int Width, int Height, UINT Flags = PRF_CLIENT,
+                     COLORREF Under = RGB(1, 2, 3));
