@@ -1,8 +1,8 @@
 // LoadAllGeneralData: the skin-wide values of [GLOBALINFO], the outer effects, one
-// TsGeneralData per section (keys inherited through PARENTCLASS), the palette and the two
-// sections every skin has.
-// Sections: key readers (global, inherited); state keys; LoadAllGeneralData and
-// [GLOBALINFO]; outer effects; sections; palette; TRANSPARENT and MAINCOLOR.
+// TsGeneralData per section (keys inherited through PARENTCLASS), the sections of the
+// common text, the palette and the two sections every skin has.
+// Sections: key readers (global, inherited); state and section keys; LoadAllGeneralData
+// and [GLOBALINFO]; outer effects; common sections; palette; TRANSPARENT and MAINCOLOR.
 #include <algorithm>
 #include <array>
 
@@ -41,9 +41,15 @@ class TGlobalReader {
 // Per-section keys: looked up in the section, then its PARENTCLASS, its parent's, and so
 // on. The chain ends at a section without parent, with "?", at a parent that names itself
 // or no section, and after as many steps as there are sections, which ends any loop.
+// A section of the common text gives only its own keys (OwnKeysOnly): its parent's values
+// come from the skin's section array, not from the common text.
 class TInheritedReader {
  public:
-  TInheritedReader(const TSkinDescription& Description, int Section) : FD(Description), FSection(Section) {}
+  TInheritedReader(const TSkinDescription& Description, int Section, bool OwnKeysOnly = false)
+      : FD(Description), FSection(Section), FOwnKeysOnly(OwnKeysOnly) {}
+
+  // The section's own value, never inherited.
+  const std::string* Own(std::string_view Key) const { return FD.Find(FSection, Key); }
 
   // The first value present along the chain, or null.
   const std::string* Text(std::string_view Key) const {
@@ -64,9 +70,9 @@ class TInheritedReader {
     return Result;
   }
   int IntAtMost(std::string_view Key, int Default, int Maximum) const { return std::min(Int(Key, Default), Maximum); }
-  bool Boolean(std::string_view Key) const {
+  bool Boolean(std::string_view Key, bool Default) const {
     const std::string* Value = Text(Key);
-    return Value && ParseBoolean(*Value);
+    return Value ? ParseBoolean(*Value) : Default;
   }
 
  private:
@@ -74,7 +80,7 @@ class TInheritedReader {
   void Walk(TVisit Visit) const {
     int Section = FSection;
     for (std::size_t Step = 0; Section >= 0 && Step < FD.Sections().size(); ++Step) {
-      if (Visit(Section)) return;
+      if (Visit(Section) || FOwnKeysOnly) return;
       const std::string* Parent = FD.Find(Section, "PARENTCLASS");
       if (!Parent || Parent->empty() || *Parent == "?" ||
           *Parent == FD.Sections()[static_cast<std::size_t>(Section)].Name)
@@ -85,6 +91,7 @@ class TInheritedReader {
 
   const TSkinDescription& FD;
   int FSection;
+  bool FOwnKeysOnly;
 };
 
 // The keys of one state: normal, hot, third.
@@ -111,23 +118,49 @@ constexpr std::array<TStateKeys, 3> StateKeys{{
      "GRADIENTDATA2", "IMAGEPERCENT2", "TRANSPARENCY2"},
 }};
 
-TsGenState ReadState(const TInheritedReader& Reader, const TStateKeys& Keys) {
-  TsGenState State;
-  State.Color = Reader.Int(Keys.Color, clWhite);
-  State.FontColor.Color = Reader.Int(Keys.FontColor, 0);
-  State.FontColor.Left = Reader.Int(Keys.Left, -1);
-  State.FontColor.Top = Reader.Int(Keys.Top, -1);
-  State.FontColor.Right = Reader.Int(Keys.Right, -1);
-  State.FontColor.Bottom = Reader.Int(Keys.Bottom, -1);
-  State.GlowColor = Reader.Int(Keys.GlowColor, clWhite);
-  State.GlowSize = Reader.Int(Keys.GlowSize, 0);
-  State.GradientPercent = Reader.Int(Keys.GradientPercent, 0);
-  State.ImagePercent = Reader.Int(Keys.ImagePercent, 0);
-  State.Transparency = Reader.Int(Keys.Transparency, 0);
+// The keys of one state applied over State: an absent key keeps its value (for a skin's
+// own section, the state defaults).
+TsGenState ReadState(const TInheritedReader& Reader, const TStateKeys& Keys, TsGenState State) {
+  State.Color = Reader.Int(Keys.Color, State.Color);
+  State.FontColor.Color = Reader.Int(Keys.FontColor, State.FontColor.Color);
+  State.FontColor.Left = Reader.Int(Keys.Left, State.FontColor.Left);
+  State.FontColor.Top = Reader.Int(Keys.Top, State.FontColor.Top);
+  State.FontColor.Right = Reader.Int(Keys.Right, State.FontColor.Right);
+  State.FontColor.Bottom = Reader.Int(Keys.Bottom, State.FontColor.Bottom);
+  State.GlowColor = Reader.Int(Keys.GlowColor, State.GlowColor);
+  State.GlowSize = Reader.Int(Keys.GlowSize, State.GlowSize);
+  State.GradientPercent = Reader.Int(Keys.GradientPercent, State.GradientPercent);
+  State.ImagePercent = Reader.Int(Keys.ImagePercent, State.ImagePercent);
+  State.Transparency = Reader.Int(Keys.Transparency, State.Transparency);
   const std::string* Gradient = Reader.Text(Keys.GradientData);
-  if (!Gradient || Gradient->size() < 4) State.GradientPercent = 0;
-  else State.GradientArray = ParseGradient(*Gradient);
+  if (Gradient && Gradient->size() >= 4) {
+    State.GradientArray = ParseGradient(*Gradient);
+  } else if (Gradient || State.GradientArray.empty()) {
+    // A text too short for a gradient, or no points at all: no gradient share either.
+    State.GradientArray.clear();
+    State.GradientPercent = 0;
+  }
   return State;
+}
+
+// The keys of a section applied over Data (the defaults for a skin's own section).
+TsGeneralData ReadSection(const TInheritedReader& Reader, TsGeneralData Data) {
+  if (const std::string* Parent = Reader.Own("PARENTCLASS")) Data.ParentClass = *Parent;
+  Data.ReservedBoolean = Reader.Boolean("RESERVEDBOOLEAN", Data.ReservedBoolean);
+  Data.GiveOwnFont = Reader.Boolean("GIVEOWNFONT", Data.GiveOwnFont);
+  Data.GlowCount = Reader.IntAtMost("GLOW", Data.GlowCount, 255);
+  Data.GlowMargin = Reader.IntAtMost("GLOWMARGIN", Data.GlowMargin, 255);
+  Data.States = Reader.IntAtMost("STATES", Data.States, 255);
+  Data.OuterMode = Reader.Int("OUTERMODE", Data.OuterMode);
+  const TRect Offset = Data.OuterOffset;
+  Data.OuterOffset = {Reader.IntAtMost("OUTOFFSL", Offset.Left, 255), Reader.IntAtMost("OUTOFFST", Offset.Top, 255),
+                      Reader.IntAtMost("OUTOFFSR", Offset.Right, 255), Reader.IntAtMost("OUTOFFSB", Offset.Bottom, 255)};
+  Data.OuterOpacity = Reader.IntAtMost("OUTOPACITY", Data.OuterOpacity, 255);
+  Data.Props[0] = ReadState(Reader, StateKeys[0], Data.Props[0]);
+  Data.Props[1] = Data.States < 2 ? Data.Props[0] : ReadState(Reader, StateKeys[1], Data.Props[1]);
+  Data.UseState2 = Reader.Int("USESTATE2", Data.UseState2 ? 1 : 0) == 1;
+  Data.Props[2] = Data.UseState2 ? ReadState(Reader, StateKeys[2], Data.Props[2]) : Data.Props[1];
+  return Data;
 }
 
 constexpr TColor Opaque(std::uint32_t Color) { return static_cast<TColor>(Color | 0xFF000000u); }
@@ -158,7 +191,12 @@ void TsSkinStore::LoadAllGeneralData() {
   if (FDescription) {
     CommonSkinData.Version = ParseVersion(TGlobalReader(*FDescription).Text("VERSION"));
     LoadGlobalInfo();
-    for (std::size_t S = 0; S < FDescription->Sections().size(); ++S) gd.push_back(ReadSection(static_cast<int>(S)));
+    for (std::size_t S = 0; S < FDescription->Sections().size(); ++S) {
+      TsGeneralData Data = ReadSection(TInheritedReader(*FDescription, static_cast<int>(S)), TsGeneralData());
+      Data.ClassName = FDescription->Sections()[S].Name;
+      gd.push_back(std::move(Data));
+    }
+    MergeCommonSections();
   }
   FillPalette();
   AddDefaultSections();
@@ -286,25 +324,31 @@ void TsSkinStore::LoadOuterEffect(int Index, const char* Prefix) {
   }
 }
 
-TsGeneralData TsSkinStore::ReadSection(int Section) const {
-  const TInheritedReader Reader(*FDescription, Section);
-  TsGeneralData Data;
-  Data.ClassName = FDescription->Sections()[static_cast<std::size_t>(Section)].Name;
-  if (const std::string* Parent = FDescription->Find(Section, "PARENTCLASS")) Data.ParentClass = *Parent;
-  Data.ReservedBoolean = Reader.Boolean("RESERVEDBOOLEAN");
-  Data.GiveOwnFont = Reader.Boolean("GIVEOWNFONT");
-  Data.GlowCount = Reader.IntAtMost("GLOW", 0, 255);
-  Data.GlowMargin = Reader.IntAtMost("GLOWMARGIN", 0, 255);
-  Data.States = Reader.IntAtMost("STATES", 3, 255);
-  Data.OuterMode = Reader.Int("OUTERMODE", 2);
-  Data.OuterOffset = {Reader.IntAtMost("OUTOFFSL", 0, 255), Reader.IntAtMost("OUTOFFST", 0, 255),
-                      Reader.IntAtMost("OUTOFFSR", 0, 255), Reader.IntAtMost("OUTOFFSB", 0, 255)};
-  Data.OuterOpacity = Reader.IntAtMost("OUTOPACITY", 200, 255);
-  Data.Props[0] = ReadState(Reader, StateKeys[0]);
-  Data.Props[1] = Data.States < 2 ? Data.Props[0] : ReadState(Reader, StateKeys[1]);
-  Data.UseState2 = Reader.Int("USESTATE2", 0) == 1;
-  Data.Props[2] = Data.UseState2 ? ReadState(Reader, StateKeys[2]) : Data.Props[1];
-  return Data;
+// A section the skin lacks is added as a copy of its PARENTCLASS section (or of an empty
+// one) with the common keys applied. For a section the skin has, the common keys are applied
+// over the skin's values, so they override them: the common text is how the application
+// imposes values on every skin. Only the merged section changes; skin sections that
+// inherit from it keep what they read from the skin.
+void TsSkinStore::MergeCommonSections() {
+  if (!FCommonSections || FCommonSections->Sections().empty()) return;
+  const std::vector<TSkinSection>& Sections = FCommonSections->Sections();
+  for (std::size_t S = 0; S < Sections.size(); ++S) {
+    const TInheritedReader Reader(*FCommonSections, static_cast<int>(S), true);
+    const int Existing = GetSkinIndex(Sections[S].Name);
+    if (Existing >= 0) {
+      TsGeneralData& Data = gd[static_cast<std::size_t>(Existing)];
+      Data = ReadSection(Reader, std::move(Data));
+      continue;
+    }
+    const std::string* Parent = Reader.Own("PARENTCLASS");
+    const int ParentIndex = Parent ? GetSkinIndex(*Parent) : -1;
+    TsGeneralData Data = ReadSection(Reader, ParentIndex >= 0 ? gd[static_cast<std::size_t>(ParentIndex)] : TsGeneralData());
+    Data.ClassName = Sections[S].Name;
+    gd.push_back(std::move(Data));
+  }
+  // The common text's pictures wait for their section's skin index until now.
+  for (TsMaskData& Picture : ma)
+    if (Picture.SkinIndex < 0) Picture.SkinIndex = GetSkinIndex(Picture.ClassName);
 }
 
 void TsSkinStore::FillPalette() {

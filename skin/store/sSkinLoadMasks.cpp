@@ -1,5 +1,6 @@
 // LoadAllMasks: every picture value of the description becomes a TsMaskData, in section
-// and key order; and the CornerType test of border pictures.
+// and key order, followed by the .BMP files of the common text; and the CornerType test of
+// border pictures.
 #include <algorithm>
 
 #include "skin/store/SkinText.h"
@@ -59,6 +60,31 @@ void TsSkinStore::LoadAllMasks() {
         continue;
       }
       AddPicturesOfKey(static_cast<int>(S), Key);
+    }
+  }
+  AddCommonPictures();
+}
+
+void TsSkinStore::AddCommonPictures() {
+  if (!FCommonSections) return;
+  for (const TSkinSection& Section : FCommonSections->Sections()) {
+    const std::string ClassName = UpperCaseAscii(Section.Name);
+    if (ClassName == "GLOBALINFO") continue;
+    for (const TSkinKey& Key : Section.Keys) {
+      // The whole value is the file name: the "!" notation of skins is not read here.
+      if (UpperCaseAscii(Key.Value).find(".BMP") == std::string::npos) continue;
+      std::shared_ptr<const TBitmap32> Image = LoadCommonImage(Key.Value);
+      if (!Image) continue;
+      // Skin index -1 until the sections are merged (MergeCommonSections), as the section
+      // may be one the common text adds. Laid out like a bare file name of a skin: one
+      // texture of the whole image.
+      TsMaskData& Picture = AddPicture(-1, ClassName, UpperCaseAscii(Key.Name));
+      Picture.R = TRect{0, 0, Image->Width(), Image->Height()};
+      Picture.Bmp = std::move(Image);
+      Picture.ImageCount = 1;
+      Picture.ImgType = itisaTexture;
+      Picture.WL = Picture.WR = Small(Picture.R.Width() / 3);
+      Picture.WT = Picture.WB = Small(Picture.R.Height() / 3);
     }
   }
 }

@@ -1,4 +1,5 @@
-// Sections: construction and the loading sequence; separate images and the master bitmap;
+// Sections: construction and the loading sequence; separate images, the master bitmap and
+// the common text's files;
 // lookups; answers about the skin.
 #include "skin/store/sSkinStore.h"
 
@@ -36,11 +37,13 @@ std::optional<TBytes> ReadWholeFile(const std::filesystem::path& Path) {
 // Clears the load-time inputs however LoadSkin ends.
 class TLoadInputs {
  public:
-  TLoadInputs(const TSkinDescription*& Description, const TacSkinConvertor*& Package)
-      : FDescription(Description), FPackage(Package) {}
+  TLoadInputs(const TSkinDescription*& Description, const TacSkinConvertor*& Package,
+              const TSkinDescription*& CommonSections)
+      : FDescription(Description), FPackage(Package), FCommonSections(CommonSections) {}
   ~TLoadInputs() {
     FDescription = nullptr;
     FPackage = nullptr;
+    FCommonSections = nullptr;
   }
   TLoadInputs(const TLoadInputs&) = delete;
   TLoadInputs& operator=(const TLoadInputs&) = delete;
@@ -48,6 +51,7 @@ class TLoadInputs {
  private:
   const TSkinDescription*& FDescription;
   const TacSkinConvertor*& FPackage;
+  const TSkinDescription*& FCommonSections;
 };
 
 // Follows ParentClass from SkinIndex: Match(index, section name) is asked of the section
@@ -70,10 +74,12 @@ int SearchWithParents(const TsSkinStore& Store, int SkinIndex, std::string_view 
 
 TsSkinStore::TsSkinStore() { System.Color = DefaultSystemColor; }
 
-void TsSkinStore::LoadSkin(const TSkinDescription* Description, const TacSkinConvertor* Package) {
+void TsSkinStore::LoadSkin(const TSkinDescription* Description, const TacSkinConvertor* Package,
+                           const TSkinDescription& CommonSections) {
   FDescription = Description;
   FPackage = Package;
-  const TLoadInputs Inputs(FDescription, FPackage);
+  FCommonSections = &CommonSections;
+  const TLoadInputs Inputs(FDescription, FPackage, FCommonSections);
   try {
     const std::string* Version = Description ? Description->Find("GLOBALINFO", "VERSION") : nullptr;
     CommonSkinData.Version = Version ? ParseVersion(*Version) : 0;
@@ -142,6 +148,17 @@ void TsSkinStore::LoadMasterBitmap() {
   if (!Decoded) return;
   MasterBitmap = std::move(Decoded->Pixels);
   if (!Decoded->HasAlpha) MakeKeyColorTransparent(MasterBitmap.View());
+}
+
+std::shared_ptr<const TBitmap32> TsSkinStore::LoadCommonImage(const std::string& Name) const {
+  // The common text belongs to the application, not to the skin: its files are always read
+  // from disk, even while the skin itself comes from a package.
+  const std::optional<TBytes> Bytes = ReadWholeFile(SkinFilePath(CommonSkinData.SkinPath, Name));
+  if (!Bytes) return nullptr;
+  std::optional<TDecodedImage> Decoded = DecodeSkinImage(*Bytes, TSkinImageKind::Bmp);
+  if (!Decoded || Decoded->Pixels.Width() <= 0) return nullptr;
+  if (!Decoded->HasAlpha) MakeKeyColorTransparent(Decoded->Pixels.View());
+  return std::make_shared<const TBitmap32>(std::move(Decoded->Pixels));
 }
 
 void TsSkinStore::CheckShadows() {

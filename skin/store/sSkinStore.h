@@ -50,8 +50,12 @@ class TsSkinStore {
   // LoadAllGeneralData, InitConstantIndexes (with InitMaskIndexes and CheckShadows). Images
   // come from Package when it is given, else from CommonSkinData.SkinPath. No description:
   // the arrays stay empty but for TRANSPARENT and MAINCOLOR, the palette holds defaults.
+  // CommonSections is the application's text merged into every skin: its sections join the
+  // section array and the .BMP files it names become extra pictures (ignored without a
+  // description).
   // Throws ESkinError (conversion errors); what was built until then stays.
-  void LoadSkin(const TSkinDescription* Description, const TacSkinConvertor* Package);
+  void LoadSkin(const TSkinDescription* Description, const TacSkinConvertor* Package,
+                const TSkinDescription& CommonSections = TSkinDescription());
 
   void LoadAllMasks();
   void LoadAllGeneralData();
@@ -98,9 +102,12 @@ class TsSkinStore {
   void AddSeparateImage(int Section, const TSkinKey& Key, const std::string& Value);
   TsMaskData& AddPicture(int Section, std::string_view ClassName, std::string_view PropertyName);
   void LoadMasterBitmap();
+  void AddCommonPictures();
+  // A .BMP file of the common text, from disk; null when missing, unreadable or empty.
+  std::shared_ptr<const TBitmap32> LoadCommonImage(const std::string& Name) const;
   void LoadGlobalInfo();
   void LoadOuterEffect(int Index, const char* Prefix);
-  TsGeneralData ReadSection(int Section) const;
+  void MergeCommonSections();
   void FillPalette();
   void AddDefaultSections();
   void AdjustColors();
@@ -109,6 +116,7 @@ class TsSkinStore {
   // Valid only while LoadSkin runs.
   const TSkinDescription* FDescription = nullptr;
   const TacSkinConvertor* FPackage = nullptr;
+  const TSkinDescription* FCommonSections = nullptr;
   std::array<int, GlowingGlyphCount> FTitleGlowCounts{};
 };
 

@@ -72,7 +72,9 @@ TEST(DescriptionValuesTest, WrongKindsAndUnknownNamesAreErrors) {
 
 std::vector<std::uint8_t> StoredPicture(const std::string& ClassName, const std::vector<std::uint8_t>& File,
                                         std::uint32_t Length) {
-  std::vector<std::uint8_t> Data{static_cast<std::uint8_t>(ClassName.size())};
+  std::vector<std::uint8_t> Data;
+  Data.reserve(1 + ClassName.size() + 4 + File.size());
+  Data.push_back(static_cast<std::uint8_t>(ClassName.size()));
   Data.insert(Data.end(), ClassName.begin(), ClassName.end());
   for (int Shift = 0; Shift < 32; Shift += 8) Data.push_back(static_cast<std::uint8_t>(Length >> Shift));
   Data.insert(Data.end(), File.begin(), File.end());

@@ -19,14 +19,15 @@ namespace {
 
 using TImages = std::vector<std::pair<std::string, TBytes>>;
 
-void Load(TsSkinStore& Store, const std::string& Options, const TImages& Images = {}) {
+void Load(TsSkinStore& Store, const std::string& Options, const TImages& Images = {}, const std::string& Common = "") {
   const TBytes Data = PackSkin(Options, Images);
   TacSkinConvertor Package;
   Package.PackedData = Data;
   ASSERT_TRUE(UnpackSkinPackage(Package));
   ASSERT_TRUE(Package.Options.has_value());
   const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
-  Store.LoadSkin(&Description, &Package);
+  if (Common.empty()) Store.LoadSkin(&Description, &Package);
+  else Store.LoadSkin(&Description, &Package, TSkinDescription(Common));
 }
 
 const TsGeneralData& Section(const TsSkinStore& Store, const char* Name) {
@@ -700,6 +701,104 @@ TEST(SkinStore, SaturationAndBrightnessChangeColoursAndPictures) {
   Load(Dark, Options, Images);
   EXPECT_EQ(Section(Dark, "S").Props[1].Color, static_cast<TColor>(ScaleBrightness(8421504, -127)));
   EXPECT_EQ(Dark.ExtArray[0].Bmp->Row(2)[3], ScaleBrightness(PatternPicture(4, 4, 255).Row(2)[3], -127));
+}
+
+// ---- Common sections
+
+TEST(SkinStore, CommonSectionOfANewNameCopiesItsParentAndAppliesItsKeys) {
+  TsSkinStore Store;
+  Load(Store,
+       "[BASE]\nCOLOR=1\nFONTCOLOR=2\nSTATES=2\nHOTCOLOR=3\nGLOW=4\n"
+       "BORDERSMASK=^0000^0000^0030^0020^0002^0002^0002^0002^3^1^0^0\n[OTHER]\n",
+       {},
+       "[EXTRA]\nPARENTCLASS=BASE\nFONTCOLOR=9\nHOTCOLOR=7\n[ALONE]\nTRANSPARENCY=30\nPARENTCLASS=NOSUCH\n"
+       "[LATER]\nPARENTCLASS=EXTRA\nGLOW=5\n");
+  std::vector<std::string> Names;
+  for (const TsGeneralData& Data : Store.gd) Names.push_back(Data.ClassName);
+  EXPECT_EQ(Names, (std::vector<std::string>{"BASE", "OTHER", "EXTRA", "ALONE", "LATER", "TRANSPARENT", "MAINCOLOR"}));
+
+  const TsGeneralData& Extra = Section(Store, "EXTRA");
+  EXPECT_EQ(Extra.ParentClass, "BASE");
+  EXPECT_EQ(Extra.Props[0].Color, 1) << "from the parent";
+  EXPECT_EQ(Extra.Props[0].FontColor.Color, 9) << "its own key";
+  EXPECT_EQ(Extra.States, 2);
+  EXPECT_EQ(Extra.Props[1].Color, 7);
+  EXPECT_EQ(Extra.GlowCount, 4);
+  EXPECT_EQ(Extra.BorderIndex, Store.GetMaskIndex("BASE", "BORDERSMASK")) << "pictures through the parent";
+  EXPECT_EQ(Section(Store, "BASE").Props[0].FontColor.Color, 2) << "the parent is not changed";
+
+  const TsGeneralData& Alone = Section(Store, "ALONE");
+  EXPECT_EQ(Alone.Props[0].Color, clWhite) << "no parent: a copy of an empty section";
+  EXPECT_EQ(Alone.Props[0].Transparency, 30);
+  EXPECT_EQ(Alone.States, 3);
+  EXPECT_EQ(Alone.BorderIndex, -1);
+
+  const TsGeneralData& Later = Section(Store, "LATER");
+  EXPECT_EQ(Later.Props[0].FontColor.Color, 9) << "a parent the common text added before";
+  EXPECT_EQ(Later.GlowCount, 5);
+
+  TsSkinStore Empty;
+  Empty.LoadSkin(nullptr, nullptr, TSkinDescription("[EXTRA]\nCOLOR=1\n"));
+  EXPECT_EQ(Empty.gd.size(), 2u) << "without a description nothing is merged";
+}
+
+TEST(SkinStore, CommonKeysOverrideThoseOfASectionTheSkinHas) {
+  TsSkinStore Store;
+  Load(Store,
+       "[EDIT]\nCOLOR=1\nFONTCOLOR=2\nTRANSPARENCY=40\nGRADIENTPERCENT=100\n"
+       "GRADIENTDATA=3618615;5263440;97;0;0;5263440;5263440;0;0;0\n[CHILD]\nPARENTCLASS=EDIT\n",
+       {},
+       "[EDIT]\nCOLOR=3355443\nGRADIENTPERCENT=40\nPARENTCLASS=LOOKS\n[LOOKS]\nFONTCOLOR=77\n");
+  ASSERT_EQ(Store.gd.size(), 5u) << "EDIT, CHILD, LOOKS and the two added ones";
+  const TsGeneralData& Edit = Section(Store, "EDIT");
+  EXPECT_EQ(Edit.Props[0].Color, 3355443);
+  EXPECT_EQ(Edit.Props[0].FontColor.Color, 2) << "only the keys the common section gives";
+  EXPECT_EQ(Edit.Props[0].Transparency, 40);
+  EXPECT_EQ(Edit.Props[0].GradientPercent, 40);
+  EXPECT_EQ(Edit.Props[0].GradientArray.size(), 2u) << "the skin's gradient points stay";
+  EXPECT_EQ(Store.Palette[pcEditBG], 3355443) << "the palette sees the merged section";
+  EXPECT_EQ(Section(Store, "CHILD").Props[0].Color, 1) << "sections inheriting in the skin keep the skin's value";
+}
+
+TEST(SkinStore, BmpFilesOfTheCommonTextBecomeExtraPictures) {
+  const std::filesystem::path Dir = std::filesystem::temp_directory_path() / "qv_common_sections_test";
+  std::filesystem::create_directories(Dir);
+  const auto Write = [&](const char* Name, const TBytes& Bytes) {
+    std::ofstream(Dir / Name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
+  };
+  const TBitmap32 Logo = PatternPicture(6, 3, 255);
+  Write("Logo.bmp", WriteBmp32(Logo.View()));
+  Write("Broken.bmp", TBytes(40, 'x'));
+  TsSkinStore Store;
+  Store.CommonSkinData.SkinPath = Dir;
+  Load(Store, "[GLOBALINFO]\n[BUTTON]\n", {},
+       "[GLOBALINFO]\nLOGO=Logo.bmp\n[globalinfo]\nLOGO=Logo.bmp\n[BUTTON]\nback=Logo.bmp\n"
+       "GONE=Missing.bmp\nBAD=Broken.bmp\nTEXT=Logo.png\n[NEWONE]\nPIC=Logo.bmp\n");
+
+  const int Back = Store.GetMaskIndex("BUTTON", "BACK");
+  ASSERT_GE(Back, 0) << "section and key upper-cased; read from disk though the skin is packed";
+  const TsMaskData& Picture = Store.ma[static_cast<std::size_t>(Back)];
+  ASSERT_NE(Picture.Bmp, nullptr);
+  ASSERT_EQ(Picture.Bmp->Width(), 6);
+  ASSERT_EQ(Picture.Bmp->Height(), 3);
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 6; ++X) ASSERT_EQ(Picture.Bmp->Row(Y)[X], Logo.Row(Y)[X]) << X << "," << Y;
+  EXPECT_EQ(Picture.R, (TRect{0, 0, 6, 3}));
+  EXPECT_EQ(Picture.ImgType, itisaTexture);
+  EXPECT_EQ(Picture.SkinIndex, Store.GetSkinIndex("BUTTON"));
+  EXPECT_EQ(Store.GetMaskIndex(Store.GetSkinIndex("NEWONE"), "PIC"), Store.GetMaskIndex("NEWONE", "PIC"))
+      << "a section the common text adds owns its pictures";
+  EXPECT_GE(Store.GetMaskIndex("NEWONE", "PIC"), 0);
+
+  struct TCase {
+    const char* Section;
+    const char* Key;
+  };
+  for (const TCase& Case : std::vector<TCase>{{"GLOBALINFO", "LOGO"}, {"BUTTON", "GONE"}, {"BUTTON", "BAD"}, {"BUTTON", "TEXT"}})
+    EXPECT_EQ(Store.GetMaskIndex(Case.Section, Case.Key), -1) << Case.Section << "." << Case.Key;
+  EXPECT_TRUE(Store.ExtArray.empty()) << "not a separate image of the skin";
+  std::filesystem::remove_all(Dir);
 }
 
 // ---- Errors
