@@ -17,16 +17,20 @@
 
 namespace {
 
+// Replaces Control's WindowProc by one that records each message and chains to the old one.
+void RecordMessages(TControl& Control, std::vector<UINT>& Seen) {
+  Control.WindowProc = [&Seen, Old = Control.WindowProc](TMessage& Message) {
+    Seen.push_back(Message.Msg);
+    Old(Message);
+  };
+}
+
 TEST(WindowProcTest, EveryMessagePassesTheReplacedWindowProc) {
   TForm Form(nullptr);
   auto* Button = new TButton(&Form);
   Button->SetParent(&Form);
   std::vector<UINT> Seen;
-  const TWndMethod Old = Button->WindowProc;
-  Button->WindowProc = [&Seen, Old](TMessage& Message) {
-    Seen.push_back(Message.Msg);
-    Old(Message);
-  };
+  RecordMessages(*Button, Seen);
   // Replaced before the window exists: the creation messages come through it too.
   const HWND Window = Button->Handle();
   EXPECT_EQ(Seen.front(), static_cast<UINT>(WM_NCCREATE));
@@ -68,11 +72,7 @@ TEST(WindowProcTest, AButtonHandlesItsOwnClickReflectedFromItsParent) {
     ++Clicks;
   };
   std::vector<UINT> Seen;
-  const TWndMethod Old = Button->WindowProc;
-  Button->WindowProc = [&Seen, Old](TMessage& Message) {
-    Seen.push_back(Message.Msg);
-    Old(Message);
-  };
+  RecordMessages(*Button, Seen);
   // What the button sends its parent when it is clicked.
   const HWND Window = Button->Handle();
   SendMessageW(Panel->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Window), BN_CLICKED),
@@ -89,11 +89,7 @@ TEST(WindowProcTest, FrameworkMessagesTellAboutChanges) {
   auto* Label = new TLabel(&Form);
   Label->SetParent(&Form);
   std::vector<UINT> Seen;
-  const TWndMethod Old = Label->WindowProc;
-  Label->WindowProc = [&Seen, Old](TMessage& Message) {
-    Seen.push_back(Message.Msg);
-    Old(Message);
-  };
+  RecordMessages(*Label, Seen);
   Label->SetCaption(L"x");
   Label->Font().SetHeight(-20);
   Label->SetColor(clYellow);
