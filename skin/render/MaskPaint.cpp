@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "skin/render/PixelBlend.h"
+#include "skin/render/PixelFill.h"
 #include "skin/render/Resample.h"
 #include "skin/store/sSkinStore.h"
 
@@ -563,8 +564,7 @@ void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Paren
     if (ReadyParent) {
       CopyBlock(Bitmap, S.Left, S.Top, Parent.Bmp, S.Left + Parent.X, S.Top + Parent.Y, S.Width(), S.Height());
     } else if (Parent.FillColor != clFuchsia) {
-      const TPixel32 Fill = FillPixelOf(Parent);
-      for (int Y = S.Top; Y < S.Bottom; ++Y) std::fill_n(Bitmap.Row(Y) + S.Left, S.Width(), Fill);
+      FillPixels(Bitmap, S, Parent.FillColor, 255);
     }
   }
 }
