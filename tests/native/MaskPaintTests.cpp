@@ -115,6 +115,21 @@ TEST_F(MaskPaint, UnmaskedSideOfSize0IsCopiedInOnePiece) {
   EXPECT_EQ(Dst.Row(0)[5], At(2, 0));  // top-right corner
 }
 
+TEST_F(MaskPaint, MaskedSideOfSize0IsLeftUnpainted) {
+  // A 2 x 2 image (mask of 0 below) with all four widths 1: the side pieces have size 0.
+  TBitmap32 Pic = Filled(2, 4, 0xFF0000AAu);
+  for (int Y = 2; Y < 4; ++Y) Pic.Row(Y)[0] = Pic.Row(Y)[1] = 0;
+  Store.MasterBitmap = Pic;
+  const TsMaskData Border = Item(Store, {0, 0, 2, 4}, 1, 1, dmCentre, 1, 1, 1, 1);
+  TBitmap32 Dst = Filled(4, 4, Back);
+  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, NoParent, false, 0, Border);
+  EXPECT_EQ(Dst.Row(0)[0], 0xFF0000AAu);
+  EXPECT_EQ(Dst.Row(3)[3], 0xFF0000AAu);
+  EXPECT_EQ(Dst.Row(0)[1], Back);
+  EXPECT_EQ(Dst.Row(1)[0], Back);
+  EXPECT_EQ(Dst.Row(2)[2], Back);
+}
+
 // A masked border 3 x 3 (image rows 0..2, mask rows 3..5) with mask value M everywhere.
 TBitmap32 MaskedBorderPicture(TPixel32 Image, std::uint8_t M) {
   TBitmap32 Pic = Filled(3, 6, Image);
@@ -280,7 +295,8 @@ TEST_F(MaskPaint, TextureModesLeaveTheRightRectangleForTheColour) {
     TRect Left;
   } Cases[] = {{0, NothingLeft},          {1, NothingLeft},         {2, {2, 16, 12, 30}}, {3, {6, 10, 12, 30}},
                {4, {2, 16, 12, 30}},      {5, {6, 10, 12, 30}},     {6, {2, 10, 12, 24}}, {7, {2, 10, 8, 30}},
-               {10, NothingLeft},         {11, NothingLeft},        {12, NothingLeft},    {13, NothingLeft}};
+               {8, {2, 10, 12, 24}},      {9, {2, 10, 8, 30}},      {10, NothingLeft},    {11, NothingLeft},
+               {12, NothingLeft},         {13, NothingLeft}};
   for (const auto& C : Cases) {
     TBitmap32 Dst = Filled(14, 32, Back);
     TRect Rect{2, 10, 12, 30};

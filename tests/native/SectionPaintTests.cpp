@@ -197,6 +197,22 @@ TEST_F(SectionPaint, BorderNotInState0LeavesEffectsToOpaqueStates) {
   EXPECT_EQ(Bmp.Row(0)[0], TintPixel(At(3, 0), 0x0000FF));  // state 1 border, toned
 }
 
+TEST_F(SectionPaint, BorderCornersFindTheParentAtTheBitmapsOffset) {
+  Section(0x000000);
+  TBitmap32 Master = NamedPixels(3, 3);
+  Master.Row(0)[0] = 0x00FF00FFu;
+  Store.MasterBitmap = Master;
+  TsMaskData Border = Item(Store, {0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1);
+  Border.CornerType = 1;
+  Store.gd[0].BorderIndex = AddItem(Border);
+  const TBitmap32 Parent = NamedPixels(10, 10, 60);
+  TBitmap32 Bmp = Filled(4, 4, Back);
+  PaintSection(Look, ReadyParent(Parent, 1, 2), -1, -1, true, Bmp.View(), {3, 4}, {0, 0, 4, 4}, 0);
+  EXPECT_EQ(Bmp.Row(0)[0], At(4, 6, 60));
+  PaintSection(Look, ReadyParent(Parent, 1, 2), -1, -1, false, Bmp.View(), {3, 4}, {0, 0, 4, 4}, 0);
+  EXPECT_EQ(Bmp.Row(0)[0], Opaque(0));  // without parent corners the background stays
+}
+
 TEST_F(SectionPaint, MaskedMode10OverlayLiesOverTheBackground) {
   TsGenState& S = Section(0x000000);
   Store.MasterBitmap = BitmapOf(1, 2, {0xFF00FF00u, 0});
