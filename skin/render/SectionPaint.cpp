@@ -120,16 +120,16 @@ void CopyFromParent(TBitmapView Bitmap, const TRect& Rect, TConstBitmapView Pict
     std::copy_n(Picture.Row(Y) + From.Left, From.Width(), Bitmap.Row(Y - Shift.Y) + From.Left - Shift.X);
 }
 
-// The parent's look under Rect: its picture when ready; otherwise its colour, with the edge
-// strips of a colour frame taken from the picture behind it.
-void PutParent(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, TPoint Offset) {
+// The parent's look under Rect: its picture when ready; otherwise its colour, and with
+// WithFrame the edge strips of a colour frame taken from the picture behind it.
+void PutParent(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, TPoint Offset, bool WithFrame) {
   const TPoint Shift{Parent.X + Offset.X, Parent.Y + Offset.Y};
   if (Parent.Ready) {
     CopyFromParent(Bitmap, Rect, Parent.Bmp, Shift);
     return;
   }
   FillPixels(Bitmap, Rect, Parent.FillColor, 255);
-  if (Parent.Bmp.Row0 == nullptr) return;
+  if (!WithFrame || Parent.Bmp.Row0 == nullptr) return;
   const TRect& F = Parent.FillRect;
   for (const TRect& Strip : SolidFrameStrips(BitmapRect(Parent.Bmp), F.Left, F.Top, F.Right, F.Bottom))
     CopyFromParent(Bitmap, IntersectRect(Rect, Strip.Offset(-Shift.X, -Shift.Y)), Parent.Bmp, Shift);
@@ -194,11 +194,11 @@ void PaintSectionBackgroundByIndex(int SkinIndex, const TCacheInfo& Parent, int 
     if (T <= 0) {
       PaintOpaqueLayers(Bitmap, Rect, L, Moved);
     } else if (T >= 100) {
-      if (!(Parent.Ready && IsSameBitmap(Parent.Bmp, Bitmap))) PutParent(Bitmap, Rect, Parent, Offset);
+      if (!(Parent.Ready && IsSameBitmap(Parent.Bmp, Bitmap))) PutParent(Bitmap, Rect, Parent, Offset, true);
     } else if (Parent.Ready || L.ImagePercent > 0 || L.GradientPercent > 0 || L.GradientOnTop) {
       TBitmap32 Layer = NewBitmap32(Rect);
       PaintOpaqueLayers(Layer.View(), BitmapRect(Layer.View()), L, MovedBy(Moved, {Rect.Left, Rect.Top}));
-      PutParent(Bitmap, Rect, Parent, Offset);
+      PutParent(Bitmap, Rect, Parent, Offset, false);
       BlendBitmaps(Bitmap, Layer.View(), PercentToWeight(T), {Rect.Left, Rect.Top}, BitmapRect(Layer.View()));
     } else {
       FillPixels(Bitmap, Rect, static_cast<TColor>(BlendTwoColors(static_cast<std::uint32_t>(Parent.FillColor),

@@ -107,6 +107,22 @@ TEST_F(SectionPaint, ColourFrameAnswerTakesTheFrameFromThePicture) {
   EXPECT_EQ(Bmp.Row(4)[4], Opaque(0x0000FF));
 }
 
+TEST_F(SectionPaint, HalfTransparentLayersOverAColourUseTheColourAlone) {
+  // A gradient makes a layer to blend; under it lies the parent's colour only, even where a
+  // colour frame would take the parent's picture.
+  TsGenState& S = Section(0x000000, 50);
+  S.GradientPercent = 100;
+  S.GradientArray = {TsGradPoint{0, 0, TsColor{0, 0, 0, 0}, 0}, TsGradPoint{1, 0, TsColor{0, 0, 0, 0}, 100}};
+  const TBitmap32 Picture = NamedPixels(4, 4, 21);
+  TCacheInfo Parent = ColourParent(0xC8C8C8);
+  Parent.Bmp = Picture.View();
+  Parent.FillRect = {1, 1, 1, 1};
+  TBitmap32 Bmp = Filled(4, 4, Back);
+  PaintSection(Look, Parent, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 4, 4}, 0);
+  EXPECT_EQ(Bmp.Row(0)[0], 0xFF636363u);  // (127 * 200) >> 8 = 99
+  EXPECT_EQ(Bmp.Row(1)[1], 0xFF636363u);
+}
+
 TEST_F(SectionPaint, TextureAndGradientMixInOneTexturedPass) {
   // 20 % texture, 80 % gradient of one colour: every pixel is (51 * (t - g) + g * 256) >> 8,
   // with the texture tiled from the bitmap's corner, not from the rectangle's.
