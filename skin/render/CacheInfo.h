@@ -2,6 +2,8 @@
 // parent's finished picture (Ready) or a fill colour. Portable: no <windows.h>.
 #pragma once
 
+#include <cstdint>
+
 #include "skin/render/Bitmap32.h"
 #include "skin/render/Color.h"
 #include "skin/render/Geometry.h"
@@ -19,3 +21,45 @@ struct TCacheInfo {
   TRect FillRect;
   bool Ready = false;
 };
+
+// The answers a parent gives to a child asking for its background.
+enum TacBGKind : std::uint8_t { bkUnanswered = 0, bkColor = 1, bkPicture = 2, bkNotReady = 3 };
+
+// A device context as the Win32 side passes it through this record; the portable code
+// never looks inside (the name matches the system header's own declaration).
+using TDCHandle = struct HDC__*;
+
+// What a child hands its parent when it asks for its background, and the parent's answer.
+struct BackgroundInfo {
+  // The parent's finished picture, borrowed; empty for none.
+  TConstBitmapView Picture;
+  // Fill colour of a colour answer.
+  TColor Color = clFuchsia;
+  // Where the child's origin lies in Picture.
+  TPoint Offset;
+  // With PaintNow: the area of TargetDC to paint.
+  TRect Area;
+  // With a colour answer and a Picture: widths (left, top, right, bottom) of the parent's
+  // edge strips that differ from Color and come from Picture.
+  TRect ColorFrame;
+  TacBGKind Kind = bkUnanswered;
+  bool PaintNow = false;
+  TDCHandle TargetDC = nullptr;
+};
+
+// The painters' view of an answer: a ready picture, or a colour (with the picture behind
+// a colour frame, when there is one). SystemColorToRGB resolves system colours.
+template <class TResolve>
+TCacheInfo BackgroundToCacheInfo(const BackgroundInfo& Info, TResolve&& SystemColorToRGB) {
+  TCacheInfo Result;
+  Result.Bmp = Info.Picture;
+  Result.X = Info.Offset.X;
+  Result.Y = Info.Offset.Y;
+  if (Info.Kind == bkPicture) {
+    Result.Ready = true;
+    return Result;
+  }
+  Result.FillColor = SystemColorToRGB(Info.Color);
+  Result.FillRect = Info.ColorFrame;
+  return Result;
+}

@@ -1,0 +1,570 @@
+// Index: source and clipping helpers; masked compositing; piece placement (tile, stretch);
+// glyphs; nine-piece borders; alpha-producing borders; textures.
+#include "skin/render/MaskPaint.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+
+#include "skin/render/PixelBlend.h"
+#include "skin/render/PixelFill.h"
+#include "skin/render/Resample.h"
+#include "skin/store/sSkinStore.h"
+
+namespace {
+
+// ---- Source and clipping helpers
+
+constexpr TPixel32 KeyPixel = 0x00FF00FFu;
+
+// The picture an item is cut from; empty when it has none or does not hold the item's
+// rectangle (a picture smaller than its description is never read).
+TConstBitmapView ItemSource(const TsMaskData& Item) {
+  if (!Item.Bmp && Item.Manager == nullptr) return {};
+  const TBitmap32& Source = Item.Bmp ? *Item.Bmp : Item.Manager->MasterBitmap;
+  if (Source.Empty() || Item.R.IsEmpty() || IntersectRect(Item.R, BitmapRect(Source.View())) != Item.R) return {};
+  return Source.View();
+}
+
+// A view of Rect of Bitmap; Rect must lie inside it.
+TConstBitmapView SubView(TConstBitmapView Bitmap, const TRect& Rect) {
+  return {Bitmap.Row0 + Rect.Top * Bitmap.Stride + std::ptrdiff_t{Rect.Left} * 4, Rect.Width(), Rect.Height(),
+          Bitmap.Stride};
+}
+
+// A W x H block going to (DX, DY) of a target from (X[i], Y[i]) of up to two sources, cut
+// to all of them. False when nothing is left.
+struct TBlock {
+  int DX = 0, DY = 0, W = 0, H = 0;
+  std::array<int, 2> SX{}, SY{};
+};
+
+bool ClipBlock(TBlock& B, const TRect& DstBounds, std::initializer_list<TConstBitmapView> Sources) {
+  int CutX = std::max(0, DstBounds.Left - B.DX);
+  int CutY = std::max(0, DstBounds.Top - B.DY);
+  for (std::size_t I = 0; I < Sources.size(); ++I) {
+    CutX = std::max(CutX, -B.SX[I]);
+    CutY = std::max(CutY, -B.SY[I]);
+  }
+  B.DX += CutX;
+  B.DY += CutY;
+  B.W = std::min(B.W - CutX, DstBounds.Right - B.DX);
+  B.H = std::min(B.H - CutY, DstBounds.Bottom - B.DY);
+  std::size_t I = 0;
+  for (const TConstBitmapView& S : Sources) {
+    B.SX[I] += CutX;
+    B.SY[I] += CutY;
+    B.W = std::min(B.W, S.Width - B.SX[I]);
+    B.H = std::min(B.H, S.Height - B.SY[I]);
+    ++I;
+  }
+  return B.W > 0 && B.H > 0;
+}
+
+bool ParentPixelAt(const TCacheInfo& Parent, int X, int Y, TPixel32& Pixel) {
+  if (!Parent.Ready || Parent.Bmp.Row0 == nullptr) return false;
+  const std::int64_t PX = std::int64_t{X} + Parent.X;
+  const std::int64_t PY = std::int64_t{Y} + Parent.Y;
+  if (PX < 0 || PY < 0 || PX >= Parent.Bmp.Width || PY >= Parent.Bmp.Height) return false;
+  Pixel = Parent.Bmp.Row(static_cast<int>(PY))[PX];
+  return true;
+}
+
+TPixel32 FillPixelOf(const TCacheInfo& Parent) {
+  return ExchangeRedBlue(static_cast<TPixel32>(Parent.FillColor));
+}
+
+// Copies pixels whole (all four bytes) from Src at (SX, SY) to Dst at (DX, DY).
+void CopyBlock(TBitmapView Dst, int DX, int DY, TConstBitmapView Src, int SX, int SY, int W, int H) {
+  TBlock B{DX, DY, W, H, {SX, 0}, {SY, 0}};
+  if (Dst.Row0 == nullptr || !ClipBlock(B, BitmapRect(Dst), {Src})) return;
+  for (int Y = 0; Y < B.H; ++Y)
+    std::copy_n(Src.Row(B.SY[0] + Y) + B.SX[0], B.W, Dst.Row(B.DY + Y) + B.DX);
+}
+
+// ---- Masked compositing
+
+// What a key image pixel does.
+enum class TKeyRule { Leave, Composite, Parent, Fill };
+// What happens to the target's alpha.
+enum class TAlphaRule { Keep, Accumulate, Opaque };
+
+struct TMaskRules {
+  TKeyRule Key = TKeyRule::Leave;
+  TAlphaRule Alpha = TAlphaRule::Keep;
+  bool Faded = false;
+};
+
+// Mask bytes are per-channel transparencies: 0 takes the image's byte, 255 keeps the target.
+TPixel32 MixThroughMask(TPixel32 D, TPixel32 S, TPixel32 M) {
+  TPixel32 Result = D & 0xFF000000u;
+  for (int Shift = 0; Shift < 24; Shift += 8) {
+    const int DC = static_cast<int>((D >> Shift) & 0xFF);
+    const int SC = static_cast<int>((S >> Shift) & 0xFF);
+    const int MC = static_cast<int>((M >> Shift) & 0xFF);
+    Result |= static_cast<TPixel32>(((DC - SC) * MC + SC * 256) >> 8) << Shift;
+  }
+  return Result;
+}
+
+TPixel32 RaiseMask(TPixel32 M) {
+  TPixel32 Result = 0;
+  for (int Shift = 0; Shift < 24; Shift += 8)
+    Result |= static_cast<TPixel32>(std::min<int>(static_cast<int>((M >> Shift) & 0xFF) + 100, 255)) << Shift;
+  return Result;
+}
+
+// Composites a W x H block of Img at (IX, IY) through Mask at (MX, MY) onto Dst at (DX, DY).
+void CompositeMasked(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask,
+                     int MX, int MY, int W, int H, const TMaskRules& Rules, const TCacheInfo& Parent) {
+  TBlock B{DX, DY, W, H, {IX, MX}, {IY, MY}};
+  if (Dst.Row0 == nullptr || !ClipBlock(B, BitmapRect(Dst), {Img, Mask})) return;
+  const TPixel32 Fill = FillPixelOf(Parent);
+  for (int Y = 0; Y < B.H; ++Y) {
+    TPixel32* const D = Dst.Row(B.DY + Y) + B.DX;
+    const TPixel32* const S = Img.Row(B.SY[0] + Y) + B.SX[0];
+    const TPixel32* const M = Mask.Row(B.SY[1] + Y) + B.SX[1];
+    for (int X = 0; X < B.W; ++X) {
+      const bool Key = S[X] == KeyPixel;
+      if (Key && Rules.Key == TKeyRule::Parent) {
+        ParentPixelAt(Parent, B.DX + X, B.DY + Y, D[X]);
+      } else if (Key && Rules.Key == TKeyRule::Fill) {
+        D[X] = Fill;
+      } else if ((!Key || Rules.Key == TKeyRule::Composite) && ((M[X] >> 16) & 0xFF) != 0xFF) {
+        const TPixel32 MaskBytes = Rules.Faded ? RaiseMask(M[X]) : M[X];
+        const TPixel32 Mixed = MixThroughMask(D[X], S[X], MaskBytes);
+        if (Rules.Alpha == TAlphaRule::Accumulate) {
+          const int DA = static_cast<int>(D[X] >> 24);
+          const int Cover = 255 - static_cast<int>((MaskBytes >> 16) & 0xFF);
+          D[X] = (Mixed & 0x00FFFFFFu) | (static_cast<TPixel32>(DA + (((255 - DA) * Cover) >> 8)) << 24);
+        } else {
+          D[X] = Mixed;
+        }
+      }
+      if (Rules.Alpha == TAlphaRule::Opaque) D[X] |= 0xFF000000u;
+    }
+  }
+}
+
+// The outer-effect mix: the mask's red byte weighs all three channels, scaled by Opacity;
+// alpha grows to the mask's coverage without being scaled.
+void CompositeOuterEffect(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask,
+                          int MX, int MY, int W, int H, int Opacity, const TCacheInfo& Parent) {
+  TBlock B{DX, DY, W, H, {IX, MX}, {IY, MY}};
+  if (Dst.Row0 == nullptr || !ClipBlock(B, BitmapRect(Dst), {Img, Mask})) return;
+  for (int Y = 0; Y < B.H; ++Y) {
+    TPixel32* const D = Dst.Row(B.DY + Y) + B.DX;
+    const TPixel32* const S = Img.Row(B.SY[0] + Y) + B.SX[0];
+    const TPixel32* const M = Mask.Row(B.SY[1] + Y) + B.SX[1];
+    for (int X = 0; X < B.W; ++X) {
+      if (S[X] == KeyPixel) {
+        if (!ParentPixelAt(Parent, B.DX + X, B.DY + Y, D[X]) && !Parent.Ready) D[X] &= 0x00FFFFFFu;
+        continue;
+      }
+      const int Cover = 255 - static_cast<int>((M[X] >> 16) & 0xFF);
+      const int Weight = (Opacity * Cover) >> 8;
+      TPixel32 Result = 0;
+      for (int Shift = 0; Shift < 24; Shift += 8) {
+        const int DC = static_cast<int>((D[X] >> Shift) & 0xFF);
+        const int SC = static_cast<int>((S[X] >> Shift) & 0xFF);
+        Result |= static_cast<TPixel32>((DC * (255 - Weight) + SC * Weight) >> 8) << Shift;
+      }
+      int DA = static_cast<int>(D[X] >> 24);
+      if (DA == 0) {
+        DA = Cover;
+      } else if (DA < 255) {
+        DA = std::max(DA, Cover);
+      }
+      D[X] = Result | (static_cast<TPixel32>(DA) << 24);
+    }
+  }
+}
+
+// ---- Piece placement
+
+enum class TPieceKind { Corner, Side, Centre };
+
+// One piece of a border or texture: where it goes and where its image (and mask) lie.
+struct TPiece {
+  TRect Dst;          // target area
+  TRect Src;          // the piece in the source picture
+  TPieceKind Kind = TPieceKind::Side;
+};
+
+// How a block of the source reaches the target: Put(DX, DY, Img, IX, IY, Mask, MX, MY, W, H).
+// For unmasked items Mask is empty and ignored.
+template <class TPut>
+void TilePiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY, TPut&& Put) {
+  const int SW = P.Src.Width();
+  const int SH = P.Src.Height();
+  for (int Y = P.Dst.Top; Y < P.Dst.Bottom; Y += SH)
+    for (int X = P.Dst.Left; X < P.Dst.Right; X += SW)
+      Put(X, Y, Img, P.Src.Left, P.Src.Top, Mask, P.Src.Left, P.Src.Top + MaskDY, std::min(SW, P.Dst.Right - X),
+          std::min(SH, P.Dst.Bottom - Y));
+}
+
+// Stretches a piece (image and mask alike) to its target size in scratch bitmaps. The
+// centre, and a side that shrinks along its length only, get the smooth filter; everything
+// else drops or repeats pixels as the window system's colour-on-colour stretch does.
+template <class TPut>
+void StretchPiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY, bool Masked, TPut&& Put) {
+  const int W = P.Dst.Width();
+  const int H = P.Dst.Height();
+  const int SW = P.Src.Width();
+  const int SH = P.Src.Height();
+  const bool ShrinksOneWay = (W < SW && H == SH) || (H < SH && W == SW);
+  const bool Smooth = Masked && (P.Kind == TPieceKind::Centre || ShrinksOneWay) && W > 1 && H > 1 && SW > 1 && SH > 1;
+  const auto Stretch = [&](TConstBitmapView Source, TBitmap32& Out) {
+    if (Smooth) {
+      ResampleBitmap(Source, Out, W, rfMitchell, H);
+    } else {
+      StretchNearest(Source, Out, W, H);
+    }
+  };
+  TBitmap32 StretchedImg;
+  Stretch(SubView(Img, P.Src), StretchedImg);
+  TBitmap32 StretchedMask;
+  if (Masked) Stretch(SubView(Mask, P.Src.Offset(0, MaskDY)), StretchedMask);
+  Put(P.Dst.Left, P.Dst.Top, StretchedImg.View(), 0, 0, StretchedMask.View(), 0, 0, W, H);
+}
+
+// Places one piece: corners once, sides and centre tiled or stretched. A side piece of size
+// 0 is copied once, as long as the side, when unmasked and left out when masked (tiling it
+// would never advance).
+template <class TPut>
+void PlacePiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY, bool Masked, bool Stretch,
+                TPut&& Put) {
+  if (P.Dst.IsEmpty()) return;
+  if (P.Src.Width() <= 0 || P.Src.Height() <= 0) {
+    if (!Masked)
+      Put(P.Dst.Left, P.Dst.Top, Img, P.Src.Left, P.Src.Top, Mask, 0, 0, P.Dst.Width(), P.Dst.Height());
+    return;
+  }
+  if (Stretch && P.Kind != TPieceKind::Corner && (P.Dst.Width() != P.Src.Width() || P.Dst.Height() != P.Src.Height())) {
+    StretchPiece(P, Img, Mask, MaskDY, Masked, Put);
+  } else {
+    TilePiece(P, Img, Mask, MaskDY, Put);
+  }
+}
+
+// ---- Nine-piece geometry
+
+struct TNinePiece {
+  int WL = 0, WT = 0, WR = 0, WB = 0;
+  TRect StateImage;  // the chosen state's image in the source
+};
+
+// Border widths reduced to fit Rect (the excess taken half from the near side, the rest from
+// the far side) and the state image. False when the side pieces would have negative size.
+bool LayOutNinePiece(const TRect& Rect, int State, const TsMaskData& Item, TNinePiece& L) {
+  const auto Reduce = [](int& Near, int& Far, int Length) {
+    const int Excess = Near + Far - Length;
+    if (Excess <= 0) return;
+    Near = std::max(0, Near - Excess / 2);
+    Far = std::max(0, Far - (Excess - Excess / 2));
+  };
+  L.WL = Item.WL;
+  L.WT = Item.WT;
+  L.WR = Item.WR;
+  L.WB = Item.WB;
+  Reduce(L.WL, L.WR, Rect.Width());
+  Reduce(L.WT, L.WB, Rect.Height());
+  if (Item.ImageCount <= 0 || Item.Width <= 0 || Item.Height <= 0) return false;
+  const int S = std::clamp(State, 0, Item.ImageCount - 1);
+  L.StateImage = Bounds(Item.R.Left + S * Item.Width, Item.R.Top, Item.Width, Item.Height);
+  return Item.Width - L.WL - L.WR >= 0 && Item.Height - L.WT - L.WB >= 0;
+}
+
+// The nine pieces in painting order (the order matters where pieces overlap): top-left,
+// left, top, bottom-left, bottom, bottom-right, top-right, right, centre.
+std::array<TPiece, 9> NinePieces(const TRect& Rect, const TNinePiece& L) {
+  const TRect& I = L.StateImage;
+  const int X0 = Rect.Left, Y0 = Rect.Top, X1 = Rect.Right, Y1 = Rect.Bottom;
+  const int IL = I.Left, IT = I.Top, IR = I.Right, IB = I.Bottom;
+  using K = TPieceKind;
+  return {TPiece{{X0, Y0, X0 + L.WL, Y0 + L.WT}, {IL, IT, IL + L.WL, IT + L.WT}, K::Corner},
+          TPiece{{X0, Y0 + L.WT, X0 + L.WL, Y1 - L.WB}, {IL, IT + L.WT, IL + L.WL, IB - L.WB}, K::Side},
+          TPiece{{X0 + L.WL, Y0, X1 - L.WR, Y0 + L.WT}, {IL + L.WL, IT, IR - L.WR, IT + L.WT}, K::Side},
+          TPiece{{X0, Y1 - L.WB, X0 + L.WL, Y1}, {IL, IB - L.WB, IL + L.WL, IB}, K::Corner},
+          TPiece{{X0 + L.WL, Y1 - L.WB, X1 - L.WR, Y1}, {IL + L.WL, IB - L.WB, IR - L.WR, IB}, K::Side},
+          TPiece{{X1 - L.WR, Y1 - L.WB, X1, Y1}, {IR - L.WR, IB - L.WB, IR, IB}, K::Corner},
+          TPiece{{X1 - L.WR, Y0, X1, Y0 + L.WT}, {IR - L.WR, IT, IR, IT + L.WT}, K::Corner},
+          TPiece{{X1 - L.WR, Y0 + L.WT, X1, Y1 - L.WB}, {IR - L.WR, IT + L.WT, IR, IB - L.WB}, K::Side},
+          TPiece{{X0 + L.WL, Y0 + L.WT, X1 - L.WR, Y1 - L.WB}, {IL + L.WL, IT + L.WT, IR - L.WR, IB - L.WB}, K::Centre}};
+}
+
+bool SkipsBorder(const TRect& Rect, int State, const TsMaskData& Item) {
+  return (State == 0 && (Item.DrawMode & dmNotInState0) != 0) || Rect.Width() < 2 || Rect.Height() < 2 ||
+         Item.Manager == nullptr;
+}
+
+// An unmasked piece: corners by key colour (the parent behind key pixels when asked), sides
+// and centre copied whole, key pixels included.
+void PutUnmasked(TBitmapView Bitmap, const TPiece& P, TConstBitmapView Src, bool Stretch, bool UseParent,
+                 const TCacheInfo& Parent) {
+  if (P.Kind == TPieceKind::Corner) {
+    const TRect& S = P.Src;
+    CopyKeyed(Bitmap, Src, P.Dst.Left, P.Dst.Top, UseParent, Parent, clFuchsia,
+              {S.Left, S.Top, S.Right - 1, S.Bottom - 1});
+    return;
+  }
+  PlacePiece(P, Src, {}, 0, false, Stretch,
+             [&](int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView, int, int, int W, int H) {
+               CopyBlock(Bitmap, DX, DY, Img, IX, IY, W, H);
+             });
+}
+
+// ---- Textures
+
+// Tiles Tile over Area with the tile grid anchored at (OX, OY); tiles are cut at Area.
+void TileArea(TBitmapView Bitmap, const TRect& Area, int OX, int OY, TConstBitmapView Src, const TRect& Tile) {
+  const int TW = Tile.Width();
+  const int TH = Tile.Height();
+  if (Area.IsEmpty() || TW <= 0 || TH <= 0) return;
+  const auto FirstStart = [](int Origin, int Edge, int Size) {
+    return Origin > Edge ? Origin - ((Origin - Edge + Size - 1) / Size) * Size : Origin;
+  };
+  for (int Y = FirstStart(OY, Area.Top, TH); Y < Area.Bottom; Y += TH)
+    for (int X = FirstStart(OX, Area.Left, TW); X < Area.Right; X += TW) {
+      const TRect Part = IntersectRect(Bounds(X, Y, TW, TH), Area);
+      if (Part.IsEmpty()) continue;
+      CopyBlock(Bitmap, Part.Left, Part.Top, Src, Tile.Left + Part.Left - X, Tile.Top + Part.Top - Y, Part.Width(),
+                Part.Height());
+    }
+}
+
+void StretchArea(TBitmapView Bitmap, const TRect& Area, TConstBitmapView Src, const TRect& Tile) {
+  if (Area.IsEmpty()) return;
+  TBitmap32 Stretched;
+  StretchNearest(SubView(Src, Tile), Stretched, Area.Width(), Area.Height());
+  CopyBlock(Bitmap, Area.Left, Area.Top, Stretched.View(), 0, 0, Area.Width(), Area.Height());
+}
+
+// The count of rows (or columns) of size Size whose start stays below End - Size.
+int WholeStarts(int Length, int Size) { return Length > Size ? (Length - 1) / Size : 0; }
+
+}  // namespace
+
+void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheInfo& Parent, const TsMaskData& MaskData,
+                     int Mode) {
+  if (!MaskData.Bmp && MaskData.ImageCount <= 0) return;
+  const TConstBitmapView Src = ItemSource(MaskData);
+  if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || MaskData.ImageCount <= 0 || MaskData.Width <= 0 ||
+      MaskData.Height <= 0)
+    return;
+  const int S = std::clamp(State, 0, MaskData.ImageCount - 1);
+  const TRect Image = Bounds(MaskData.R.Left + S * MaskData.Width, MaskData.R.Top, MaskData.Width, MaskData.Height);
+  if (MaskData.MaskType == 0) {
+    if (MaskData.Bmp) {
+      // An own picture (a PNG with its own alpha) is copied pixel by pixel, alpha included.
+      TBlock B{Point.X, Point.Y, Image.Width(), Image.Height(), {Image.Left, 0}, {Image.Top, 0}};
+      if (!ClipBlock(B, BitmapRect(Bitmap), {Src})) return;
+      for (int Y = 0; Y < B.H; ++Y) {
+        const TPixel32* const From = Src.Row(B.SY[0] + Y) + B.SX[0];
+        TPixel32* const To = Bitmap.Row(B.DY + Y) + B.DX;
+        for (int X = 0; X < B.W; ++X)
+          if (From[X] != KeyPixel) To[X] = From[X];
+      }
+    } else if (Mode == 1) {
+      CopyKeyed(Bitmap, Src, Point.X, Point.Y, true, Parent, clFuchsia,
+                {Image.Left, Image.Top, Image.Right - 1, Image.Bottom - 1});
+    } else {
+      BlendBitmapsKeyed(Bitmap, Point.X, Point.Y, clFuchsia, 127, {Image.Left, Image.Top, Image.Right - 1, Image.Bottom - 1},
+                        Src);
+    }
+    return;
+  }
+  if (Image.Bottom + MaskData.Height > Src.Height) return;
+  CompositeMasked(Bitmap, Point.X, Point.Y, Src, Image.Left, Image.Top, Src, Image.Left, Image.Top + MaskData.Height,
+                  Image.Width(), Image.Height(), {TKeyRule::Leave, TAlphaRule::Accumulate, Mode != 1}, Parent);
+}
+
+void PaintNinePiece(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, bool ParentCorners, int State,
+                    const TsMaskData& MaskData) {
+  if (SkipsBorder(Rect, State, MaskData) || Bitmap.Row0 == nullptr) return;
+  const TConstBitmapView Src = ItemSource(MaskData);
+  TNinePiece L;
+  if (Src.Row0 == nullptr || !LayOutNinePiece(Rect, State, MaskData, L)) return;
+  const bool Stretch = (MaskData.DrawMode & dmStretch) != 0;
+  const bool Centre = (MaskData.DrawMode & dmCentre) != 0;
+  const bool UseParent = ParentCorners && MaskData.CornerType > 0;
+  const bool Masked = MaskData.MaskType > 0;
+  const int MaskDY = MaskData.R.Height() / 2;
+  const bool ReadyParent = Parent.Ready && Parent.Bmp.Row0 != nullptr;
+
+  TMaskRules CornerRules;
+  if (ReadyParent) {
+    CornerRules = {UseParent ? TKeyRule::Parent : TKeyRule::Composite, TAlphaRule::Opaque, false};
+  } else {
+    CornerRules = {UseParent ? TKeyRule::Fill : TKeyRule::Leave, TAlphaRule::Keep, false};
+  }
+  const TMaskRules InnerRules{TKeyRule::Leave, TAlphaRule::Keep, false};
+
+  for (const TPiece& P : NinePieces(Rect, L)) {
+    if (P.Kind == TPieceKind::Centre && !Centre) continue;
+    if (!Masked) {
+      PutUnmasked(Bitmap, P, Src, Stretch, UseParent, Parent);
+      continue;
+    }
+    const TMaskRules& Rules = P.Kind == TPieceKind::Corner ? CornerRules : InnerRules;
+    PlacePiece(P, Src, Src, MaskDY, true, Stretch,
+               [&](int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask, int MX, int MY, int W,
+                   int H) { CompositeMasked(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Rules, Parent); });
+  }
+}
+
+void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, int State,
+                         const TsMaskData& MaskData, int Opacity, const TRect& SideLimits) {
+  if (SkipsBorder(Rect, State, MaskData) || Bitmap.Row0 == nullptr) return;
+  const TConstBitmapView Src = ItemSource(MaskData);
+  TNinePiece L;
+  if (Src.Row0 == nullptr || !LayOutNinePiece(Rect, State, MaskData, L)) return;
+  const bool Stretch = (MaskData.DrawMode & dmStretch) != 0;
+  if (MaskData.MaskType <= 0) {
+    const bool Centre = (MaskData.DrawMode & dmCentre) != 0;
+    for (const TPiece& P : NinePieces(Rect, L))
+      if (P.Kind != TPieceKind::Centre || Centre) PutUnmasked(Bitmap, P, Src, Stretch, MaskData.CornerType > 0, Parent);
+    return;
+  }
+  std::array<TPiece, 9> Pieces = NinePieces(Rect, L);
+  // Narrowed sides keep the part of their piece along the picture's outer edge and lie
+  // along the outer edge of Rect.
+  const int NL = std::min(L.WL, std::max(0, SideLimits.Left));
+  const int NT = std::min(L.WT, std::max(0, SideLimits.Top));
+  const int NR = std::min(L.WR, std::max(0, SideLimits.Right));
+  const int NB = std::min(L.WB, std::max(0, SideLimits.Bottom));
+  Pieces[1].Dst.Right = Pieces[1].Dst.Left + NL;
+  Pieces[1].Src.Right = Pieces[1].Src.Left + NL;
+  Pieces[2].Dst.Bottom = Pieces[2].Dst.Top + NT;
+  Pieces[2].Src.Bottom = Pieces[2].Src.Top + NT;
+  Pieces[4].Dst.Top = Pieces[4].Dst.Bottom - NB;
+  Pieces[4].Src.Top = Pieces[4].Src.Bottom - NB;
+  Pieces[7].Dst.Left = Pieces[7].Dst.Right - NR;
+  Pieces[7].Src.Left = Pieces[7].Src.Right - NR;
+  const int MaskDY = MaskData.R.Height() / 2;
+  for (int I = 0; I < 8; ++I) {
+    const TPiece& P = Pieces[I];
+    if (P.Kind == TPieceKind::Side && (P.Src.Width() <= 0 || P.Src.Height() <= 0)) continue;
+    PlacePiece(P, Src, Src, MaskDY, true, Stretch,
+               [&](int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask, int MX, int MY, int W,
+                   int H) { CompositeOuterEffect(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Opacity, Parent); });
+  }
+}
+
+void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, int Mode) {
+  const TConstBitmapView Src = ItemSource(MaskData);
+  if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || Rect.IsEmpty()) return;
+  const TRect& T = MaskData.R;
+  const int TW = T.Width();
+  const int TH = T.Height();
+  const TRect A = Rect;
+  TRect Left = NothingLeft;
+  switch (Mode) {
+    case 0:
+      TileArea(Bitmap, A, A.Left, A.Top, Src, T);
+      break;
+    case 1:
+      StretchArea(Bitmap, A, Src, T);
+      break;
+    case 2:
+      TileArea(Bitmap, {A.Left, A.Top, A.Right, std::min(A.Bottom, A.Top + TH)}, A.Left, A.Top, Src, T);
+      Left = {A.Left, A.Top + TH, A.Right, A.Bottom};
+      break;
+    case 3:
+      TileArea(Bitmap, {A.Left, A.Top, std::min(A.Right, A.Left + TW), A.Bottom}, A.Left, A.Top, Src, T);
+      Left = {A.Left + TW, A.Top, A.Right, A.Bottom};
+      break;
+    case 4:
+      StretchArea(Bitmap, {A.Left, A.Top, A.Right, A.Top + TH}, Src, T);
+      Left = {A.Left, A.Top + TH, A.Right, A.Bottom};
+      break;
+    case 5:
+      StretchArea(Bitmap, {A.Left, A.Top, A.Left + TW, A.Bottom}, Src, T);
+      Left = {A.Left + TW, A.Top, A.Right, A.Bottom};
+      break;
+    case 6:
+      TileArea(Bitmap, {A.Left, std::max(A.Top, A.Bottom - TH), A.Right, A.Bottom}, A.Left, A.Bottom - TH, Src, T);
+      Left = {A.Left, A.Top, A.Right, A.Bottom - TH};
+      break;
+    case 7:
+      TileArea(Bitmap, {std::max(A.Left, A.Right - TW), A.Top, A.Right, A.Bottom}, A.Right - TW, A.Top, Src, T);
+      Left = {A.Left, A.Top, A.Right - TW, A.Bottom};
+      break;
+    case 8:
+      StretchArea(Bitmap, {A.Left, A.Bottom - TH, A.Right, A.Bottom}, Src, T);
+      Left = {A.Left, A.Top, A.Right, A.Bottom - TH};
+      break;
+    case 9:
+      StretchArea(Bitmap, {A.Right - TW, A.Top, A.Right, A.Bottom}, Src, T);
+      Left = {A.Left, A.Top, A.Right - TW, A.Bottom};
+      break;
+    case 10:
+      TileArea(Bitmap, {A.Left, A.Top, A.Right, A.Top + WholeStarts(A.Height(), TH) * TH}, A.Left, A.Top, Src, T);
+      break;
+    case 11:
+      for (int Y = A.Top; Y < A.Bottom; Y += TH) {
+        TBitmap32 Row;
+        StretchNearest(SubView(Src, T), Row, A.Width(), TH);
+        CopyBlock(Bitmap, A.Left, Y, Row.View(), 0, 0, A.Width(), std::min(TH, A.Bottom - Y));
+      }
+      break;
+    case 12:
+      for (int X = A.Left; X < A.Right; X += TW) {
+        TBitmap32 Column;
+        StretchNearest(SubView(Src, T), Column, TW, A.Height());
+        CopyBlock(Bitmap, X, A.Top, Column.View(), 0, 0, std::min(TW, A.Right - X), A.Height());
+      }
+      break;
+    case 13:
+      TileArea(Bitmap, A, A.Right, A.Bottom, Src, T);
+      break;
+    default:
+      return;
+  }
+  // A strip the texture covers entirely leaves nothing for the colour.
+  Rect = IntersectRect(Left, A).IsEmpty() ? NothingLeft : Left;
+}
+
+void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Parent, int Mode,
+                        const TsMaskData& MaskData) {
+  const TConstBitmapView Src = ItemSource(MaskData);
+  if ((Mode != 0 && Mode != 10) || Src.Row0 == nullptr || Bitmap.Row0 == nullptr || Rect.IsEmpty()) return;
+  const TRect A = Rect;
+  Rect = NothingLeft;
+  const int MaskDY = MaskData.R.Height() / 2;
+  const TRect Tile{MaskData.R.Left, MaskData.R.Top, MaskData.R.Right, MaskData.R.Top + MaskDY};
+  const int TW = Tile.Width();
+  const int TH = Tile.Height();
+  if (TW <= 0 || TH <= 0) return;
+  const bool ReadyParent = Parent.Ready && Parent.Bmp.Row0 != nullptr;
+  TKeyRule Key = TKeyRule::Leave;
+  if (ReadyParent) {
+    Key = TKeyRule::Parent;
+  } else if (Parent.FillColor != clFuchsia) {
+    Key = TKeyRule::Fill;
+  }
+  const TMaskRules Rules{Key, TAlphaRule::Keep, false};
+  // Mode 10 covers whole tile positions only (a start below the far edge minus the tile's
+  // size); mode 0 cuts the last row and column.
+  const TRect Covered = Mode == 0 ? A
+                                  : TRect{A.Left, A.Top, A.Left + WholeStarts(A.Width(), TW) * TW,
+                                          A.Top + WholeStarts(A.Height(), TH) * TH};
+  for (int Y = Covered.Top; Y < Covered.Bottom; Y += TH)
+    for (int X = Covered.Left; X < Covered.Right; X += TW)
+      CompositeMasked(Bitmap, X, Y, Src, Tile.Left, Tile.Top, Src, Tile.Left, Tile.Top + MaskDY,
+                      std::min(TW, Covered.Right - X), std::min(TH, Covered.Bottom - Y), Rules, Parent);
+  if (Mode != 10) return;
+  const std::array<TRect, 2> Strips{TRect{Covered.Right, A.Top, A.Right, A.Bottom},
+                                    TRect{A.Left, Covered.Bottom, Covered.Right, A.Bottom}};
+  for (const TRect& Strip : Strips) {
+    const TRect S = IntersectRect(Strip, BitmapRect(Bitmap));
+    if (S.IsEmpty()) continue;
+    if (ReadyParent) {
+      CopyBlock(Bitmap, S.Left, S.Top, Parent.Bmp, S.Left + Parent.X, S.Top + Parent.Y, S.Width(), S.Height());
+    } else if (Parent.FillColor != clFuchsia) {
+      FillPixels(Bitmap, S, Parent.FillColor, 255);
+    }
+  }
+}

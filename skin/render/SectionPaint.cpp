@@ -1,0 +1,286 @@
+// Index: layer values; opaque layers; background; whole section; colours.
+#include "skin/render/SectionPaint.h"
+
+#include <algorithm>
+
+#include "skin/render/ColorOps.h"
+#include "skin/render/FrameStrips.h"
+#include "skin/render/Gradient.h"
+#include "skin/render/MaskPaint.h"
+#include "skin/render/PixelBlend.h"
+#include "skin/render/PixelFill.h"
+#include "skin/render/PixelLoops.h"
+#include "skin/store/sSkinStore.h"
+
+namespace {
+
+// ---- Layer values
+
+struct TLayers {
+  TColor Color = clWhite;
+  int Transparency = 0;
+  int ImagePercent = 0;
+  int GradientPercent = 0;
+  const TsGradArray* Gradient = nullptr;  // null: no gradient
+  bool GradientOnTop = false;
+  const TsMaskData* Texture = nullptr;  // null: no texture item
+};
+
+const TsGradArray NoGradient;
+
+int ClampPropState(const TsGeneralData& Section, int State) {
+  return std::clamp(std::min(State, Section.States - 1), 0, 2);
+}
+
+const TsMaskData* ItemAt(const TsSkinStore& Manager, int Index) {
+  return Manager.IsValidImgIndex(Index) ? &Manager.ma[static_cast<std::size_t>(Index)] : nullptr;
+}
+
+TLayers LayersOf(const TsSkinStore& Manager, const TsGenState& S, TColor CustomColor, int Texture) {
+  TLayers L;
+  if (CustomColor != clFuchsia) {
+    L.Color = CustomColor;
+    return L;
+  }
+  L.Color = S.Color;
+  L.Transparency = S.Transparency;
+  if (L.Transparency >= 100) return L;
+  L.ImagePercent = S.ImagePercent;
+  L.GradientPercent = S.GradientPercent;
+  L.Gradient = &S.GradientArray;
+  L.GradientOnTop = !S.GradientArray.empty() && (S.GradientArray.front().Mode & GradientPathCorners) != 0;
+  if (L.GradientOnTop) L.GradientPercent = 0;
+  L.Texture = ItemAt(Manager, Texture < 0 ? S.TextureIndex : Texture);
+  return L;
+}
+
+const TsGradArray& GradientOf(const TLayers& L) { return L.Gradient != nullptr ? *L.Gradient : NoGradient; }
+
+TConstBitmapView TextureSource(const TsMaskData& Item) {
+  if (Item.Bmp) return Item.Bmp->View();
+  return Item.Manager != nullptr ? Item.Manager->MasterBitmap.View() : TConstBitmapView{};
+}
+
+// A gradient, or the plain colour when it has no points.
+void PaintGradientOrColor(TBitmapView Bitmap, const TRect& Rect, const TLayers& L) {
+  if (GradientOf(L).empty()) {
+    FillPixels(Bitmap, Rect, L.Color, 255);
+  } else {
+    PaintGradient(Bitmap, Rect, GradientOf(L), 0);
+  }
+}
+
+// ---- Opaque layers: texture, gradient and colour mixed by their percentages
+
+void PaintOpaqueLayers(TBitmapView Bitmap, const TRect& Rect, const TLayers& L, const TCacheInfo& Parent) {
+  const int I = L.ImagePercent;
+  const int G = L.GradientPercent;
+  const TsGradArray& Grad = GradientOf(L);
+  const int Kind = Grad.empty() ? -1 : (Grad.front().Mode & GradientKindMask);
+  if (I + G == 100 && G >= 1 && G <= 99 && L.Texture != nullptr && L.Texture->DrawMode == 0 && (Kind == 0 || Kind == 1)) {
+    // Texture and gradient in one pass.
+    PaintGradientTextured(Bitmap, Rect, Grad, 255, PercentToWeight(I), L.Texture->R, TextureSource(*L.Texture));
+    return;
+  }
+  bool Textured = false;
+  if (I > 0 && L.Texture != nullptr) {
+    TRect Rest = Rect;
+    if (L.Texture->MaskType > 0) {
+      PaintMaskedTexture(Bitmap, Rest, Parent, L.Texture->DrawMode, *L.Texture);
+    } else {
+      PaintTexture(Bitmap, Rest, *L.Texture, L.Texture->DrawMode);
+    }
+    if (Rest != NothingLeft) FillPixels(Bitmap, Rest, L.Color, 255);
+    Textured = true;
+  }
+  if (G > 0) {
+    if (Textured) {
+      TBitmap32 Layer = NewBitmap32(Rect);
+      PaintGradientOrColor(Layer.View(), BitmapRect(Layer.View()), L);
+      BlendBitmaps(Bitmap, Layer.View(), std::min(255, PercentToWeight(I)), {Rect.Left, Rect.Top},
+                   BitmapRect(Layer.View()));
+    } else {
+      PaintGradientOrColor(Bitmap, Rect, L);
+    }
+  }
+  if (I + G > 0 && I + G < 100) FadeRectToColor(Bitmap, Rect, PercentToWeight(I + G), L.Color);
+  if (I + G == 0) FillPixels(Bitmap, Rect, L.Color, 255);
+}
+
+// ---- Background
+
+bool IsSameBitmap(TConstBitmapView A, TConstBitmapView B) { return A.Row0 != nullptr && A.Row0 == B.Row0; }
+
+// Copies what the parent's picture holds under Rect (moved by Shift), alpha included.
+void CopyFromParent(TBitmapView Bitmap, const TRect& Rect, TConstBitmapView Picture, TPoint Shift) {
+  const TRect R = IntersectRect(Rect, BitmapRect(Bitmap));
+  const TRect From = IntersectRect(R.Offset(Shift.X, Shift.Y), BitmapRect(Picture));
+  if (From.IsEmpty() || Bitmap.Row0 == nullptr) return;
+  for (int Y = From.Top; Y < From.Bottom; ++Y)
+    std::copy_n(Picture.Row(Y) + From.Left, From.Width(), Bitmap.Row(Y - Shift.Y) + From.Left - Shift.X);
+}
+
+// The parent's look under Rect: its picture when ready; otherwise its colour, and with
+// WithFrame the edge strips of a colour frame taken from the picture behind it.
+void PutParent(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, TPoint Offset, bool WithFrame) {
+  const TPoint Shift{Parent.X + Offset.X, Parent.Y + Offset.Y};
+  if (Parent.Ready) {
+    CopyFromParent(Bitmap, Rect, Parent.Bmp, Shift);
+    return;
+  }
+  FillPixels(Bitmap, Rect, Parent.FillColor, 255);
+  if (!WithFrame || Parent.Bmp.Row0 == nullptr) return;
+  const TRect& F = Parent.FillRect;
+  for (const TRect& Strip : SolidFrameStrips(BitmapRect(Parent.Bmp), F.Left, F.Top, F.Right, F.Bottom))
+    CopyFromParent(Bitmap, IntersectRect(Rect, Strip.Offset(-Shift.X, -Shift.Y)), Parent.Bmp, Shift);
+}
+
+// ---- Whole section
+
+void PaintCornerImages(const TsSkinStore& Manager, const TsGeneralData& Section, TBitmapView Bitmap, const TRect& Rect,
+                       int State) {
+  TCacheInfo Self;
+  Self.Bmp = Bitmap;
+  Self.Ready = true;
+  const auto Paint = [&](int Index, bool Right, bool Bottom) {
+    const TsMaskData* Item = ItemAt(Manager, Index);
+    if (Item == nullptr) return;
+    const TPoint At{Right ? Rect.Right - Item->Width : Rect.Left, Bottom ? Rect.Bottom - Item->Height : Rect.Top};
+    PaintStateImage(Bitmap, At, State, Self, *Item, 1);
+  };
+  Paint(Section.ImgTL, false, false);
+  Paint(Section.ImgTR, true, false);
+  Paint(Section.ImgBL, false, true);
+  Paint(Section.ImgBR, true, true);
+}
+
+TCacheInfo MovedBy(TCacheInfo Parent, TPoint Offset) {
+  Parent.X += Offset.X;
+  Parent.Y += Offset.Y;
+  return Parent;
+}
+
+// Tone, hue and saturation of one pixel, in the order the picture gets them.
+TPixel32 ApplyEffects(TPixel32 P, const TsSectionLook& Look) {
+  if (Look.ColorTone != clNone) P = TintPixel(P, Look.ColorTone);
+  if (Look.HueOffset != 0) P = RotateHue(Look.HueOffset, P);
+  if (Look.Saturation != 0) P = ShiftSaturation(std::clamp(Look.Saturation * 255 / 100, -255, 255), P);
+  return P;
+}
+
+bool HasEffects(const TsSectionLook& Look) {
+  return Look.ColorTone != clNone || Look.HueOffset != 0 || Look.Saturation != 0;
+}
+
+bool InsideBitmap(TConstBitmapView Bitmap, const TRect& Rect) {
+  return !Rect.IsEmpty() && Rect.Left >= 0 && Rect.Top >= 0 && Rect.Right <= Bitmap.Width &&
+         Rect.Bottom <= Bitmap.Height && Bitmap.Row0 != nullptr;
+}
+
+}  // namespace
+
+void PaintSectionBackgroundByIndex(int SkinIndex, const TCacheInfo& Parent, int State, TColor CustomColor,
+                                   int HotTexture, int Texture, const TsSkinStore* Manager, TBitmapView Bitmap,
+                                   TPoint Offset, const TRect& Rect) {
+  if (Manager == nullptr || !Manager->IsValidSkinIndex(SkinIndex) || !InsideBitmap(Bitmap, Rect)) return;
+  const TsGeneralData& Section = Manager->gd[static_cast<std::size_t>(SkinIndex)];
+  const int S = ClampPropState(Section, State);
+  const TsGenState& Props = Section.Props[static_cast<std::size_t>(S)];
+  const TLayers L = LayersOf(*Manager, Props, CustomColor, Texture);
+  const TCacheInfo Moved = MovedBy(Parent, Offset);
+  const int T = L.Transparency;
+
+  if (Parent.Ready || Parent.FillColor != clFuchsia) {
+    if (T <= 0) {
+      PaintOpaqueLayers(Bitmap, Rect, L, Moved);
+    } else if (T >= 100) {
+      if (!(Parent.Ready && IsSameBitmap(Parent.Bmp, Bitmap))) PutParent(Bitmap, Rect, Parent, Offset, true);
+    } else if (Parent.Ready || L.ImagePercent > 0 || L.GradientPercent > 0 || L.GradientOnTop) {
+      TBitmap32 Layer = NewBitmap32(Rect);
+      PaintOpaqueLayers(Layer.View(), BitmapRect(Layer.View()), L, MovedBy(Moved, {Rect.Left, Rect.Top}));
+      PutParent(Bitmap, Rect, Parent, Offset, false);
+      BlendBitmaps(Bitmap, Layer.View(), PercentToWeight(T), {Rect.Left, Rect.Top}, BitmapRect(Layer.View()));
+    } else {
+      FillPixels(Bitmap, Rect, static_cast<TColor>(BlendTwoColors(static_cast<std::uint32_t>(Parent.FillColor),
+                                                                  static_cast<std::uint32_t>(L.Color),
+                                                                  PercentToWeight(T))),
+                 255);
+    }
+  } else {
+    PaintOpaqueLayers(Bitmap, Rect, L, Moved);
+  }
+  if (L.GradientOnTop) PaintGradient(Bitmap, Rect, GradientOf(L), 0);
+
+  // A masked texture of fill mode 10 lies over everything.
+  const int Overlay = State == 0 ? (Texture < 0 ? Props.TextureIndex : Texture) : HotTexture;
+  const TsMaskData* Item = ItemAt(*Manager, Overlay);
+  if (Item != nullptr && Item->MaskType > 0 && Item->DrawMode == 10) {
+    TRect Area = Rect;
+    PaintMaskedTexture(Bitmap, Area, Moved, 10, *Item);
+  }
+}
+
+void PaintSectionBackground(const TsSectionLook& Look, const TCacheInfo& Parent, int State, TBitmapView Bitmap,
+                            TPoint Offset, const TRect& Rect) {
+  PaintSectionBackgroundByIndex(Look.SkinIndex, Parent, State, Look.CustomColor, -1, -1, Look.Manager, Bitmap, Offset,
+                                Rect);
+}
+
+void PaintSection(const TsSectionLook& Look, const TCacheInfo& Parent, int HotTexture, int Texture, bool ParentCorners,
+                  TBitmapView Bitmap, TPoint Offset, const TRect& Rect, int State) {
+  const TsSkinStore* const Manager = Look.Manager;
+  if (Manager == nullptr || !Manager->IsValidSkinIndex(Look.SkinIndex) || !InsideBitmap(Bitmap, Rect)) return;
+  const TsGeneralData& Section = Manager->gd[static_cast<std::size_t>(Look.SkinIndex)];
+  const int S = std::max(0, std::min(State, Section.States - 1));
+  PaintSectionBackgroundByIndex(Look.SkinIndex, Parent, S, Look.CustomColor, HotTexture, Texture, Manager, Bitmap,
+                                Offset, Rect);
+  PaintCornerImages(*Manager, Section, Bitmap, Rect, S);
+  const TsMaskData* Border = ItemAt(*Manager, Section.BorderIndex);
+  bool Effects = true;
+  if (Border != nullptr && !(S == 0 && (Border->DrawMode & dmNotInState0) != 0)) {
+    PaintNinePiece(Bitmap, Rect, MovedBy(Parent, Offset), ParentCorners, S, *Border);
+  } else {
+    Effects = Section.Props[static_cast<std::size_t>(ClampPropState(Section, S))].Transparency == 0;
+  }
+  if (Effects && HasEffects(Look))
+    ForEachPixel(Bitmap, [&Look](TPixel32 P) { return ApplyEffects(P, Look); }, clFuchsia);
+}
+
+void PaintSectionByIndex(int SkinIndex, const TCacheInfo& Parent, int State, int HotTexture, int Texture,
+                         const TsSkinStore* Manager, TBitmapView Bitmap, TPoint Offset, const TRect& Rect,
+                         int BorderIndex) {
+  if (Manager == nullptr || !Manager->IsValidSkinIndex(SkinIndex) || !InsideBitmap(Bitmap, Rect)) return;
+  const TsGeneralData& Section = Manager->gd[static_cast<std::size_t>(SkinIndex)];
+  const int S = std::max(0, std::min(State, Section.States - 1));
+  PaintSectionBackgroundByIndex(SkinIndex, Parent, S, clFuchsia, HotTexture, Texture, Manager, Bitmap, Offset, Rect);
+  PaintCornerImages(*Manager, Section, Bitmap, Rect, S);
+  const TsMaskData* Border = ItemAt(*Manager, BorderIndex >= 0 ? BorderIndex : Section.BorderIndex);
+  if (Border != nullptr) PaintNinePiece(Bitmap, Rect, MovedBy(Parent, Offset), true, S, *Border);
+}
+
+TColor EffectColor(TColor Color, const TsSectionLook& Look) {
+  const TPixel32 Pixel = ExchangeRedBlue(static_cast<TPixel32>(Color));
+  // The picture's effects skip key pixels; so does the colour.
+  if (Pixel == ExchangeRedBlue(static_cast<TPixel32>(clFuchsia))) return Color;
+  return static_cast<TColor>(ExchangeRedBlue(ApplyEffects(Pixel, Look)));
+}
+
+TColor ControlColor(const TsSectionLook& Look, int State, TColor OwnColor, const TParentColorQuery& ParentColor) {
+  if (Look.Manager == nullptr || !Look.Manager->IsValidSkinIndex(Look.SkinIndex) || Look.CustomColor != clFuchsia)
+    return OwnColor;
+  const TsGeneralData& Section = Look.Manager->gd[static_cast<std::size_t>(Look.SkinIndex)];
+  const TsGenState& Props = Section.Props[State > 0 && Section.States > 1 ? 1 : 0];
+  if (Props.Transparency <= 0) return Props.Color;
+  if (Props.Transparency >= 100) return ParentColor(false);
+  return static_cast<TColor>(BlendTwoColors(static_cast<std::uint32_t>(ParentColor(false)),
+                                            static_cast<std::uint32_t>(Props.Color),
+                                            PercentToWeight(Props.Transparency)));
+}
+
+TColor BgColorQueryAnswer(const TsSectionLook& Look, TColor OwnColor, const TParentColorQuery& ParentColor) {
+  if (Look.Manager == nullptr || !Look.Manager->IsValidSkinIndex(Look.SkinIndex)) return OwnColor;
+  const TsGenState& Props = Look.Manager->gd[static_cast<std::size_t>(Look.SkinIndex)].Props[0];
+  if (Props.Transparency == 0) return Props.Color;
+  if (Props.Transparency == 100) return ParentColor(false);
+  return BgColorQueryMix(ParentColor(true), Props.Color, Props.Transparency);
+}
