@@ -1,0 +1,259 @@
+// The internal skin "FM (internal)" as the build packs it, read back through the real
+// loader: the container, the description's fixed values and the loaded records.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "skin/store/SkinDescription.h"
+#include "skin/store/acSkinPackage.h"
+#include "skin/store/sSkinStore.h"
+
+namespace {
+
+TBytes PackedInternalSkin() {
+  std::ifstream In(QUORVANE_INTERNAL_SKIN, std::ios::binary);
+  return TBytes{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t ReadU32(const TBytes& Data, std::size_t At) {
+  return Data.at(At) | Data.at(At + 1) << 8 | Data.at(At + 2) << 16 | std::uint32_t{Data.at(At + 3)} << 24;
+}
+
+// Where the zlib stream starting at From ends (inflated to its end), or 0 when it is broken.
+std::size_t StreamEnd(const TBytes& Data, std::size_t From) {
+  z_stream Stream{};
+  if (inflateInit(&Stream) != Z_OK) return 0;
+  std::vector<std::uint8_t> Sink(1 << 16);
+  Stream.next_in = const_cast<Bytef*>(Data.data() + From);
+  Stream.avail_in = static_cast<uInt>(Data.size() - From);
+  int Result = Z_OK;
+  while (Result == Z_OK) {
+    Stream.next_out = Sink.data();
+    Stream.avail_out = static_cast<uInt>(Sink.size());
+    Result = inflate(&Stream, Z_NO_FLUSH);
+  }
+  const std::size_t End = Result == Z_STREAM_END ? From + Stream.total_in : 0;
+  inflateEnd(&Stream);
+  return End;
+}
+
+class InternalSkin : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Data = new TBytes(PackedInternalSkin());
+    Package = new TacSkinConvertor;
+    Package->PackedData = *Data;
+    ASSERT_TRUE(UnpackSkinPackage(*Package));
+    ASSERT_TRUE(Package->Options.has_value());
+    Description = new TSkinDescription(TSkinDescription::FromBytes(*Package->Options));
+    Store = new TsSkinStore;
+    Store->LoadSkin(Description, Package);
+  }
+  static void TearDownTestSuite() {
+    delete Store;
+    delete Description;
+    delete Package;
+    delete Data;
+  }
+
+  static const TsMaskData& Picture(const char* Section, const char* Key) {
+    const int Index = Store->GetMaskIndex(Section, Key);
+    EXPECT_GE(Index, 0) << Section << "." << Key;
+    return Store->ma.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
+  }
+  static const TsGeneralData& Section(const char* Name) {
+    const int Index = Store->GetSkinIndex(Name);
+    EXPECT_GE(Index, 0) << Name;
+    return Store->gd.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
+  }
+
+  static inline TBytes* Data = nullptr;
+  static inline TacSkinConvertor* Package = nullptr;
+  static inline TSkinDescription* Description = nullptr;
+  static inline TsSkinStore* Store = nullptr;
+};
+
+TEST_F(InternalSkin, TenEntriesInOrderEachAFullZlibStreamEndingWithTheData) {
+  const std::vector<std::string> Expected{"Options.dat",      "ButtonHuge.bmp",  "Master.bmp",
+                                          "CloseBtnGlow.png", "MaxBtnGlow.png",  "MinBtnGlow.png",
+                                          "NormalBtnGlow.png", "EditGlow.png",   "ExtBord.png",
+                                          "Grip.png"};
+  ASSERT_GE(Data->size(), 8u);
+  EXPECT_EQ(std::string(Data->begin(), Data->begin() + 4), "ASzf");
+  ASSERT_EQ(ReadU32(*Data, 4), Expected.size());
+  std::size_t At = 8;
+  for (const std::string& Name : Expected) {
+    const std::uint32_t Length = ReadU32(*Data, At);
+    EXPECT_EQ(std::string(Data->begin() + At + 4, Data->begin() + At + 4 + Length), Name);
+    At += 4 + Length + 4;
+    EXPECT_EQ(Data->at(At), 0x78) << Name;
+    EXPECT_EQ(Data->at(At + 1), 0x9C) << Name;
+    At = StreamEnd(*Data, At);
+    ASSERT_NE(At, 0u) << Name;
+  }
+  EXPECT_EQ(At, Data->size());
+}
+
+TEST_F(InternalSkin, GlobalValuesAsWritten) {
+  const struct {
+    const char* Key;
+    const char* Value;
+  } Cases[] = {
+      {"VERSION", "8.10"},
+      {"COLOR", "3355443"},
+      {"MASTERBITMAP", "MASTER.BMP"},
+      {"BICONCLOSE", "@0000@0000@0072@0050@3@1"},
+      {"BICLOSEALONE", "@0000@0000@0072@0050@3@1"},
+      {"BICONCLOSEGLOW0", "!CLOSEBTNGLOW.PNG!1!0!3!0008!0008!0009!0008!1"},
+      {"BICONMAXGLOW0", "!MAXBTNGLOW.PNG!1!0!3!0008!0008!0009!0008!1"},
+      {"BICONMINGLOW0", "!MINBTNGLOW.PNG!1!0!3!0008!0008!0009!0008!1"},
+      {"BICONNORMGLOW0", "!NORMALBTNGLOW.PNG!1!0!3!0008!0008!0009!0008!1"},
+      {"BITOP", "3"},
+      {"BIRIGHT", "2"},
+      {"BISPACE", "-2"},
+      {"TITLEHEIGHT", "40"},
+      {"BORDERWIDTH", "16"},
+      {"BORDERMODE", "1"},
+      {"EXBORDER", "!EXTBORD.PNG!2!0!3!0026!0049!0026!0026!1"},
+      {"SHADOW1COLOR", "0"},
+      {"SHADOW1BLUR", "1"},
+      {"SHADOW1OFFSET", "1"},
+      {"FADINGITERATIONS", "15"},
+  };
+  for (const auto& Case : Cases) {
+    const std::string* Value = Description->Find("GLOBALINFO", Case.Key);
+    ASSERT_NE(Value, nullptr) << Case.Key;
+    EXPECT_EQ(*Value, Case.Value) << Case.Key;
+  }
+  EXPECT_NE(Description->Find("GLOBALINFO", "FADINGENABLED"), nullptr);
+  EXPECT_NE(Description->Find("GLOBALINFO", "I"), nullptr);
+  EXPECT_EQ(Description->Find("GLOBALINFO", "SICONCLOSE"), nullptr);
+  for (const char* Glyph : {"BICLOSEALONE", "BICONCLOSE", "BICONMAX", "BICONMIN", "BICONNORM"})
+    EXPECT_EQ(*Description->Find("GLOBALINFO", std::string(Glyph) + "GLOWMARGIN"), "3") << Glyph;
+}
+
+TEST_F(InternalSkin, DescriptionHasEveryStandardSectionOnceAndNoParentsNorLoaderSections) {
+  std::set<std::string> Names;
+  for (const TSkinSection& Written : Description->Sections()) {
+    std::set<std::string> Keys;
+    for (const TSkinKey& Key : Written.Keys) {
+      EXPECT_TRUE(Keys.insert(Key.Name).second) << Written.Name << "." << Key.Name << " twice";
+      EXPECT_NE(Key.Name, "PARENTCLASS") << Written.Name;
+    }
+    Names.insert(Written.Name);
+  }
+  EXPECT_EQ(Names.size(), Description->Sections().size()) << "a section written twice";
+  EXPECT_EQ(Names.count("TRANSPARENT"), 0u);
+  EXPECT_EQ(Names.count("MAINCOLOR"), 0u);
+  for (int Id = 0; Id < SectionCount; ++Id)
+    if (Id != ssTransparent) EXPECT_EQ(Names.count(acSectionNames[static_cast<std::size_t>(Id)]), 1u) << Id;
+  bool HotGradientNone = false;
+  for (const TSkinSection& Written : Description->Sections())
+    for (const TSkinKey& Key : Written.Keys) HotGradientNone |= Key.Name == "HOTGRADIENTDATA" && Key.Value == "N/A";
+  EXPECT_TRUE(HotGradientNone);
+}
+
+TEST_F(InternalSkin, LoaderAddsTransparentAndMainColorLast) {
+  ASSERT_GE(Store->gd.size(), 2u);
+  EXPECT_EQ(Store->gd[Store->gd.size() - 2].ClassName, "TRANSPARENT");
+  EXPECT_EQ(Store->gd.back().ClassName, "MAINCOLOR");
+  EXPECT_EQ(Store->GetSkinIndex("BUTTON"), Description->SectionIndex("BUTTON"));
+  EXPECT_EQ(Store->ConstData.Sections[ssButton], Store->GetSkinIndex("BUTTON"));
+}
+
+TEST_F(InternalSkin, PaletteAndSkinWideValues) {
+  EXPECT_EQ(Store->Palette[pcEditBG], 3355443);
+  EXPECT_EQ(Store->Palette[pcMainColor], 3355443);
+  EXPECT_DOUBLE_EQ(Store->CommonSkinData.Version, 8.1);
+  EXPECT_EQ(Store->CommonSkinData.ExTitleHeight, 40);
+  EXPECT_EQ(Store->CommonSkinData.ExBorderWidth, 16);
+  EXPECT_EQ(Store->CommonSkinData.ExDrawMode, 1);
+  EXPECT_EQ(Store->CommonSkinData.BITopMargin, 3);
+  EXPECT_EQ(Store->CommonSkinData.BIRightMargin, 2);
+  EXPECT_EQ(Store->CommonSkinData.BISpacing, -2);
+  EXPECT_EQ(Store->CommonSkinData.Shadow1Blur, 1);
+  EXPECT_EQ(Store->CommonSkinData.Shadow1Offset, 1);
+  EXPECT_EQ(Store->CommonSkinData.Shadow1Color, 0);
+}
+
+TEST_F(InternalSkin, SectionColours) {
+  EXPECT_EQ(Section("EDIT").Props[0].Color, 3355443);
+  EXPECT_EQ(Section("EDIT").Props[0].FontColor.Color, 15724527);
+  const TsGeneralData& Panel = Section("PANEL");
+  EXPECT_EQ(Panel.States, 1);
+  EXPECT_EQ(Panel.Props[0].Color, 4210752);
+  EXPECT_EQ(Panel.Props[0].FontColor.Color, 15724527);
+  EXPECT_EQ(Panel.Props[0].GradientPercent, 100);
+  ASSERT_EQ(Panel.Props[0].GradientArray.size(), 2u);
+  EXPECT_EQ(Panel.Props[0].GradientArray[0].Mode & GradientKindMask, 0) << "top to bottom";
+  EXPECT_EQ(Picture("PANEL", "BORDERSMASK").WL, 4);
+  const TsGeneralData& Title = Section("FORMTITLE");
+  EXPECT_EQ(Title.States, 2);
+  EXPECT_EQ(Title.Props[0].FontColor.Color, 15724527);
+  EXPECT_EQ(Title.Props[1].FontColor.Color, 16777215);
+  EXPECT_EQ(Section("CHECKBOX").Props[0].Transparency, 100);
+  EXPECT_EQ(Section("CHECKBOX").Props[1].Transparency, 100);
+}
+
+TEST_F(InternalSkin, CaptionGlyphsAndTheirGlows) {
+  const int Close = Store->ConstData.TitleGlyphs[tgClose];
+  ASSERT_GE(Close, 0);
+  EXPECT_EQ(Store->ConstData.TitleGlyphs[tgSmallClose], Close);
+  EXPECT_EQ(Store->ma[static_cast<std::size_t>(Close)].Width, 24);
+  EXPECT_EQ(Store->ma[static_cast<std::size_t>(Close)].Height, 25);
+  for (int Glyph = tgCloseAlone; Glyph <= tgHelp; ++Glyph) EXPECT_GE(Store->ConstData.TitleGlyphs[Glyph], 0) << Glyph;
+  for (int Glyph = 0; Glyph < GlowingGlyphCount; ++Glyph) {
+    ASSERT_EQ(Store->ConstData.TitleGlows[Glyph].size(), 1u) << Glyph;
+    EXPECT_GE(Store->ConstData.TitleGlows[Glyph][0], 0) << Glyph;
+    EXPECT_EQ(Store->ConstData.GlowMargins[Glyph], 3) << Glyph;
+  }
+  for (int Check : Store->ConstData.CheckBox) EXPECT_GE(Check, 0);
+  for (int Radio : Store->ConstData.RadioButton) EXPECT_GE(Radio, 0);
+  EXPECT_GE(Store->ConstData.GripRightBottom, 0);
+  EXPECT_GE(Store->ConstData.ExBorder, 0);
+}
+
+TEST_F(InternalSkin, ButtonGlowAndFrames) {
+  const TsGeneralData& Button = Section("BUTTON");
+  EXPECT_EQ(Button.GlowCount, 1);
+  EXPECT_EQ(Button.GlowMargin, 3);
+  const TsMaskData& Glow = Picture("BUTTON", "GLOW0");
+  ASSERT_NE(Glow.Bmp, nullptr);
+  EXPECT_EQ(Glow.Bmp->Width(), 30);
+  EXPECT_EQ(Glow.Bmp->Height(), 30);
+  EXPECT_EQ(Glow.WL, 8);
+  EXPECT_EQ(Glow.WT, 8);
+  EXPECT_EQ(Glow.WR, 9);
+  EXPECT_EQ(Glow.WB, 8);
+  EXPECT_EQ(Picture("BUTTON", "BORDERSMASK").CornerType, 0) << "its corners take clicks";
+  const TsMaskData& Huge = Picture("BUTTON_HUGE", "BORDERSMASK");
+  ASSERT_NE(Huge.Bmp, nullptr);
+  const int ExBorder = Store->ConstData.ExBorder;
+  ASSERT_GE(ExBorder, 0);
+  EXPECT_EQ(Store->ma[static_cast<std::size_t>(ExBorder)].Width, 53);
+  EXPECT_EQ(Store->ma[static_cast<std::size_t>(ExBorder)].Height, 76);
+}
+
+TEST_F(InternalSkin, WindowFrameCornersHaveNoKeyColour) {
+  for (const char* Name : {"FORM", "FORMTITLE"}) {
+    const TsMaskData& Frame = Picture(Name, "BORDERSMASK");
+    EXPECT_EQ(Frame.CornerType, 0) << Name;
+    EXPECT_FALSE(HasKeyColorCorner(Store->MasterBitmap.View(), Frame)) << Name;
+  }
+}
+
+TEST_F(InternalSkin, EveryScrollArrowSectionHasAGlyph) {
+  for (const char* Name : {"SCROLLBTNLEFT", "SCROLLBTNTOP", "SCROLLBTNRIGHT", "SCROLLBTNBOTTOM"}) {
+    const TsMaskData& Arrow = Picture(Name, "GLYPHMASK");
+    EXPECT_EQ(Arrow.ImageCount, 3) << Name;
+    EXPECT_GT(Arrow.Width, 0) << Name;
+  }
+}
+
+}  // namespace
