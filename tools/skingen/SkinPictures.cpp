@@ -311,7 +311,7 @@ TBitmap32 DrawMaster() {
   // Frames, 12 x 12 states, from (0, 82): button, field, slider thumb, scroll button, tab.
   PlaceStates(Master, 0, 82, 12, 12, 3, DrawButton);
   PlaceStates(Master, 36, 82, 12, 12, 3, DrawField);
-  PlaceStates(Master, 72, 82, 12, 12, 3, [](TCanvas& C, int S) { DrawButton(C, S); });
+  PlaceStates(Master, 72, 82, 12, 12, 3, DrawButton);
   PlaceStates(Master, 108, 82, 12, 12, 3, DrawField);
   PlaceStates(Master, 144, 82, 12, 12, 3, DrawButton);
   PlaceStates(Master, 180, 82, 12, 12, 1, DrawPanelEdge);
