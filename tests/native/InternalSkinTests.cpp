@@ -256,4 +256,19 @@ TEST_F(InternalSkin, EveryScrollArrowSectionHasAGlyph) {
   }
 }
 
+TEST_F(InternalSkin, ButtonFrameIsRoundedAndItsGlowSoft) {
+  const TsMaskData& Frame = Picture("BUTTON", "BORDERSMASK");
+  ASSERT_EQ(Frame.MaskType, 1);
+  const auto MaskRed = [&](int X, int Y) {
+    return (Store->MasterBitmap.Row(Frame.R.Top + Frame.Height + Y)[Frame.R.Left + X] >> 16) & 0xFF;
+  };
+  EXPECT_GT(MaskRed(0, 0), 128u) << "the rounded corner lets the parent show";
+  EXPECT_EQ(MaskRed(Frame.Width / 2, Frame.Height / 2), 0u) << "the face is opaque";
+  const TBitmap32& Glow = *Picture("BUTTON", "GLOW0").Bmp;
+  EXPECT_EQ(PixelAlpha(Glow.Row(0)[0]), 0) << "the glow fades out before the picture's edge";
+  const auto EdgeAlpha = PixelAlpha(Glow.Row(Glow.Height() / 2)[4]);
+  EXPECT_GT(EdgeAlpha, 0);
+  EXPECT_LT(EdgeAlpha, PixelAlpha(Glow.Row(Glow.Height() / 2)[Glow.Width() / 2])) << "brightest at the element";
+}
+
 }  // namespace
