@@ -1,35 +1,34 @@
-// Painting the main window's skinned surfaces with a skin of the internal skin's shape
-// (native, Release): every section the window shows, each into its own picture, as the
-// controls repaint them (goal: under 4 ms in all), also without the borders' centre
-// pieces and control by control; and single nine-piece borders, in microseconds per call.
+// Painting the main window's skinned surfaces with the internal skin (native, Release):
+// every section the window shows, each into its own picture, as the controls repaint them
+// (goal: under 4 ms in all), also without the borders' centre pieces and control by control; and single nine-piece borders, in microseconds per call.
 // Run: paint_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "SkinFixture.h"
+#include "skin/store/SkinDescription.h"
+#include "skin/store/acSkinPackage.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/store/sSkinStore.h"
 
 namespace {
 
-// The fixture has no form section; the main window's form paints like a panel.
-constexpr const char* FormSection = "\n[FORM]\nPARENTCLASS=PANEL\n";
-
 class TSkin {
  public:
   // Without CentrePieces every border item paints its frame only (the section's colour,
   // gradient and texture fill the inside), to show what the stretched centres cost.
   explicit TSkin(bool CentrePieces) {
-    const TBytes Container = InternalShapedSkin();
+    std::ifstream In(QUORVANE_INTERNAL_SKIN, std::ios::binary);
+    const TBytes Container{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
     TacSkinConvertor Package;
     Package.PackedData = Container;
-    UnpackSkinPackage(Package);
-    std::string Options(Package.Options->begin(), Package.Options->end());
-    Options += FormSection;
-    const TSkinDescription Description(Options);
+    if (!UnpackSkinPackage(Package)) throw std::runtime_error("cannot unpack " QUORVANE_INTERNAL_SKIN);
+    const TSkinDescription Description(std::string(Package.Options->begin(), Package.Options->end()));
     Store.LoadSkin(&Description, &Package);
     if (!CentrePieces)
       for (TsMaskData& Picture : Store.ma)

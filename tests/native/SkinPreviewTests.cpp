@@ -10,6 +10,7 @@
 #include <string>
 
 #include "SkinFixture.h"
+#include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/store/SkinImageDecode.h"
 #include "tools/picgen/TinyFont.h"
@@ -155,6 +156,33 @@ TEST_F(SkinPreview, EveryGlyphStateAndEveryGlowIsShown) {
   }
   EXPECT_GT(Glyphs, 0);
   EXPECT_EQ(Glows, 6);  // four caption glows, the extended border and the button's
+}
+
+TEST_F(SkinPreview, GlowsAreCompositedOverTheBackdropAsALayeredWindowShowsThem) {
+  const auto Glow = std::find_if(Store.ma.begin(), Store.ma.end(), [](const TsMaskData& Picture) {
+    return Picture.ClassName == "BUTTON" && Picture.PropertyName == "GLOW0";
+  });
+  ASSERT_NE(Glow, Store.ma.end());
+  const TRect Cell = Find("BUTTON GLOW0")->Cells[1];
+  TBitmap32 Layer(Cell.Width(), Cell.Height());
+  PaintNinePieceAlpha(Layer.View(), BitmapRect(Layer.View()), TCacheInfo{}, 0, *Glow, 255,
+                      {Glow->WL, Glow->WT, Glow->WR, Glow->WB});
+  int SeeThrough = 0;
+  for (int Y = 0; Y < Cell.Height(); ++Y)
+    for (int X = 0; X < Cell.Width(); ++X) {
+      const TPixel32 Shown = Sheet.Picture.Row(Cell.Top + Y)[Cell.Left + X];
+      const TPixel32 Painted = Layer.Row(Y)[X];
+      const int Alpha = PixelAlpha(Painted);
+      // The checkerboard square under this pixel (the item lies Inset = 10 pixels into its tile).
+      const bool Light = ((X + 10) / CheckerSquare + (Y + 10) / CheckerSquare) % 2 == 0;
+      const TPixel32 Behind = Light ? CheckerLight : CheckerDark;
+      SeeThrough += Alpha < 255;
+      for (int Shift = 0; Shift < 24; Shift += 8) {
+        const int S = Painted >> Shift & 0xFF, D = Behind >> Shift & 0xFF;
+        ASSERT_NEAR(Shown >> Shift & 0xFF, ((S - D) * Alpha + D * 256) >> 8, 1) << X << "," << Y;
+      }
+    }
+  EXPECT_GT(SeeThrough, 0);
 }
 
 TEST_F(SkinPreview, SheetIsOpaqueAndWrittenAsPng) {

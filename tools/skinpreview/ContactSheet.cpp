@@ -6,6 +6,7 @@
 
 #include "skin/render/CacheInfo.h"
 #include "skin/render/MaskPaint.h"
+#include "skin/render/PixelBlend.h"
 #include "skin/render/PixelFill.h"
 #include "skin/render/SectionPaint.h"
 #include "tools/picgen/TinyFont.h"
@@ -112,9 +113,13 @@ void PlanPictures(const TsSkinStore& Store, std::vector<TPlannedEntry>& Plan, bo
       // A glow surrounds a control: shown around an area as large again as its corners.
       Entry.ItemWidth *= 2;
       Entry.ItemHeight *= 2;
-      Entry.Paint = [&Picture](TBitmapView Tile, const TCacheInfo& Parent, const TRect& Item, int State) {
+      // Glows are shown by layered windows: painted into a clear layer, which the screen
+      // then composites over what lies behind.
+      Entry.Paint = [&Picture](TBitmapView Tile, const TCacheInfo&, const TRect& Item, int State) {
+        TBitmap32 Layer(Tile.Width, Tile.Height);
         const TRect FullSides{Picture.WL, Picture.WT, Picture.WR, Picture.WB};
-        PaintNinePieceAlpha(Tile, Item, Parent, State, Picture, 255, FullSides);
+        PaintNinePieceAlpha(Layer.View(), Item, TCacheInfo{}, State, Picture, 255, FullSides);
+        CompositeAlpha(Item, Item, Tile, false, TCacheInfo{}, Layer.View());
       };
     } else {
       Entry.Paint = [&Picture](TBitmapView Tile, const TCacheInfo& Parent, const TRect& Item, int State) {
