@@ -215,8 +215,20 @@ TEST_F(InternalSkin, CaptionGlyphsAndTheirGlows) {
   }
   for (int Check : Store->ConstData.CheckBox) EXPECT_GE(Check, 0);
   for (int Radio : Store->ConstData.RadioButton) EXPECT_GE(Radio, 0);
-  EXPECT_GE(Store->ConstData.GripRightBottom, 0);
   EXPECT_GE(Store->ConstData.ExBorder, 0);
+}
+
+TEST_F(InternalSkin, SizeGripIsOpaqueOnTheScrollTrackColour) {
+  // A glyph picture of its own is copied whole, alpha included; see-through pixels would
+  // show black in the size box.
+  const int Grip = Store->ConstData.GripRightBottom;
+  ASSERT_GE(Grip, 0);
+  const TsMaskData& Picture = Store->ma[static_cast<std::size_t>(Grip)];
+  ASSERT_NE(Picture.Bmp, nullptr);
+  const TColor Track = Section("SCROLLBAR1H").Props[0].Color;
+  EXPECT_EQ(Picture.Bmp->Row(0)[0], 0xFF000000u | ExchangeRedBlue(Track));
+  for (int Y = 0; Y < Picture.Bmp->Height(); ++Y)
+    for (int X = 0; X < Picture.Bmp->Width(); ++X) ASSERT_EQ(PixelAlpha(Picture.Bmp->Row(Y)[X]), 255) << X << "," << Y;
 }
 
 TEST_F(InternalSkin, ButtonGlowAndFrames) {

@@ -30,6 +30,7 @@ constexpr TRgba Mark = Rgb(0xC8C8C8);
 constexpr TRgba BrightMark = Rgb(0xFFFFFF);
 constexpr TRgba CloseHot = Rgb(0xB84A4A);
 constexpr TRgba GlowLight = Rgb(0xE4ECF2);
+constexpr TRgba ScrollTrack = Rgb(0x363636);  // [SCROLLBAR1H] COLOR
 
 double SmoothStep(double Edge0, double Edge1, double X) {
   const double T = std::clamp((X - Edge0) / (Edge1 - Edge0), 0.0, 1.0);
@@ -343,8 +344,11 @@ std::vector<TSkinPicture> DrawSkinPictures() {
       {"NormalBtnGlow.png", Png(DrawGlow(30, 8, 0.35))},
       {"EditGlow.png", Png(DrawGlow(30, 8, 0.40))},
       {"ExtBord.png", Png(DrawExtendedBorder())},
+      // Glyphs of their own are copied whole, alpha included: the grip brings the size
+      // box's colour (the scroll bar track's) with it instead of black see-through pixels.
       {"Grip.png", Png([] {
          TCanvas Canvas(16, 16);
+         Canvas.Fill({0, 0, 16, 16}, [](TPointF) { return true; }, Solid(ScrollTrack));
          DrawGrip(Canvas, 0);
          return Canvas.ToBitmap();
        }())},
