@@ -1,0 +1,88 @@
+// libFuzzer target for painting with an untrusted skin: a container is loaded, then every
+// section is painted in its states and every picture item by each painter, over the three
+// kinds of parent answer, into rectangles that are normal, tiny, partly outside the picture
+// or inverted. Nothing may be read or written out of bounds (ASan watches). Inputs are
+// mutated by SkinContainerMutator.cpp.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "skin/render/Bitmap32.h"
+#include "skin/render/CacheInfo.h"
+#include "skin/render/MaskPaint.h"
+#include "skin/render/SectionPaint.h"
+#include "skin/store/SkinError.h"
+#include "skin/store/acSkinPackage.h"
+#include "skin/store/sSkinStore.h"
+
+namespace {
+
+constexpr int PictureWidth = 48;
+constexpr int PictureHeight = 30;
+constexpr TRect Targets[] = {{0, 0, 48, 30}, {3, 2, 8, 5}, {-6, -4, 20, 12}, {40, 20, 60, 40}, {30, 20, 10, 5}};
+
+// The parent answers: a ready picture, a colour, a colour with a frame from the picture.
+TCacheInfo ParentAnswer(int Kind, const TBitmap32& Behind) {
+  TCacheInfo Parent;
+  Parent.X = 2;
+  Parent.Y = 1;
+  if (Kind == 0) {
+    Parent.Bmp = Behind.View();
+    Parent.Ready = true;
+  } else {
+    Parent.FillColor = 0x404040;
+    if (Kind == 2) {
+      Parent.Bmp = Behind.View();
+      Parent.FillRect = {3, 2, 3, 2};
+    }
+  }
+  return Parent;
+}
+
+void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& Parent) {
+  for (int Index = 0; Index < static_cast<int>(Store.gd.size()); ++Index) {
+    const int States = std::clamp<int>(Store.gd[static_cast<std::size_t>(Index)].States, 1, 3);
+    for (int State = 0; State <= States; ++State)
+      for (const TRect& Target : Targets)
+        PaintSectionByIndex(Index, Parent, State, State > 0 ? 0 : -1, -1, &Store, Picture.View(), {1, 1}, Target, -1);
+  }
+}
+
+void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& Parent, int Mode) {
+  for (const TsMaskData& Item : Store.ma)
+    for (int State = 0; State <= std::clamp<int>(Item.ImageCount, 1, 3); ++State) {
+      PaintStateImage(Picture.View(), {PictureWidth - 5, -3}, State, Parent, Item, 1);
+      PaintStateImage(Picture.View(), {2, 1}, State, Parent, Item, 0);
+      for (const TRect& Target : Targets) {
+        PaintNinePiece(Picture.View(), Target, Parent, true, State, Item);
+        PaintNinePieceAlpha(Picture.View(), Target, Parent, State, Item, 200, {2, 1, 40, 3});
+        TRect Left = Target;
+        PaintTexture(Picture.View(), Left, Item, Mode);
+        Left = Target;
+        PaintMaskedTexture(Picture.View(), Left, Parent, Mode % 2 ? 10 : 0, Item);
+      }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  TacSkinConvertor Package;
+  Package.PackedData = std::span(Data, Size);
+  TsSkinStore Store;
+  try {
+    if (!UnpackSkinPackage(Package) || !Package.Options) return 0;
+    const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
+    Store.LoadSkin(&Description, &Package);
+  } catch (const ESkinError&) {
+    return 0;
+  }
+  TBitmap32 Behind(PictureWidth, PictureHeight);
+  Behind.Fill(0xFF808080u);
+  TBitmap32 Picture(PictureWidth, PictureHeight);
+  const TCacheInfo Parent = ParentAnswer(static_cast<int>(Size % 3), Behind);
+  PaintSections(Store, Picture, Parent);
+  PaintItems(Store, Picture, Parent, static_cast<int>(Size % 13));
+  return 0;
+}
