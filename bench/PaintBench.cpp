@@ -7,13 +7,12 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
-#include "skin/store/SkinDescription.h"
-#include "skin/store/acSkinPackage.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
+#include "skin/store/SkinDescription.h"
+#include "skin/store/acSkinPackage.h"
 #include "skin/store/sSkinStore.h"
 
 namespace {
@@ -28,7 +27,7 @@ class TSkin {
     TacSkinConvertor Package;
     Package.PackedData = Container;
     if (!UnpackSkinPackage(Package)) throw std::runtime_error("cannot unpack " QUORVANE_INTERNAL_SKIN);
-    const TSkinDescription Description(std::string(Package.Options->begin(), Package.Options->end()));
+    const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
     Store.LoadSkin(&Description, &Package);
     if (!CentrePieces)
       for (TsMaskData& Picture : Store.ma)

@@ -1,14 +1,12 @@
 // libFuzzer target for the whole skin load: a container in, skin data out. Any input ends
 // either in skin data whose every index is in range, or in ESkinError.
-// Inputs are mutated by SkinContainerMutator.cpp.
+// Inputs are mutated by the mutator in SkinFuzzing.cpp.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
-#include "skin/store/SkinError.h"
-#include "skin/store/acSkinPackage.h"
-#include "skin/store/sSkinStore.h"
+#include "fuzz/SkinFuzzing.h"
 
 namespace {
 
@@ -32,21 +30,12 @@ void CheckIndexes(const TsSkinStore& Store) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  TacSkinConvertor Package;
-  Package.PackedData = std::span(Data, Size);
   TsSkinStore Store;
   // The colour adjustments run on every other input, with composition on the others.
   Store.FHueOffset = Size % 2 ? 40 : 0;
   Store.FSaturation = Size % 2 ? -30 : 0;
   Store.FBrightness = Size % 4 == 1 ? 20 : 0;
   Store.System.DesktopComposition = Size % 2 == 0;
-  try {
-    if (!UnpackSkinPackage(Package) || !Package.Options) return 0;
-    const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
-    Store.LoadSkin(&Description, &Package);
-  } catch (const ESkinError&) {
-    return 0;
-  }
-  CheckIndexes(Store);
+  if (LoadFuzzedSkin(std::span(Data, Size), Store)) CheckIndexes(Store);
   return 0;
 }

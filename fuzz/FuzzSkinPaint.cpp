@@ -2,19 +2,17 @@
 // section is painted in its states and every picture item by each painter, over the three
 // kinds of parent answer, into rectangles that are normal, tiny, partly outside the picture
 // or inverted. Nothing may be read or written out of bounds (ASan watches). Inputs are
-// mutated by SkinContainerMutator.cpp.
+// mutated by the mutator in SkinFuzzing.cpp.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
+#include "fuzz/SkinFuzzing.h"
 #include "skin/render/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
-#include "skin/store/SkinError.h"
-#include "skin/store/acSkinPackage.h"
-#include "skin/store/sSkinStore.h"
 
 namespace {
 
@@ -68,16 +66,8 @@ void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  TacSkinConvertor Package;
-  Package.PackedData = std::span(Data, Size);
   TsSkinStore Store;
-  try {
-    if (!UnpackSkinPackage(Package) || !Package.Options) return 0;
-    const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
-    Store.LoadSkin(&Description, &Package);
-  } catch (const ESkinError&) {
-    return 0;
-  }
+  if (!LoadFuzzedSkin(std::span(Data, Size), Store)) return 0;
   TBitmap32 Behind(PictureWidth, PictureHeight);
   Behind.Fill(0xFF808080u);
   TBitmap32 Picture(PictureWidth, PictureHeight);

@@ -1,30 +1,12 @@
 #include "SkinFixture.h"
 
-#include <png.h>
-
 #include <cstdio>
-#include <stdexcept>
 
 #include <jpeglib.h>
 
 #include "skin/store/BmpCodec.h"
+#include "skin/store/PngEncode.h"
 #include "skin/store/sSkinData.h"
-
-TBytes EncodePng(const TBitmap32& Pixels) {
-  png_image Image{};
-  Image.version = PNG_IMAGE_VERSION;
-  Image.width = static_cast<png_uint_32>(Pixels.Width());
-  Image.height = static_cast<png_uint_32>(Pixels.Height());
-  Image.format = PNG_FORMAT_BGRA;
-  png_alloc_size_t Size = 0;
-  if (!png_image_write_to_memory(&Image, nullptr, &Size, 0, Pixels.Row(0), 0, nullptr))
-    throw std::runtime_error("png size");
-  TBytes Out(Size);
-  if (!png_image_write_to_memory(&Image, Out.data(), &Size, 0, Pixels.Row(0), 0, nullptr))
-    throw std::runtime_error("png write");
-  Out.resize(Size);
-  return Out;
-}
 
 TBytes EncodeJpeg(const TBitmap32& Pixels, int Quality) {
   jpeg_compress_struct Info{};

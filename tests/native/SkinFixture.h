@@ -10,7 +10,6 @@
 #include "skin/render/Bitmap32.h"
 #include "skin/store/acSkinPackage.h"
 
-TBytes EncodePng(const TBitmap32& Pixels);
 TBytes EncodeJpeg(const TBitmap32& Pixels, int Quality);
 
 // A picture with a different colour in every pixel (so that a wrong offset shows).

@@ -7,6 +7,7 @@
 #include "SkinFixture.h"
 #include "skin/store/BmpCodec.h"
 #include "skin/store/LittleEndian.h"
+#include "skin/store/PngEncode.h"
 #include "skin/store/SkinImageDecode.h"
 
 namespace {

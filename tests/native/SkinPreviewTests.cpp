@@ -188,7 +188,7 @@ TEST_F(SkinPreview, GlowsAreCompositedOverTheBackdropAsALayeredWindowShowsThem) 
 TEST_F(SkinPreview, SheetIsOpaqueAndWrittenAsPng) {
   ASSERT_FALSE(Sheet.Picture.Empty());
   const fs::path Png = Scratch.Path() / "sheet.png";
-  WritePngFile(Png, Sheet.Picture.View());
+  WritePngFile(Png, Sheet.Picture);
   const std::optional<TDecodedImage> Read = DecodeSkinImage(ReadFile(Png), TSkinImageKind::Png);
   ASSERT_TRUE(Read.has_value());
   EXPECT_EQ(Read->Pixels, Sheet.Picture);

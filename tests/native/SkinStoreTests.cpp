@@ -12,6 +12,7 @@
 #include "skin/store/Blur5.h"
 #include "skin/store/BmpCodec.h"
 #include "skin/store/DefaultSystemColors.h"
+#include "skin/store/PngEncode.h"
 #include "skin/store/SkinError.h"
 #include "skin/store/sSkinStore.h"
 

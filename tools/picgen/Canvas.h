@@ -28,6 +28,16 @@ constexpr TRgba MixRgba(const TRgba& From, const TRgba& To, double T) {
           From.A + (To.A - From.A) * T};
 }
 
+// Colour sources for TCanvas::Fill: one colour, and a vertical gradient between two
+// colours over the rows Top to Bottom.
+inline auto Solid(const TRgba& Color) {
+  return [=](TPointF) { return Color; };
+}
+
+inline auto VerticalGradient(const TRgba& From, const TRgba& To, double Top, double Bottom) {
+  return [=](TPointF P) { return MixRgba(From, To, std::clamp((P.Y - Top) / (Bottom - Top), 0.0, 1.0)); };
+}
+
 // A rectangle in pixel coordinates, right and bottom excluded.
 struct TBounds {
   double Left = 0;

@@ -26,20 +26,6 @@ constexpr TRgba HeartTop = Rgb(0xF08C98);
 constexpr TRgba HeartBottom = Rgb(0xC8566C);
 constexpr TRgba Text = Rgb(0xECECEC);
 
-double SmoothStep(double Edge0, double Edge1, double X) {
-  const double T = std::clamp((X - Edge0) / (Edge1 - Edge0), 0.0, 1.0);
-  return T * T * (3 - 2 * T);
-}
-
-// A vertical gradient between two colours over the rows Top to Bottom.
-auto Gradient(const TRgba& From, const TRgba& To, double Top, double Bottom) {
-  return [=](TPointF P) { return MixRgba(From, To, std::clamp((P.Y - Top) / (Bottom - Top), 0.0, 1.0)); };
-}
-
-auto Solid(const TRgba& Color) {
-  return [=](TPointF) { return Color; };
-}
-
 TBounds BoundsOf(const TRoundRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 // The box around the segments, grown by Margin on every side.
@@ -63,7 +49,7 @@ void PaintBody(TCanvas& Canvas, const TRoundRect& Outer, double EdgeWidth, const
       BoundsOf(Outer), [&](TPointF P) { return RoundRectDistance(P, Outer) <= 0; }, Solid(Edge));
   Canvas.Fill(
       BoundsOf(Inner), [&](TPointF P) { return RoundRectDistance(P, Inner) <= 0; },
-      Gradient(Top, Bottom, Inner.Top, Inner.Bottom));
+      VerticalGradient(Top, Bottom, Inner.Top, Inner.Bottom));
   const TRoundRect Lowered = Inner.Offset(0, EdgeWidth);
   Canvas.Fill(
       BoundsOf(Inner),
@@ -127,7 +113,7 @@ TBitmap32 DrawDonate() {
                             HeartCentre.X + HeartSize * 0.6, HeartCentre.Y + HeartSize * 0.6};
   Canvas.Fill(
       HeartBounds, [&](TPointF P) { return InsideHeart(P, HeartCentre, HeartSize); },
-      Gradient(HeartTop, HeartBottom, Middle - HeartSize / 2, Middle + HeartSize / 2));
+      VerticalGradient(HeartTop, HeartBottom, Middle - HeartSize / 2, Middle + HeartSize / 2));
 
   // Letter by letter, so that each pixel is measured against one letter's strokes only.
   const double Stroke = Cell * 1.3;

@@ -32,6 +32,12 @@ inline double SegmentsDistance(TPointF P, std::span<const TSegment> Segments) {
   return Nearest;
 }
 
+// 0 below Edge0, 1 above Edge1, a smooth S-curve between: soft edges and falloffs.
+inline double SmoothStep(double Edge0, double Edge1, double X) {
+  const double T = std::clamp((X - Edge0) / (Edge1 - Edge0), 0.0, 1.0);
+  return T * T * (3 - 2 * T);
+}
+
 struct TRoundRect {
   double Left = 0;
   double Top = 0;

@@ -2,14 +2,12 @@
 // caption glyphs, check marks, arrows, grips), the glows and the extended border, the files.
 #include "tools/skingen/SkinPictures.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <stdexcept>
 
 #include "skin/store/BmpCodec.h"
+#include "skin/store/PngEncode.h"
 #include "tools/picgen/Canvas.h"
 #include "tools/picgen/Shapes.h"
 
@@ -32,22 +30,14 @@ constexpr TRgba CloseHot = Rgb(0xB84A4A);
 constexpr TRgba GlowLight = Rgb(0xE4ECF2);
 constexpr TRgba ScrollTrack = Rgb(0x363636);  // [SCROLLBAR1H] COLOR
 
-double SmoothStep(double Edge0, double Edge1, double X) {
-  const double T = std::clamp((X - Edge0) / (Edge1 - Edge0), 0.0, 1.0);
-  return T * T * (3 - 2 * T);
-}
-
-auto Gradient(const TRgba& From, const TRgba& To, double Top, double Bottom) {
-  return [=](TPointF P) { return MixRgba(From, To, std::clamp((P.Y - Top) / (Bottom - Top), 0.0, 1.0)); };
-}
-
-auto Solid(const TRgba& Color) {
-  return [=](TPointF) { return Color; };
-}
-
 void FillRoundRect(TCanvas& Canvas, const TRoundRect& R, const std::function<TRgba(TPointF)>& ColorAt) {
   Canvas.Fill({R.Left, R.Top, R.Right, R.Bottom}, [&](TPointF P) { return RoundRectDistance(P, R) <= 0; },
               ColorAt);
+}
+
+// The whole of Box, pixels cut by its edges weighted by how much of them it covers.
+void FillBox(TCanvas& Canvas, const TBounds& Box, const std::function<TRgba(TPointF)>& ColorAt) {
+  Canvas.Fill(Box, [](TPointF) { return true; }, ColorAt);
 }
 
 void Stroke(TCanvas& Canvas, std::span<const TSegment> Segments, double Width, const TRgba& Color) {
@@ -83,22 +73,6 @@ void PlaceStates(TBitmap32& Target, int X, int Y, int Width, int Height, int Sta
   }
 }
 
-std::vector<std::uint8_t> Png(const TBitmap32& Pixels) {
-  png_image Image{};
-  Image.version = PNG_IMAGE_VERSION;
-  Image.width = static_cast<png_uint_32>(Pixels.Width());
-  Image.height = static_cast<png_uint_32>(Pixels.Height());
-  Image.format = PNG_FORMAT_BGRA;
-  png_alloc_size_t Size = 0;
-  if (!png_image_write_to_memory(&Image, nullptr, &Size, 0, Pixels.Row(0), 0, nullptr))
-    throw std::runtime_error("cannot size a PNG picture");
-  std::vector<std::uint8_t> Out(Size);
-  if (!png_image_write_to_memory(&Image, Out.data(), &Size, 0, Pixels.Row(0), 0, nullptr))
-    throw std::runtime_error("cannot write a PNG picture");
-  Out.resize(Size);
-  return Out;
-}
-
 // ---- The pieces
 
 // A push button: rounded, a shade lighter than the panels, a one-pixel highlight border.
@@ -110,7 +84,7 @@ void DrawButton(TCanvas& Canvas, int State) {
   const TRgba Bottom = State == 1 ? HotBottom : State == 2 ? PressedBottom : ButtonBottom;
   FillRoundRect(Canvas, Outer, Solid(Outline));
   FillRoundRect(Canvas, Outer.Inset(1), Solid(State == 1 ? HotHighlight : Highlight));
-  FillRoundRect(Canvas, Outer.Inset(2), Gradient(Top, Bottom, 2, H - 2));
+  FillRoundRect(Canvas, Outer.Inset(2), VerticalGradient(Top, Bottom, 2, H - 2));
 }
 
 // A field frame: a dark outline, a lighter one when hot or focused, the field colour inside.
@@ -127,10 +101,10 @@ void DrawField(TCanvas& Canvas, int State) {
 void DrawPanelEdge(TCanvas& Canvas, int) {
   const double W = Canvas.Width();
   const double H = Canvas.Height();
-  Canvas.Fill({0, 0, W, 1}, [](TPointF) { return true; }, Solid(Rgb(0xFFFFFF, 0.10)));
-  Canvas.Fill({0, 1, 1, H}, [](TPointF) { return true; }, Solid(Rgb(0xFFFFFF, 0.10)));
-  Canvas.Fill({0, H - 1, W, H}, [](TPointF) { return true; }, Solid(Rgb(0x000000, 0.25)));
-  Canvas.Fill({W - 1, 0, W, H - 1}, [](TPointF) { return true; }, Solid(Rgb(0x000000, 0.25)));
+  FillBox(Canvas, {0, 0, W, 1}, Solid(Rgb(0xFFFFFF, 0.10)));
+  FillBox(Canvas, {0, 1, 1, H}, Solid(Rgb(0xFFFFFF, 0.10)));
+  FillBox(Canvas, {0, H - 1, W, H}, Solid(Rgb(0x000000, 0.25)));
+  FillBox(Canvas, {W - 1, 0, W, H - 1}, Solid(Rgb(0x000000, 0.25)));
 }
 
 // The window frame: square corners (nothing of the desktop shows through), a dark outline
@@ -138,19 +112,19 @@ void DrawPanelEdge(TCanvas& Canvas, int) {
 void DrawFormFrame(TCanvas& Canvas, int State) {
   const double W = Canvas.Width();
   const double H = Canvas.Height();
-  Canvas.Fill({0, 0, W, H}, [](TPointF) { return true; }, Solid(Outline));
-  Canvas.Fill({1, 1, W - 1, H - 1}, [](TPointF) { return true; }, Solid(State == 0 ? Rgb(0x383838) : Rgb(0x3E3E3E)));
-  Canvas.Fill({4, 4, W - 4, H - 4}, [](TPointF) { return true; }, Solid(Rgb(0x404040)));
+  FillBox(Canvas, {0, 0, W, H}, Solid(Outline));
+  FillBox(Canvas, {1, 1, W - 1, H - 1}, Solid(State == 0 ? Rgb(0x383838) : Rgb(0x3E3E3E)));
+  FillBox(Canvas, {4, 4, W - 4, H - 4}, Solid(Rgb(0x404040)));
 }
 
 // The title bar: a soft vertical gradient, lighter when the window is active.
 void DrawTitle(TCanvas& Canvas, int State) {
   const double W = Canvas.Width();
   const double H = Canvas.Height();
-  Canvas.Fill({0, 0, W, H}, [](TPointF) { return true; }, Solid(Outline));
-  Canvas.Fill({1, 1, W - 1, H}, [](TPointF) { return true; },
-              State == 0 ? Gradient(Rgb(0x3E3E3E), Rgb(0x363636), 1, H)
-                         : Gradient(Rgb(0x505050), Rgb(0x424242), 1, H));
+  FillBox(Canvas, {0, 0, W, H}, Solid(Outline));
+  FillBox(Canvas, {1, 1, W - 1, H},
+          State == 0 ? VerticalGradient(Rgb(0x3E3E3E), Rgb(0x363636), 1, H)
+                     : VerticalGradient(Rgb(0x505050), Rgb(0x424242), 1, H));
 }
 
 enum class TCaptionKind { Close, Max, Min, Restore, Help };
@@ -280,8 +254,8 @@ TBitmap32 DrawExtendedBorder() {
       return D > 0 ? 0.35 * (1 - SmoothStep(0, 10, D)) : 0.0;
     }, Rgb(0x000000));
     FillRoundRect(Canvas, Frame, Solid(Outline));
-    FillRoundRect(Canvas, Frame.Inset(1), State == 1 ? Gradient(Rgb(0x505050), Rgb(0x404040), 11, 49)
-                                                     : Gradient(Rgb(0x424242), Rgb(0x3A3A3A), 11, 49));
+    FillRoundRect(Canvas, Frame.Inset(1), State == 1 ? VerticalGradient(Rgb(0x505050), Rgb(0x404040), 11, 49)
+                                                     : VerticalGradient(Rgb(0x424242), Rgb(0x3A3A3A), 11, 49));
     const TBitmap32 Cell = Canvas.ToBitmap();
     for (int Y = 0; Y < Height; ++Y)
       for (int X = 0; X < Width; ++X) {
@@ -338,17 +312,17 @@ std::vector<TSkinPicture> DrawSkinPictures() {
   return {
       {"ButtonHuge.bmp", WriteBmp32(DrawButtonHuge().View())},
       {"Master.bmp", WriteBmp32(DrawMaster().View())},
-      {"CloseBtnGlow.png", Png(DrawGlow(30, 8, 0.45))},
-      {"MaxBtnGlow.png", Png(DrawGlow(30, 8, 0.35))},
-      {"MinBtnGlow.png", Png(DrawGlow(30, 8, 0.35))},
-      {"NormalBtnGlow.png", Png(DrawGlow(30, 8, 0.35))},
-      {"EditGlow.png", Png(DrawGlow(30, 8, 0.40))},
-      {"ExtBord.png", Png(DrawExtendedBorder())},
+      {"CloseBtnGlow.png", EncodePng(DrawGlow(30, 8, 0.45))},
+      {"MaxBtnGlow.png", EncodePng(DrawGlow(30, 8, 0.35))},
+      {"MinBtnGlow.png", EncodePng(DrawGlow(30, 8, 0.35))},
+      {"NormalBtnGlow.png", EncodePng(DrawGlow(30, 8, 0.35))},
+      {"EditGlow.png", EncodePng(DrawGlow(30, 8, 0.40))},
+      {"ExtBord.png", EncodePng(DrawExtendedBorder())},
       // Glyphs of their own are copied whole, alpha included: the grip brings the size
       // box's colour (the scroll bar track's) with it instead of black see-through pixels.
-      {"Grip.png", Png([] {
+      {"Grip.png", EncodePng([] {
          TCanvas Canvas(16, 16);
-         Canvas.Fill({0, 0, 16, 16}, [](TPointF) { return true; }, Solid(ScrollTrack));
+         FillBox(Canvas, {0, 0, 16, 16}, Solid(ScrollTrack));
          DrawGrip(Canvas, 0);
          return Canvas.ToBitmap();
        }())},

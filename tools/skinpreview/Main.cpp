@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     TsSkinStore Store;
     LoadPreviewSkin(argv[1], Store);
     const TContactSheet Sheet = RenderContactSheet(Store);
-    WritePngFile(argv[2], Sheet.Picture.View());
+    WritePngFile(argv[2], Sheet.Picture);
     std::cout << argv[2] << ": " << Sheet.Picture.Width() << " x " << Sheet.Picture.Height() << ", "
               << Sheet.Entries.size() << " items\n";
   } catch (const std::exception& Error) {

@@ -1,9 +1,9 @@
-// Writing a 32-bit picture as an 8-bit RGBA PNG file (libpng).
+// Writing a 32-bit picture as an 8-bit RGBA PNG file.
 #pragma once
 
 #include <filesystem>
 
 #include "skin/render/Bitmap32.h"
 
-// Throws std::runtime_error when the file cannot be written.
-void WritePngFile(const std::filesystem::path& Path, TConstBitmapView Picture);
+// Throws std::runtime_error when the picture cannot be encoded or the file not written.
+void WritePngFile(const std::filesystem::path& Path, const TBitmap32& Picture);

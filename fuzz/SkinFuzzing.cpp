@@ -1,7 +1,9 @@
-// The custom mutator of the skin fuzzers. Mutating packed bytes mostly breaks the zlib
-// streams, so the description and pictures behind them would hardly be reached: this
-// mutates one unpacked entry and packs the container again (and now and then the raw bytes,
-// for the reader itself).
+// The skin fuzzers' custom mutator and input load. Mutating packed bytes mostly breaks the
+// zlib streams, so the description and pictures behind them would hardly be reached: the
+// mutator changes one unpacked entry and packs the container again (and now and then the
+// raw bytes, for the reader itself).
+#include "fuzz/SkinFuzzing.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +19,7 @@
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* Data, std::size_t Size, std::size_t MaxSize);
 
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* Data, std::size_t Size, std::size_t MaxSize,
-                                                unsigned int Seed) {
+                                               unsigned int Seed) {
   TacSkinConvertor Package;
   Package.PackedData = std::span(Data, Size);
   try {
@@ -42,4 +44,17 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* Data, std::size_t S
   if (Again.size() > MaxSize) return LLVMFuzzerMutate(Data, Size, MaxSize);
   std::memcpy(Data, Again.data(), Again.size());
   return Again.size();
+}
+
+bool LoadFuzzedSkin(std::span<const std::uint8_t> Data, TsSkinStore& Store) {
+  TacSkinConvertor Package;
+  Package.PackedData = Data;
+  try {
+    if (!UnpackSkinPackage(Package) || !Package.Options) return false;
+    const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
+    Store.LoadSkin(&Description, &Package);
+  } catch (const ESkinError&) {
+    return false;
+  }
+  return true;
 }
