@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,20 +47,21 @@ std::size_t StreamEnd(const TBytes& Data, std::size_t From) {
 class InternalSkin : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    Data = new TBytes(PackedInternalSkin());
-    Package = new TacSkinConvertor;
+    Data = std::make_unique<TBytes>(PackedInternalSkin());
+    Package = std::make_unique<TacSkinConvertor>();
     Package->PackedData = *Data;
     ASSERT_TRUE(UnpackSkinPackage(*Package));
     ASSERT_TRUE(Package->Options.has_value());
-    Description = new TSkinDescription(TSkinDescription::FromBytes(*Package->Options));
-    Store = new TsSkinStore;
-    Store->LoadSkin(Description, Package);
+    Description = std::make_unique<TSkinDescription>(TSkinDescription::FromBytes(*Package->Options));
+    Store = std::make_unique<TsSkinStore>();
+    Store->LoadSkin(Description.get(), Package.get());
   }
+  // The store first: it may refer to the package, which refers to the data.
   static void TearDownTestSuite() {
-    delete Store;
-    delete Description;
-    delete Package;
-    delete Data;
+    Store.reset();
+    Description.reset();
+    Package.reset();
+    Data.reset();
   }
 
   static const TsMaskData& Picture(const char* Section, const char* Key) {
@@ -73,10 +75,10 @@ class InternalSkin : public ::testing::Test {
     return Store->gd.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
   }
 
-  static inline TBytes* Data = nullptr;
-  static inline TacSkinConvertor* Package = nullptr;
-  static inline TSkinDescription* Description = nullptr;
-  static inline TsSkinStore* Store = nullptr;
+  static inline std::unique_ptr<TBytes> Data;
+  static inline std::unique_ptr<TacSkinConvertor> Package;
+  static inline std::unique_ptr<TSkinDescription> Description;
+  static inline std::unique_ptr<TsSkinStore> Store;
 };
 
 TEST_F(InternalSkin, TenEntriesInOrderEachAFullZlibStreamEndingWithTheData) {
