@@ -13,7 +13,7 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
-#include "skin/store/sSkinManager.h"
+#include "skin/store/win32/sSkinManager.h"
 
 class TForm1 : public TForm {
  public:

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/render/PixelBlend.h"
 #include "skin/render/PixelFill.h"
-#include "skin/render/Resample.h"
+#include "gfx/Resample.h"
 
 // Last: MagickCore defines macros with our names (SetPixelAlpha).
 #include <Magick++.h>

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
-#include "framework/Object.h"
-#include "skin/render/Color.h"
+#include "framework/core/Object.h"
+#include "gfx/Color.h"
 
 enum class TBrushStyle { bsSolid, bsClear };
 

@@ -1,7 +1,7 @@
 #include "framework/Button.h"
 
 #include "framework/ControlMessages.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
   SetTabStop(true);

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "skin/render/Color.h"
+#include "gfx/Color.h"
 
 // System colours through GetSysColor; clNone and clDefault become black; others as they are.
 COLORREF ColorToRGB(TColor Color);

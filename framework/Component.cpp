@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TComponent::TComponent(TComponent* AOwner) : FOwner(AOwner) {
   if (FOwner) FOwner->FComponents.push_back(this);

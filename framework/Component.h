@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/Description.h"
-#include "framework/Object.h"
+#include "framework/core/Description.h"
+#include "framework/core/Object.h"
 
 class TComponent : public TObject {
  public:

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "framework/ControlMessages.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 #include "framework/WinControl.h"
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {

@@ -8,13 +8,13 @@
 
 #include <string>
 
-#include "framework/AlignLayout.h"
+#include "framework/core/AlignLayout.h"
 #include "framework/Component.h"
 #include "framework/Cursors.h"
 #include "framework/Font.h"
 #include "framework/Message.h"
-#include "framework/Set.h"
-#include "skin/render/Color.h"
+#include "gfx/Set.h"
+#include "gfx/Color.h"
 
 class TWinControl;
 

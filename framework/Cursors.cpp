@@ -1,6 +1,6 @@
 #include "framework/Cursors.h"
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/Component.h"
-#include "framework/Description.h"
+#include "framework/core/Description.h"
 
 using TComponentFactory = std::function<TComponent*(TComponent* Owner)>;
 // The stored class names a reader may meet, with the code that makes each.

@@ -2,7 +2,7 @@
 
 #include "framework/Colors.h"
 #include "framework/ControlMessages.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   SetTabStop(true);

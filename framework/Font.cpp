@@ -1,6 +1,6 @@
 #include "framework/Font.h"
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 void TFont::SetName(const std::wstring& Value) {
   if (Value == FName) return;

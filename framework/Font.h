@@ -8,11 +8,11 @@
 
 #include <string>
 
-#include "framework/Description.h"
+#include "framework/core/Description.h"
 #include "framework/Handles.h"
-#include "framework/Object.h"
-#include "framework/Set.h"
-#include "skin/render/Color.h"
+#include "framework/core/Object.h"
+#include "gfx/Set.h"
+#include "gfx/Color.h"
 
 enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;

@@ -2,7 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/Button.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 namespace {
 

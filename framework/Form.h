@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
-#include "framework/Set.h"
+#include "gfx/Set.h"
 #include "framework/WinControl.h"
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };

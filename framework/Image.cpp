@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 #include "framework/Handles.h"
-#include "framework/ImageLayout.h"
+#include "framework/core/ImageLayout.h"
 
 namespace {
 
@@ -68,11 +68,11 @@ void TCustomImage::Paint() {
 
   const TMemoryDC Memory(CreateCompatibleDC(DC));
   const TSelectObjectGuard Selected(Memory.Get(), Dib.Get());
-  const TBounds Dest = ImageDestRect(Width(), Height(), W, H, FStretch, FProportional, FCenter);
+  const TRect Dest = ImageDestRect(Width(), Height(), W, H, FStretch, FProportional, FCenter);
   const BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   // gdi32's own entry: msimg32's AlphaBlend only forwards to it, and loading that module
   // costs start-up time.
-  GdiAlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width, Dest.Height, Memory.Get(), 0, 0, W, H, Blend);
+  GdiAlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Memory.Get(), 0, 0, W, H, Blend);
 }
 
 bool TCustomImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {

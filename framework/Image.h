@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/GraphicControl.h"
-#include "framework/Picture.h"
+#include "framework/core/Picture.h"
 
 class TCustomImage : public TGraphicControl {
  public:

@@ -2,7 +2,7 @@
 
 #include "framework/Colors.h"
 #include "framework/ControlMessages.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetBounds(0, 0, 65, 17);

@@ -1,6 +1,6 @@
 #include "framework/Memo.h"
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) { SetBounds(0, 0, 185, 89); }
 

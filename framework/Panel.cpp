@@ -1,7 +1,7 @@
 #include "framework/Panel.h"
 
 #include "framework/Colors.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "framework/Handles.h"
-#include "framework/Object.h"
+#include "framework/core/Object.h"
 
 class TThread : public TObject {
  public:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "framework/Colors.h"
 #include "framework/ControlMessages.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 #include "framework/Dialogs.h"
 
 namespace {
@@ -318,12 +318,11 @@ void TWinControl::Realign() {
     if (Control->Align() == TAlign::alNone || !Control->Visible()) continue;
     Aligned.push_back(Control);
     Items.push_back(
-        {Control->Align(), {Control->Left(), Control->Top(), Control->Width(), Control->Height()}});
+        {Control->Align(), Bounds(Control->Left(), Control->Top(), Control->Width(), Control->Height())});
   }
-  const std::vector<TBounds> Placed =
-      AlignBounds({Client.left, Client.top, Client.right - Client.left, Client.bottom - Client.top}, Items);
+  const std::vector<TRect> Placed = AlignBounds({Client.left, Client.top, Client.right, Client.bottom}, Items);
   for (std::size_t I = 0; I < Aligned.size(); ++I) {
-    Aligned[I]->SetBounds(Placed[I].Left, Placed[I].Top, Placed[I].Width, Placed[I].Height);
+    Aligned[I]->SetBounds(Placed[I].Left, Placed[I].Top, Placed[I].Width(), Placed[I].Height());
   }
   --FAligning;
 }

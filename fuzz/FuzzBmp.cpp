@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "skin/store/BmpCodec.h"
+#include "gfx/codec/BmpCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   TBmpImage Image;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/Description.h"
+#include "framework/core/Description.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   try {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "skin/render/ConvertError.h"
+#include "skin/store/ConvertError.h"
 #include "skin/render/Gradient.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {

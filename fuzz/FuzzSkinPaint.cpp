@@ -9,7 +9,7 @@
 #include <span>
 
 #include "fuzz/SkinFuzzing.h"
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"

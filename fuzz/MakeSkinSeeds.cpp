@@ -6,8 +6,8 @@
 #include <string>
 
 #include "SkinFixture.h"
-#include "skin/store/BmpCodec.h"
-#include "skin/store/PngEncode.h"
+#include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/PngEncode.h"
 
 namespace {
 

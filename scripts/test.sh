@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the portable core natively (plain, then with ASan/UBSan),
+# Builds and runs every test: the include check of the layers, the portable core natively (plain, then with ASan/UBSan),
 # the Windows tests under Wine, and the end-to-end test of the real program.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
@@ -27,6 +27,7 @@ windows() {
   build_windows && xvfb-run "${XVFB_ARGS[@]}" ctest --test-dir build/win --output-on-failure
 }
 
+run_suite "layers" scripts/check-layers.sh
 run_suite "native" native_plain
 run_suite "native-sanitized" native_sanitized
 run_suite "windows-under-wine" windows

@@ -1,6 +1,6 @@
 #include "skin/controls/acImage.h"
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 bool TsImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"SkinData.SkinSection") return SkinSection = AsString(Value), true;

@@ -1,6 +1,6 @@
 #include "skin/controls/sButton.h"
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TsButton::TsButton(TComponent* AOwner) : TButton(AOwner) {
   // Captions wrap onto further lines rather than being cut.

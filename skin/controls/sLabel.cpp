@@ -1,6 +1,6 @@
 #include "skin/controls/sLabel.h"
 
-#include "framework/DescriptionValues.h"
+#include "framework/core/DescriptionValues.h"
 
 TsLabelFX::TsLabelFX(TComponent* AOwner) : TsLabel(AOwner) { SetTransparent(true); }
 

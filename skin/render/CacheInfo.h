@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 struct TCacheInfo {
   // The parent's picture, borrowed; empty when there is none.

@@ -1,6 +1,6 @@
 #include "skin/render/DisabledLook.h"
 
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 #include "skin/render/PixelBlend.h"
 #include "skin/render/PixelFill.h"
 #include "skin/render/PixelLoops.h"

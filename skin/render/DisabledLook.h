@@ -2,11 +2,11 @@
 // behind it. Portable: the caller resolves the control's background colour.
 #pragma once
 
-#include "framework/Set.h"
-#include "skin/render/Bitmap32.h"
+#include "gfx/Set.h"
+#include "gfx/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 enum TsDisabledKindItem { dkGrayed, dkBlended };
 using TsDisabledKind = TSet<TsDisabledKindItem>;

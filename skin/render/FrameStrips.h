@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "skin/render/Geometry.h"
+#include "gfx/Geometry.h"
 
 // Top (full width, WT high), left (below the top, WL wide), bottom (right of the left strip,
 // WB high), right (between top and bottom, WR wide).

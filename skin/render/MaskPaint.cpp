@@ -10,7 +10,7 @@
 
 #include "skin/render/PixelBlend.h"
 #include "skin/render/PixelFill.h"
-#include "skin/render/Resample.h"
+#include "gfx/Resample.h"
 #include "skin/store/sSkinStore.h"
 
 namespace {

@@ -4,9 +4,9 @@
 // does not hold their rectangle, or with an empty target paint nothing. Portable.
 #pragma once
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Geometry.h"
 #include "skin/store/sSkinData.h"
 
 // Border draw-mode bits.

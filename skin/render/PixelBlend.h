@@ -7,10 +7,10 @@
 // ExchangeRedBlue, so only key-coloured pixels with alpha 0 match. Portable.
 #pragma once
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 // All four bytes: d = (K * (d - s) + s * 256) >> 8 — the destination keeps weight K, so K is
 // the source's transparency. A negative DstPoint coordinate moves SrcRect's start instead.

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 // Every pixel of Rect becomes Color with alpha Alpha.
 void FillPixels(TBitmapView Bitmap, const TRect& Rect, TColor Color, std::uint8_t Alpha);

@@ -1,6 +1,6 @@
 #include "skin/render/PixelLoops.h"
 
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 
 void MakeGrey(TBitmapView Bitmap) {
   ForEachPixel(

@@ -1,8 +1,8 @@
 // Whole-bitmap pixel loops for the colour effects. Portable: no <windows.h>.
 #pragma once
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Color.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Color.h"
 
 // Replaces every pixel P of Bitmap with Operation(P), except pixels equal (all 32 bits) to
 // ExchangeRedBlue(SkipColor) when SkipColor is not clNone: with clFuchsia, key pixels

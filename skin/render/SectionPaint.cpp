@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 #include "skin/render/FrameStrips.h"
 #include "skin/render/Gradient.h"
 #include "skin/render/MaskPaint.h"

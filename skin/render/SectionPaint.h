@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 class TsSkinStore;
 

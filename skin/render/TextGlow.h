@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
 
 // An 8-bit grey picture: 255 is no glow, 0 full glow.
 struct TGlowMask {

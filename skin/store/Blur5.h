@@ -4,7 +4,7 @@
 // Portable.
 #pragma once
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 
 inline constexpr int Blur5Size = 19;
 

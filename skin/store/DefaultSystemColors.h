@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "skin/render/Color.h"
+#include "gfx/Color.h"
 
 namespace DefaultSystemColorsDetail {
 constexpr TColor Rgb(int R, int G, int B) { return static_cast<TColor>(R | G << 8 | B << 16); }

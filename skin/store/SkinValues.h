@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/render/Geometry.h"
+#include "gfx/Geometry.h"
 
 // A decimal integer with an optional minus sign; nothing else (no blanks), within 64 bits.
 std::optional<std::int64_t> TryParseInteger(std::string_view Text);

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <limits>
 
-#include "skin/store/LittleEndian.h"
+#include "gfx/codec/LittleEndian.h"
 #include "skin/store/SkinError.h"
 #include "skin/store/SkinText.h"
 

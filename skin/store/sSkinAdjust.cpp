@@ -2,9 +2,9 @@
 // pictures and to every colour of the skin. The key colour 0xFF00FF is never changed.
 #include <algorithm>
 
-#include "skin/render/ColorOps.h"
-#include "skin/render/Premultiply.h"
-#include "skin/store/SkinImageDecode.h"
+#include "gfx/ColorOps.h"
+#include "gfx/Premultiply.h"
+#include "gfx/codec/ImageDecode.h"
 #include "skin/store/sSkinStore.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Color.h"
-#include "skin/render/Geometry.h"
-#include "skin/render/Gradient.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
+#include "skin/store/GradientText.h"
 
 // ---- Vocabularies
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 #include "skin/store/Blur5.h"
 #include "skin/store/SkinValues.h"
 #include "skin/store/sSkinStore.h"

@@ -6,11 +6,11 @@
 #include <charconv>
 #include <fstream>
 
-#include "skin/render/ConvertError.h"
-#include "skin/render/Premultiply.h"
+#include "skin/store/ConvertError.h"
+#include "gfx/Premultiply.h"
 #include "skin/store/DefaultSystemColors.h"
 #include "skin/store/SkinError.h"
-#include "skin/store/SkinImageDecode.h"
+#include "gfx/codec/ImageDecode.h"
 #include "skin/store/SkinText.h"
 #include "skin/store/SkinValues.h"
 

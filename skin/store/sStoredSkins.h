@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Color.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Color.h"
 
 struct TsStoredSkin {
   std::wstring Name;  // the SkinName that selects this item (case-sensitive)

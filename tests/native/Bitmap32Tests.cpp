@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/store/BmpCodec.h"
-#include "skin/store/LittleEndian.h"
+#include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/LittleEndian.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 #include "skin/render/PixelLoops.h"
 #include "tests/native/PixelTestSupport.h"
 

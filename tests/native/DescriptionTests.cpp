@@ -1,4 +1,4 @@
-#include "framework/Description.h"
+#include "framework/core/Description.h"
 
 #include <gtest/gtest.h>
 

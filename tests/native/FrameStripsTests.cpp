@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/render/FrameStrips.h"
-#include "skin/render/Resample.h"
+#include "gfx/Resample.h"
 #include "tests/native/PixelTestSupport.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/Description.h"
-#include "framework/DescriptionValues.h"
-#include "framework/Picture.h"
-#include "skin/store/BmpCodec.h"
+#include "framework/core/Description.h"
+#include "framework/core/DescriptionValues.h"
+#include "framework/core/Picture.h"
+#include "gfx/codec/BmpCodec.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "skin/render/ConvertError.h"
+#include "skin/store/ConvertError.h"
 #include "skin/render/Gradient.h"
 #include "tests/native/PixelTestSupport.h"
 

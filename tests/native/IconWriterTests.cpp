@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "skin/store/IconWriter.h"
+#include "gfx/codec/IconWriter.h"
 
 namespace {
 

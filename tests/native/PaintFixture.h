@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/store/sSkinStore.h"
 
 // A pixel that names where it came from: red = column, green = row, blue = Tag, opaque.

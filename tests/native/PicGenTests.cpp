@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/store/BmpCodec.h"
+#include "gfx/codec/BmpCodec.h"
 #include "tools/picgen/Pictures.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "skin/render/DisabledLook.h"
 #include "skin/render/PixelBlend.h"
-#include "skin/render/Premultiply.h"
+#include "gfx/Premultiply.h"
 #include "tests/native/PixelTestSupport.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 
 inline TBitmap32 BitmapOf(int Width, int Height, std::initializer_list<TPixel32> Pixels) {
   TBitmap32 Bitmap(Width, Height);

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "skin/render/Resample.h"
+#include "gfx/Resample.h"
 #include "tests/native/PixelTestSupport.h"
 
 namespace {

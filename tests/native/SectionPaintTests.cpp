@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 #include "skin/render/Gradient.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"

@@ -4,8 +4,8 @@
 
 #include <jpeglib.h>
 
-#include "skin/store/BmpCodec.h"
-#include "skin/store/PngEncode.h"
+#include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/PngEncode.h"
 #include "skin/store/sSkinData.h"
 
 TBytes EncodeJpeg(const TBitmap32& Pixels, int Quality) {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "skin/store/acSkinPackage.h"
 
 TBytes EncodeJpeg(const TBitmap32& Pixels, int Quality);

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "SkinFixture.h"
-#include "skin/store/BmpCodec.h"
-#include "skin/store/LittleEndian.h"
-#include "skin/store/PngEncode.h"
-#include "skin/store/SkinImageDecode.h"
+#include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/LittleEndian.h"
+#include "gfx/codec/PngEncode.h"
+#include "gfx/codec/ImageDecode.h"
 
 namespace {
 

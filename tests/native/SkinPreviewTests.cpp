@@ -12,7 +12,7 @@
 #include "SkinFixture.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
-#include "skin/store/SkinImageDecode.h"
+#include "gfx/codec/ImageDecode.h"
 #include "tools/picgen/TinyFont.h"
 #include "tools/skinpreview/ContactSheet.h"
 #include "tools/skinpreview/PngFile.h"

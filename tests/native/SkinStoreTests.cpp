@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "SkinFixture.h"
-#include "skin/render/ColorOps.h"
+#include "gfx/ColorOps.h"
 #include "skin/store/Blur5.h"
-#include "skin/store/BmpCodec.h"
+#include "gfx/codec/BmpCodec.h"
 #include "skin/store/DefaultSystemColors.h"
-#include "skin/store/PngEncode.h"
+#include "gfx/codec/PngEncode.h"
 #include "skin/store/SkinError.h"
 #include "skin/store/sSkinStore.h"
 

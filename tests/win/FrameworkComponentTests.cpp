@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/Button.h"
-#include "framework/Description.h"
-#include "framework/DescriptionValues.h"
+#include "framework/core/Description.h"
+#include "framework/core/DescriptionValues.h"
 #include "framework/Edit.h"
 #include "framework/Form.h"
 #include "framework/Label.h"

@@ -14,7 +14,7 @@
 #include "framework/Image.h"
 #include "framework/Memo.h"
 #include "framework/Panel.h"
-#include "skin/store/BmpCodec.h"
+#include "gfx/codec/BmpCodec.h"
 #include "tests/win/WinTestSupport.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/SolidPaint.h"
-#include "skin/render/StretchDraw32.h"
-#include "skin/render/SystemBindings.h"
+#include "gfx/Bitmap32.h"
+#include "skin/render/win32/SolidPaint.h"
+#include "skin/render/win32/StretchDraw32.h"
+#include "framework/SystemBindings.h"
 
 namespace {
 

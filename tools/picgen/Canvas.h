@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 #include "tools/picgen/Shapes.h"
 
 // A straight-alpha colour, each part 0 to 1.
@@ -39,7 +39,7 @@ inline auto VerticalGradient(const TRgba& From, const TRgba& To, double Top, dou
 }
 
 // A rectangle in pixel coordinates, right and bottom excluded.
-struct TBounds {
+struct TBoxF {
   double Left = 0;
   double Top = 0;
   double Right = 0;
@@ -61,7 +61,7 @@ class TCanvas {
   // share of its sample points for which Inside(point) holds. Bounds spares the work of
   // sampling where the shape cannot be.
   template <class TInside, class TColorAt>
-  void Fill(const TBounds& Bounds, const TInside& Inside, const TColorAt& ColorAt) {
+  void Fill(const TBoxF& Bounds, const TInside& Inside, const TColorAt& ColorAt) {
     const int Left = std::max(0, static_cast<int>(std::floor(Bounds.Left)));
     const int Top = std::max(0, static_cast<int>(std::floor(Bounds.Top)));
     const int Right = std::min(FWidth, static_cast<int>(std::ceil(Bounds.Right)));

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "skin/store/BmpCodec.h"
-#include "skin/store/IconWriter.h"
+#include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/IconWriter.h"
 #include "tools/picgen/Canvas.h"
 #include "tools/picgen/Shapes.h"
 #include "tools/picgen/TinyFont.h"
@@ -26,11 +26,11 @@ constexpr TRgba HeartTop = Rgb(0xF08C98);
 constexpr TRgba HeartBottom = Rgb(0xC8566C);
 constexpr TRgba Text = Rgb(0xECECEC);
 
-TBounds BoundsOf(const TRoundRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
+TBoxF BoundsOf(const TRoundRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 // The box around the segments, grown by Margin on every side.
-TBounds BoundsOf(const std::vector<TSegment>& Segments, double Margin) {
-  TBounds Box{INFINITY, INFINITY, -INFINITY, -INFINITY};
+TBoxF BoundsOf(const std::vector<TSegment>& Segments, double Margin) {
+  TBoxF Box{INFINITY, INFINITY, -INFINITY, -INFINITY};
   for (const TSegment& S : Segments)
     for (const TPointF& P : {S.A, S.B}) {
       Box.Left = std::min(Box.Left, P.X - Margin);
@@ -109,7 +109,7 @@ TBitmap32 DrawDonate() {
   const double Middle = (Badge.Top + Badge.Bottom) / 2;
 
   const TPointF HeartCentre{Left + HeartSize / 2, Middle};
-  const TBounds HeartBounds{HeartCentre.X - HeartSize * 0.6, HeartCentre.Y - HeartSize * 0.6,
+  const TBoxF HeartBounds{HeartCentre.X - HeartSize * 0.6, HeartCentre.Y - HeartSize * 0.6,
                             HeartCentre.X + HeartSize * 0.6, HeartCentre.Y + HeartSize * 0.6};
   Canvas.Fill(
       HeartBounds, [&](TPointF P) { return InsideHeart(P, HeartCentre, HeartSize); },

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 
 constexpr std::array<int, 5> IconSizes{16, 32, 48, 64, 128};
 constexpr int LogoSize = 60;

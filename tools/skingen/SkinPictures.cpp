@@ -6,8 +6,8 @@
 #include <cmath>
 #include <functional>
 
-#include "skin/store/BmpCodec.h"
-#include "skin/store/PngEncode.h"
+#include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/PngEncode.h"
 #include "tools/picgen/Canvas.h"
 #include "tools/picgen/Shapes.h"
 
@@ -36,7 +36,7 @@ void FillRoundRect(TCanvas& Canvas, const TRoundRect& R, const std::function<TRg
 }
 
 // The whole of Box, pixels cut by its edges weighted by how much of them it covers.
-void FillBox(TCanvas& Canvas, const TBounds& Box, const std::function<TRgba(TPointF)>& ColorAt) {
+void FillBox(TCanvas& Canvas, const TBoxF& Box, const std::function<TRgba(TPointF)>& ColorAt) {
   Canvas.Fill(Box, [](TPointF) { return true; }, ColorAt);
 }
 

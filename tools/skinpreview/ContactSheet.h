@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/Geometry.h"
+#include "gfx/Bitmap32.h"
+#include "gfx/Geometry.h"
 #include "skin/store/sSkinStore.h"
 
 // The sheet's colours: labels are Ink on Paper; the checkerboard's squares are

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "skin/store/PngEncode.h"
+#include "gfx/codec/PngEncode.h"
 
 void WritePngFile(const std::filesystem::path& Path, const TBitmap32& Picture) {
   const std::vector<std::uint8_t> Bytes = EncodePng(Picture);

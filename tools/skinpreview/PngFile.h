@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "skin/render/Bitmap32.h"
+#include "gfx/Bitmap32.h"
 
 // Throws std::runtime_error when the picture cannot be encoded or the file not written.
 void WritePngFile(const std::filesystem::path& Path, const TBitmap32& Picture);

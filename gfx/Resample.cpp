@@ -1,0 +1,167 @@
+// Sections: filters; contributions (weights per target position); the two passes.
+#include "gfx/Resample.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// ---- Filters: weight at distance X >= 0, and the support radius ----
+
+double FilterWeight(TResampleFilter Filter, double X) {
+  switch (Filter) {
+    case rfBox:
+      return X <= 0.5 ? 1.0 : 0.0;
+    case rfTriangle:
+      return X < 1 ? 1 - X : 0.0;
+    case rfHermite:
+      return X < 1 ? (2 * X - 3) * X * X + 1 : 0.0;
+    case rfBell:
+      if (X < 0.5) return 0.75 - X * X;
+      return X < 1.5 ? 0.5 * (X - 1.5) * (X - 1.5) : 0.0;
+    case rfBSpline:
+      if (X < 1) return X * X * X / 2 - X * X + 2.0 / 3;
+      return X < 2 ? (2 - X) * (2 - X) * (2 - X) / 6 : 0.0;
+    case rfLanczos3: {
+      if (X >= 3) return 0.0;
+      const auto Sinc = [](double V) {
+        if (V == 0) return 1.0;
+        const double PiV = std::numbers::pi * V;
+        return std::sin(PiV) / PiV;
+      };
+      return Sinc(X) * Sinc(X / 3);
+    }
+    case rfMitchell: {
+      constexpr double B = 1.0 / 3, C = 1.0 / 3;
+      if (X < 1) return ((12 - 9 * B - 6 * C) * X * X * X + (-18 + 12 * B + 6 * C) * X * X + (6 - 2 * B)) / 6;
+      if (X < 2)
+        return ((-B - 6 * C) * X * X * X + (6 * B + 30 * C) * X * X + (-12 * B - 48 * C) * X + (8 * B + 24 * C)) / 6;
+      return 0.0;
+    }
+  }
+  return 0.0;
+}
+
+double FilterSupport(TResampleFilter Filter) {
+  switch (Filter) {
+    case rfBox: return 0.51;
+    case rfTriangle:
+    case rfHermite: return 1;
+    case rfBell: return 1.5;
+    case rfBSpline:
+    case rfMitchell: return 2;
+    case rfLanczos3: return 3;
+  }
+  return 1;
+}
+
+// ---- Contributions ----
+
+struct TContributor {
+  int Pixel;   // source position
+  int Weight;  // 16.16 fixed point
+};
+
+// For each target position, the source pixels it reads and their weights, stored flat:
+// target I uses Items[Start[I] .. Start[I + 1]).
+struct TContributions {
+  std::vector<int> Start;
+  std::vector<TContributor> Items;
+};
+
+TContributions Contributions(int SrcSize, int DstSize, TResampleFilter Filter) {
+  const double Scale = DstSize < SrcSize ? static_cast<double>(DstSize) / SrcSize : 1.0;
+  const double Support = FilterSupport(Filter) / Scale;
+  TContributions Result;
+  Result.Start.reserve(static_cast<std::size_t>(DstSize) + 1);
+  for (int I = 0; I < DstSize; ++I) {
+    Result.Start.push_back(static_cast<int>(Result.Items.size()));
+    const double Centre = static_cast<double>(I) * SrcSize / DstSize;
+    const int Low = static_cast<int>(std::floor(Centre - Support));
+    const int High = static_cast<int>(std::ceil(Centre + Support));
+    for (int J = Low; J <= High; ++J) {
+      const double Weight = FilterWeight(Filter, std::abs(Centre - J) * Scale) * Scale;
+      const int Fixed = static_cast<int>(std::lround(Weight * 65536));
+      if (Fixed == 0) continue;
+      // Mirror at the edges; a very small source can need more than one reflection, so
+      // the result is also held inside it.
+      int Pixel = J < 0 ? -J : J >= SrcSize ? 2 * SrcSize - 1 - J : J;
+      Pixel = std::clamp(Pixel, 0, SrcSize - 1);
+      Result.Items.push_back({Pixel, Fixed});
+    }
+  }
+  Result.Start.push_back(static_cast<int>(Result.Items.size()));
+  return Result;
+}
+
+inline std::uint8_t ClampByte(int Sum) { return static_cast<std::uint8_t>(std::clamp(Sum >> 16, 0, 255)); }
+
+// ---- Passes ----
+
+// Rows: every source row to NewWidth pixels, into Dst (NewWidth x Src.Height).
+void HorizontalPass(TConstBitmapView Src, TBitmapView Dst, const TContributions& Contrib) {
+  for (int Y = 0; Y < Src.Height; ++Y) {
+    const auto* S = reinterpret_cast<const std::uint8_t*>(Src.Row(Y));
+    auto* D = reinterpret_cast<std::uint8_t*>(Dst.Row(Y));
+    for (int X = 0; X < Dst.Width; ++X) {
+      int Sum[4] = {0, 0, 0, 0};
+      for (int K = Contrib.Start[X]; K < Contrib.Start[X + 1]; ++K) {
+        const TContributor& C = Contrib.Items[static_cast<std::size_t>(K)];
+        const std::uint8_t* const P = S + 4 * C.Pixel;
+        for (int Ch = 0; Ch < 4; ++Ch) Sum[Ch] += P[Ch] * C.Weight;
+      }
+      for (int Ch = 0; Ch < 4; ++Ch) D[4 * X + Ch] = ClampByte(Sum[Ch]);
+    }
+  }
+}
+
+// Columns: each target row is a weighted sum of whole source rows, accumulated row by row
+// so that the inner loop runs along memory.
+void VerticalPass(TConstBitmapView Src, TBitmapView Dst, const TContributions& Contrib) {
+  const int N = Src.Width * 4;
+  std::vector<int> Sum(static_cast<std::size_t>(N));
+  for (int Y = 0; Y < Dst.Height; ++Y) {
+    std::fill(Sum.begin(), Sum.end(), 0);
+    for (int K = Contrib.Start[Y]; K < Contrib.Start[Y + 1]; ++K) {
+      const TContributor& C = Contrib.Items[static_cast<std::size_t>(K)];
+      const auto* S = reinterpret_cast<const std::uint8_t*>(Src.Row(C.Pixel));
+      const int W = C.Weight;
+      int* const Acc = Sum.data();
+      for (int I = 0; I < N; ++I) Acc[I] += S[I] * W;
+    }
+    auto* D = reinterpret_cast<std::uint8_t*>(Dst.Row(Y));
+    for (int I = 0; I < N; ++I) D[I] = ClampByte(Sum[static_cast<std::size_t>(I)]);
+  }
+}
+
+}  // namespace
+
+void ResampleBitmap(TConstBitmapView Src, TBitmap32& Dst, int NewWidth, TResampleFilter Filter, int NewHeight) {
+  if (Src.Width <= 1 || Src.Height <= 1 || NewWidth <= 1 || NewHeight <= 1 || Src.Row0 == nullptr) return;
+  if (NewWidth == Src.Width && NewHeight == Src.Height) {
+    CloneBitmap(Dst, Src);
+    return;
+  }
+  TBitmap32 Rows(NewWidth, Src.Height);
+  HorizontalPass(Src, Rows.View(), Contributions(Src.Width, NewWidth, Filter));
+  TBitmap32 Result(NewWidth, NewHeight);
+  VerticalPass(Rows.View(), Result.View(), Contributions(Src.Height, NewHeight, Filter));
+  Dst = std::move(Result);
+}
+
+void StretchNearest(TConstBitmapView Src, TBitmap32& Dst, int W, int H) {
+  if (Src.Empty() || W <= 0 || H <= 0) return;
+  TBitmap32 Result(W, H);
+  std::vector<int> Columns(static_cast<std::size_t>(W));
+  for (int X = 0; X < W; ++X) Columns[static_cast<std::size_t>(X)] = static_cast<int>(std::int64_t{X} * Src.Width / W);
+  for (int Y = 0; Y < H; ++Y) {
+    const TPixel32* const S = Src.Row(static_cast<int>(std::int64_t{Y} * Src.Height / H));
+    TPixel32* const D = Result.Row(Y);
+    for (int X = 0; X < W; ++X) D[X] = S[Columns[static_cast<std::size_t>(X)]];
+  }
+  Dst = std::move(Result);
+}
