@@ -1,6 +1,6 @@
 #include "framework/Button.h"
 
-#include "framework/ControlMessages.h"
+#include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "framework/ControlMessages.h"
+#include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 #include "framework/WinControl.h"
 

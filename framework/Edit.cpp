@@ -1,7 +1,7 @@
 #include "framework/Edit.h"
 
 #include "framework/Colors.h"
-#include "framework/ControlMessages.h"
+#include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {

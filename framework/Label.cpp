@@ -1,7 +1,7 @@
 #include "framework/Label.h"
 
 #include "framework/Colors.h"
-#include "framework/ControlMessages.h"
+#include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {

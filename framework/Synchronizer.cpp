@@ -3,10 +3,10 @@
 #include <exception>
 #include <mutex>
 
+#include "framework/PrivateMessages.h"
+
 namespace {
 
-// Only our own window class receives it.
-constexpr UINT WM_SYNCHRONIZECALL = WM_APP;
 constexpr wchar_t SynchronizerClassName[] = L"QuorvaneSynchronizer";
 
 struct TCall {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/Colors.h"
-#include "framework/ControlMessages.h"
+#include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 #include "framework/Dialogs.h"
 
@@ -389,7 +389,7 @@ bool TWinControl::ReadProperty(const std::wstring& PropertyName, const TDescript
 
 void TWinControl::DefaultHandler(TMessage& Message) {
   if (!FHandle) return;
-  if (Message.Msg >= CN_BASE && Message.Msg < CN_BASE + 0x400) {
+  if (Message.Msg >= CN_BASE && Message.Msg <= CN_LAST) {
     // A reflected notification nobody handled: what the parent's default would have done.
     const UINT Original = Message.Msg - CN_BASE;
     if (Original >= WM_CTLCOLORMSGBOX && Original <= WM_CTLCOLORSTATIC && Parent() && Parent()->FHandle) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/Button.h"
-#include "framework/ControlMessages.h"
+#include "framework/PrivateMessages.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
 #include "framework/Handles.h"
