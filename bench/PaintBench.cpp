@@ -1,6 +1,7 @@
 // Painting the main window's skinned surfaces with the internal skin (native, Release):
 // every section the window shows, each into its own picture, as the controls repaint them
 // (goal: under 4 ms in all), also without the borders' centre pieces and control by control; and single nine-piece borders, in microseconds per call.
+// Texture fills by mode, in microseconds per call.
 // Run: paint_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
@@ -165,6 +166,31 @@ BENCHMARK_CAPTURE(NinePiece, ButtonBorder_130x35, "BUTTON", 130, 35, -1)->Unit(b
 BENCHMARK_CAPTURE(NinePiece, ButtonFrameOnly_130x35, "BUTTON", 130, 35, dmStretch)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NinePiece, StretchedMaskedCentre_324x483, "PANEL", 324, 483, dmStretch | dmCentre)
     ->Unit(benchmark::kMicrosecond);
+
+// A 32 x 24 texture filling a 400 x 300 picture by fill mode: tiled (0), stretched over the
+// whole area (1), and in rows one texture high stretched to the full width (11).
+void TextureFill(benchmark::State& State, int Mode) {
+  TsSkinStore Store;
+  Store.MasterBitmap = TBitmap32(32, 24);
+  for (int Y = 0; Y < 24; ++Y)
+    for (int X = 0; X < 32; ++X) Store.MasterBitmap.Row(Y)[X] = 0xFF000000u | static_cast<TPixel32>(X * 8 + Y * 2048);
+  TsMaskData Texture;
+  Texture.R = {0, 0, 32, 24};
+  Texture.ImageCount = 1;
+  Texture.ImgType = itisaTexture;
+  Texture.Manager = &Store;
+  Texture.Width = 32;
+  Texture.Height = 24;
+  TBitmap32 Picture(400, 300);
+  for (auto _ : State) {
+    TRect Rect = BitmapRect(Picture.View());
+    PaintTexture(Picture.View(), Rect, Texture, Mode);
+    benchmark::DoNotOptimize(Picture.Row(0));
+  }
+}
+BENCHMARK_CAPTURE(TextureFill, Tiled_400x300, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TextureFill, Stretched_400x300, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TextureFill, StretchedRows_400x300, 11)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,11 +1,14 @@
 // libFuzzer target for painting with an untrusted skin: a container is loaded, then every
 // section is painted in its states and every picture item by each painter, over the three
 // kinds of parent answer, into rectangles that are normal, tiny, partly outside the picture
-// or inverted. Nothing may be read or written out of bounds (ASan watches). Inputs are
-// mutated by the mutator in SkinFuzzing.cpp.
+// or inverted; textures, in every fill mode, also into rectangles far larger than the
+// picture or at the ends of the int range. Nothing may be read or written out of bounds
+// (ASan watches), nothing may throw or overflow (UBSan). Inputs are mutated by the mutator
+// in SkinFuzzing.cpp.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 
 #include "fuzz/SkinFuzzing.h"
@@ -19,6 +22,12 @@ namespace {
 constexpr int PictureWidth = 48;
 constexpr int PictureHeight = 30;
 constexpr TRect Targets[] = {{0, 0, 48, 30}, {3, 2, 8, 5}, {-6, -4, 20, 12}, {40, 20, 60, 40}, {30, 20, 10, 5}};
+constexpr int Min = std::numeric_limits<int>::min();
+constexpr int Max = std::numeric_limits<int>::max();
+constexpr TRect ExtremeTargets[] = {
+    {Min, Min, Max, Max}, {-20000, -20000, 20000, 20000}, {Max - 5, 0, Max, 30}, {0, Min, 48, Min + 7},
+    {10, 5, Max, Max},    {Min, Min, 7, 9},               {-3, -2, 2000, 10},    {Min, 0, Max, 1}};
+constexpr int FillModes = 14;
 
 // The parent answers: a ready picture, a colour, a colour with a frame from the picture.
 TCacheInfo ParentAnswer(int Kind, const TBitmap32& Behind) {
@@ -47,20 +56,30 @@ void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInf
   }
 }
 
-void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& Parent, int Mode) {
-  for (const TsMaskData& Item : Store.ma)
+void PaintTextures(TBitmap32& Picture, const TRect& Target, const TCacheInfo& Parent, const TsMaskData& Item,
+                   int Mode) {
+  TRect Left = Target;
+  PaintTexture(Picture.View(), Left, Item, Mode);
+  Left = Target;
+  PaintMaskedTexture(Picture.View(), Left, Parent, Mode % 2 ? 10 : 0, Item);
+}
+
+// Each item gets a fill mode of its own, so that an input with enough items reaches them all.
+void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& Parent, int FirstMode) {
+  int Mode = FirstMode;
+  for (const TsMaskData& Item : Store.ma) {
     for (int State = 0; State <= std::clamp<int>(Item.ImageCount, 1, 3); ++State) {
       PaintStateImage(Picture.View(), {PictureWidth - 5, -3}, State, Parent, Item, 1);
       PaintStateImage(Picture.View(), {2, 1}, State, Parent, Item, 0);
       for (const TRect& Target : Targets) {
         PaintNinePiece(Picture.View(), Target, Parent, true, State, Item);
         PaintNinePieceAlpha(Picture.View(), Target, Parent, State, Item, 200, {2, 1, 40, 3});
-        TRect Left = Target;
-        PaintTexture(Picture.View(), Left, Item, Mode);
-        Left = Target;
-        PaintMaskedTexture(Picture.View(), Left, Parent, Mode % 2 ? 10 : 0, Item);
+        PaintTextures(Picture, Target, Parent, Item, Mode);
       }
     }
+    for (const TRect& Target : ExtremeTargets) PaintTextures(Picture, Target, Parent, Item, Mode);
+    Mode = (Mode + 1) % FillModes;
+  }
 }
 
 }  // namespace
@@ -73,6 +92,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   TBitmap32 Picture(PictureWidth, PictureHeight);
   const TCacheInfo Parent = ParentAnswer(static_cast<int>(Size % 3), Behind);
   PaintSections(Store, Picture, Parent);
-  PaintItems(Store, Picture, Parent, static_cast<int>(Size % 13));
+  PaintItems(Store, Picture, Parent, static_cast<int>(Size % FillModes));
   return 0;
 }

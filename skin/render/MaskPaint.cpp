@@ -6,10 +6,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
+#include <vector>
 
 #include "skin/render/PixelBlend.h"
 #include "skin/render/PixelFill.h"
+#include "gfx/BlockClip.h"
 #include "gfx/Resample.h"
 #include "skin/store/sSkinStore.h"
 
@@ -34,33 +35,19 @@ TConstBitmapView SubView(TConstBitmapView Bitmap, const TRect& Rect) {
           Bitmap.Stride};
 }
 
-// A W x H block going to (DX, DY) of a target from (X[i], Y[i]) of up to two sources, cut
-// to all of them. False when nothing is left.
-struct TBlock {
-  int DX = 0, DY = 0, W = 0, H = 0;
-  std::array<int, 2> SX{}, SY{};
-};
-
-bool ClipBlock(TBlock& B, const TRect& DstBounds, std::initializer_list<TConstBitmapView> Sources) {
-  int CutX = std::max(0, DstBounds.Left - B.DX);
-  int CutY = std::max(0, DstBounds.Top - B.DY);
-  for (std::size_t I = 0; I < Sources.size(); ++I) {
-    CutX = std::max(CutX, -B.SX[I]);
-    CutY = std::max(CutY, -B.SY[I]);
-  }
-  B.DX += CutX;
-  B.DY += CutY;
-  B.W = std::min(B.W - CutX, DstBounds.Right - B.DX);
-  B.H = std::min(B.H - CutY, DstBounds.Bottom - B.DY);
-  std::size_t I = 0;
-  for (const TConstBitmapView& S : Sources) {
-    B.SX[I] += CutX;
-    B.SY[I] += CutY;
-    B.W = std::min(B.W, S.Width - B.SX[I]);
-    B.H = std::min(B.H, S.Height - B.SY[I]);
-    ++I;
-  }
-  return B.W > 0 && B.H > 0;
+// A W x H block going to (DX, DY) of Dst from (IX, IY) of an image and (MX, MY) of its mask,
+// cut to all three: the image's block, and where its mask block starts.
+bool ClipMaskedBlock(TBitmapView Dst, std::int64_t DX, std::int64_t DY, TConstBitmapView Img, std::int64_t IX,
+                     std::int64_t IY, TConstBitmapView Mask, std::int64_t MX, std::int64_t MY, std::int64_t W,
+                     std::int64_t H, TBlock& Block, TPoint& MaskStart) {
+  TBlock I, M;
+  if (!ClipBlock(DX, DY, IX, IY, W, H, Dst.Width, Dst.Height, Img.Width, Img.Height, I) ||
+      !ClipBlock(I.DX, I.DY, MX + (I.SX - IX), MY + (I.SY - IY), I.W, I.H, Dst.Width, Dst.Height, Mask.Width,
+                 Mask.Height, M))
+    return false;
+  Block = {M.DX, M.DY, I.SX + (M.DX - I.DX), I.SY + (M.DY - I.DY), M.W, M.H};
+  MaskStart = {M.SX, M.SY};
+  return true;
 }
 
 bool ParentPixelAt(const TCacheInfo& Parent, int X, int Y, TPixel32& Pixel) {
@@ -77,11 +64,12 @@ TPixel32 FillPixelOf(const TCacheInfo& Parent) {
 }
 
 // Copies pixels whole (all four bytes) from Src at (SX, SY) to Dst at (DX, DY).
-void CopyBlock(TBitmapView Dst, int DX, int DY, TConstBitmapView Src, int SX, int SY, int W, int H) {
-  TBlock B{DX, DY, W, H, {SX, 0}, {SY, 0}};
-  if (Dst.Row0 == nullptr || !ClipBlock(B, BitmapRect(Dst), {Src})) return;
-  for (int Y = 0; Y < B.H; ++Y)
-    std::copy_n(Src.Row(B.SY[0] + Y) + B.SX[0], B.W, Dst.Row(B.DY + Y) + B.DX);
+void CopyBlock(TBitmapView Dst, int DX, int DY, TConstBitmapView Src, std::int64_t SX, std::int64_t SY, int W, int H) {
+  TBlock B;
+  if (Dst.Row0 == nullptr || Src.Row0 == nullptr ||
+      !ClipBlock(DX, DY, SX, SY, W, H, Dst.Width, Dst.Height, Src.Width, Src.Height, B))
+    return;
+  for (int Y = 0; Y < B.H; ++Y) std::copy_n(Src.Row(B.SY + Y) + B.SX, B.W, Dst.Row(B.DY + Y) + B.DX);
 }
 
 // ---- Masked compositing
@@ -119,13 +107,14 @@ TPixel32 RaiseMask(TPixel32 M) {
 // Composites a W x H block of Img at (IX, IY) through Mask at (MX, MY) onto Dst at (DX, DY).
 void CompositeMasked(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask,
                      int MX, int MY, int W, int H, const TMaskRules& Rules, const TCacheInfo& Parent) {
-  TBlock B{DX, DY, W, H, {IX, MX}, {IY, MY}};
-  if (Dst.Row0 == nullptr || !ClipBlock(B, BitmapRect(Dst), {Img, Mask})) return;
+  TBlock B;
+  TPoint MaskAt;
+  if (Dst.Row0 == nullptr || !ClipMaskedBlock(Dst, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, B, MaskAt)) return;
   const TPixel32 Fill = FillPixelOf(Parent);
   for (int Y = 0; Y < B.H; ++Y) {
     TPixel32* const D = Dst.Row(B.DY + Y) + B.DX;
-    const TPixel32* const S = Img.Row(B.SY[0] + Y) + B.SX[0];
-    const TPixel32* const M = Mask.Row(B.SY[1] + Y) + B.SX[1];
+    const TPixel32* const S = Img.Row(B.SY + Y) + B.SX;
+    const TPixel32* const M = Mask.Row(MaskAt.Y + Y) + MaskAt.X;
     for (int X = 0; X < B.W; ++X) {
       const bool Key = S[X] == KeyPixel;
       if (Key && Rules.Key == TKeyRule::Parent) {
@@ -152,12 +141,13 @@ void CompositeMasked(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int 
 // alpha grows to the mask's coverage without being scaled.
 void CompositeOuterEffect(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask,
                           int MX, int MY, int W, int H, int Opacity, const TCacheInfo& Parent) {
-  TBlock B{DX, DY, W, H, {IX, MX}, {IY, MY}};
-  if (Dst.Row0 == nullptr || !ClipBlock(B, BitmapRect(Dst), {Img, Mask})) return;
+  TBlock B;
+  TPoint MaskAt;
+  if (Dst.Row0 == nullptr || !ClipMaskedBlock(Dst, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, B, MaskAt)) return;
   for (int Y = 0; Y < B.H; ++Y) {
     TPixel32* const D = Dst.Row(B.DY + Y) + B.DX;
-    const TPixel32* const S = Img.Row(B.SY[0] + Y) + B.SX[0];
-    const TPixel32* const M = Mask.Row(B.SY[1] + Y) + B.SX[1];
+    const TPixel32* const S = Img.Row(B.SY + Y) + B.SX;
+    const TPixel32* const M = Mask.Row(MaskAt.Y + Y) + MaskAt.X;
     for (int X = 0; X < B.W; ++X) {
       if (S[X] == KeyPixel) {
         if (!ParentPixelAt(Parent, B.DX + X, B.DY + Y, D[X]) && !Parent.Ready) D[X] &= 0x00FFFFFFu;
@@ -318,32 +308,88 @@ void PutUnmasked(TBitmapView Bitmap, const TPiece& P, TConstBitmapView Src, bool
 
 // ---- Textures
 
-// Tiles Tile over Area with the tile grid anchored at (OX, OY); tiles are cut at Area.
-void TileArea(TBitmapView Bitmap, const TRect& Area, int OX, int OY, TConstBitmapView Src, const TRect& Tile) {
-  const int TW = Tile.Width();
-  const int TH = Tile.Height();
-  if (Area.IsEmpty() || TW <= 0 || TH <= 0) return;
-  const auto FirstStart = [](int Origin, int Edge, int Size) {
-    return Origin > Edge ? Origin - ((Origin - Edge + Size - 1) / Size) * Size : Origin;
-  };
-  for (int Y = FirstStart(OY, Area.Top, TH); Y < Area.Bottom; Y += TH)
-    for (int X = FirstStart(OX, Area.Left, TW); X < Area.Right; X += TW) {
-      const TRect Part = IntersectRect(Bounds(X, Y, TW, TH), Area);
-      if (Part.IsEmpty()) continue;
-      CopyBlock(Bitmap, Part.Left, Part.Top, Src, Tile.Left + Part.Left - X, Tile.Top + Part.Top - Y, Part.Width(),
-                Part.Height());
+// A rectangle of the target in 64-bit: the fill modes place strips a texture wide or high
+// beyond the edges of a rectangle that may reach the ends of the int range.
+struct TArea {
+  std::int64_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+};
+
+// How an area's columns (or rows) pick the texture's: repeated with a tile starting at
+// Origin, or, with a Length, the texture stretched once over Length pixels from Origin,
+// picking the pixels StretchNearest picks.
+struct TAxis {
+  std::int64_t Origin = 0;
+  std::int64_t Length = 0;  // 0: repeated
+  int Size = 0;             // the texture's width or height
+
+  int At(std::int64_t P) const {
+    const std::int64_t Offset = P - Origin;
+    if (Length > 0) return static_cast<int>(Offset * Size / Length);
+    const std::int64_t Phase = Offset % Size;
+    return static_cast<int>(Phase < 0 ? Phase + Size : Phase);
+  }
+};
+
+TAxis Repeated(std::int64_t Origin, int Size) { return {Origin, 0, Size}; }
+TAxis Stretched(std::int64_t Origin, std::int64_t Length, int Size) { return {Origin, Length, Size}; }
+
+// Paints the part of Area inside the bitmap with the Texture pixels that Columns and Rows
+// pick: the work, and the one scratch table, follow the bitmap's size, not the area's.
+void PaintArea(TBitmapView Bitmap, const TArea& Area, TConstBitmapView Texture, const TAxis& Columns,
+               const TAxis& Rows) {
+  const TArea Visible{std::max<std::int64_t>(Area.Left, 0), std::max<std::int64_t>(Area.Top, 0),
+                      std::min<std::int64_t>(Area.Right, Bitmap.Width),
+                      std::min<std::int64_t>(Area.Bottom, Bitmap.Height)};
+  if (Visible.IsEmpty()) return;
+  const int X0 = static_cast<int>(Visible.Left);
+  const int W = static_cast<int>(Visible.Right - Visible.Left);
+  // Stretched columns are worked out once for every row; repeated ones are copied in runs.
+  std::vector<int> Picks;
+  if (Columns.Length > 0) {
+    Picks.resize(static_cast<std::size_t>(W));
+    for (int X = 0; X < W; ++X) Picks[static_cast<std::size_t>(X)] = Columns.At(Visible.Left + X);
+  }
+  const int FirstColumn = Columns.At(Visible.Left);
+  int PreviousRow = -1;
+  for (int Y = static_cast<int>(Visible.Top); Y < Visible.Bottom; ++Y) {
+    const int Row = Rows.At(Y);
+    TPixel32* const D = Bitmap.Row(Y) + X0;
+    // A stretched texture row spans several target rows: the first one is copied on.
+    if (Row == PreviousRow) {
+      std::copy_n(Bitmap.Row(Y - 1) + X0, W, D);
+      continue;
     }
+    PreviousRow = Row;
+    const TPixel32* const S = Texture.Row(Row);
+    if (!Picks.empty()) {
+      for (int X = 0; X < W; ++X) D[X] = S[Picks[static_cast<std::size_t>(X)]];
+      continue;
+    }
+    for (int X = 0, From = FirstColumn; X < W; From = 0) {
+      const int Run = std::min(Columns.Size - From, W - X);
+      std::copy_n(S + From, Run, D + X);
+      X += Run;
+    }
+  }
 }
 
-void StretchArea(TBitmapView Bitmap, const TRect& Area, TConstBitmapView Src, const TRect& Tile) {
-  if (Area.IsEmpty()) return;
-  TBitmap32 Stretched;
-  StretchNearest(SubView(Src, Tile), Stretched, Area.Width(), Area.Height());
-  CopyBlock(Bitmap, Area.Left, Area.Top, Stretched.View(), 0, 0, Area.Width(), Area.Height());
+void TileArea(TBitmapView Bitmap, const TArea& Area, std::int64_t OX, std::int64_t OY, TConstBitmapView Texture) {
+  PaintArea(Bitmap, Area, Texture, Repeated(OX, Texture.Width), Repeated(OY, Texture.Height));
+}
+
+void StretchArea(TBitmapView Bitmap, const TArea& Area, TConstBitmapView Texture) {
+  PaintArea(Bitmap, Area, Texture, Stretched(Area.Left, Area.Right - Area.Left, Texture.Width),
+            Stretched(Area.Top, Area.Bottom - Area.Top, Texture.Height));
 }
 
 // The count of rows (or columns) of size Size whose start stays below End - Size.
-int WholeStarts(int Length, int Size) { return Length > Size ? (Length - 1) / Size : 0; }
+std::int64_t WholeStarts(std::int64_t Length, int Size) { return Length > Size ? (Length - 1) / Size : 0; }
+
+// The first of the starts Origin, Origin + Size, ... whose tile reaches past Edge.
+std::int64_t FirstTileReaching(std::int64_t Origin, std::int64_t Edge, int Size) {
+  return Edge <= Origin ? Origin : Origin + (Edge - Origin) / Size * Size;
+}
 
 }  // namespace
 
@@ -359,10 +405,12 @@ void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheIn
   if (MaskData.MaskType == 0) {
     if (MaskData.Bmp) {
       // An own picture (a PNG with its own alpha) is copied pixel by pixel, alpha included.
-      TBlock B{Point.X, Point.Y, Image.Width(), Image.Height(), {Image.Left, 0}, {Image.Top, 0}};
-      if (!ClipBlock(B, BitmapRect(Bitmap), {Src})) return;
+      TBlock B;
+      if (!ClipBlock(Point.X, Point.Y, Image.Left, Image.Top, Image.Width(), Image.Height(), Bitmap.Width,
+                     Bitmap.Height, Src.Width, Src.Height, B))
+        return;
       for (int Y = 0; Y < B.H; ++Y) {
-        const TPixel32* const From = Src.Row(B.SY[0] + Y) + B.SX[0];
+        const TPixel32* const From = Src.Row(B.SY + Y) + B.SX;
         TPixel32* const To = Bitmap.Row(B.DY + Y) + B.DX;
         for (int X = 0; X < B.W; ++X)
           if (From[X] != KeyPixel) To[X] = From[X];
@@ -456,75 +504,70 @@ void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo
 void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, int Mode) {
   const TConstBitmapView Src = ItemSource(MaskData);
   if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || Rect.IsEmpty()) return;
-  const TRect& T = MaskData.R;
-  const int TW = T.Width();
-  const int TH = T.Height();
-  const TRect A = Rect;
-  TRect Left = NothingLeft;
+  const TConstBitmapView T = SubView(Src, MaskData.R);
+  const int TW = T.Width;
+  const int TH = T.Height;
+  const TArea A{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
+  TArea Left{-1, -1, -1, -1};
   switch (Mode) {
     case 0:
-      TileArea(Bitmap, A, A.Left, A.Top, Src, T);
+      TileArea(Bitmap, A, A.Left, A.Top, T);
       break;
     case 1:
-      StretchArea(Bitmap, A, Src, T);
+      StretchArea(Bitmap, A, T);
       break;
     case 2:
-      TileArea(Bitmap, {A.Left, A.Top, A.Right, std::min(A.Bottom, A.Top + TH)}, A.Left, A.Top, Src, T);
+      TileArea(Bitmap, {A.Left, A.Top, A.Right, std::min(A.Bottom, A.Top + TH)}, A.Left, A.Top, T);
       Left = {A.Left, A.Top + TH, A.Right, A.Bottom};
       break;
     case 3:
-      TileArea(Bitmap, {A.Left, A.Top, std::min(A.Right, A.Left + TW), A.Bottom}, A.Left, A.Top, Src, T);
+      TileArea(Bitmap, {A.Left, A.Top, std::min(A.Right, A.Left + TW), A.Bottom}, A.Left, A.Top, T);
       Left = {A.Left + TW, A.Top, A.Right, A.Bottom};
       break;
     case 4:
-      StretchArea(Bitmap, {A.Left, A.Top, A.Right, A.Top + TH}, Src, T);
+      StretchArea(Bitmap, {A.Left, A.Top, A.Right, A.Top + TH}, T);
       Left = {A.Left, A.Top + TH, A.Right, A.Bottom};
       break;
     case 5:
-      StretchArea(Bitmap, {A.Left, A.Top, A.Left + TW, A.Bottom}, Src, T);
+      StretchArea(Bitmap, {A.Left, A.Top, A.Left + TW, A.Bottom}, T);
       Left = {A.Left + TW, A.Top, A.Right, A.Bottom};
       break;
     case 6:
-      TileArea(Bitmap, {A.Left, std::max(A.Top, A.Bottom - TH), A.Right, A.Bottom}, A.Left, A.Bottom - TH, Src, T);
+      TileArea(Bitmap, {A.Left, std::max(A.Top, A.Bottom - TH), A.Right, A.Bottom}, A.Left, A.Bottom - TH, T);
       Left = {A.Left, A.Top, A.Right, A.Bottom - TH};
       break;
     case 7:
-      TileArea(Bitmap, {std::max(A.Left, A.Right - TW), A.Top, A.Right, A.Bottom}, A.Right - TW, A.Top, Src, T);
+      TileArea(Bitmap, {std::max(A.Left, A.Right - TW), A.Top, A.Right, A.Bottom}, A.Right - TW, A.Top, T);
       Left = {A.Left, A.Top, A.Right - TW, A.Bottom};
       break;
     case 8:
-      StretchArea(Bitmap, {A.Left, A.Bottom - TH, A.Right, A.Bottom}, Src, T);
+      StretchArea(Bitmap, {A.Left, A.Bottom - TH, A.Right, A.Bottom}, T);
       Left = {A.Left, A.Top, A.Right, A.Bottom - TH};
       break;
     case 9:
-      StretchArea(Bitmap, {A.Right - TW, A.Top, A.Right, A.Bottom}, Src, T);
+      StretchArea(Bitmap, {A.Right - TW, A.Top, A.Right, A.Bottom}, T);
       Left = {A.Left, A.Top, A.Right - TW, A.Bottom};
       break;
     case 10:
-      TileArea(Bitmap, {A.Left, A.Top, A.Right, A.Top + WholeStarts(A.Height(), TH) * TH}, A.Left, A.Top, Src, T);
+      TileArea(Bitmap, {A.Left, A.Top, A.Right, A.Top + WholeStarts(A.Bottom - A.Top, TH) * TH}, A.Left, A.Top, T);
       break;
     case 11:
-      for (int Y = A.Top; Y < A.Bottom; Y += TH) {
-        TBitmap32 Row;
-        StretchNearest(SubView(Src, T), Row, A.Width(), TH);
-        CopyBlock(Bitmap, A.Left, Y, Row.View(), 0, 0, A.Width(), std::min(TH, A.Bottom - Y));
-      }
+      PaintArea(Bitmap, A, T, Stretched(A.Left, A.Right - A.Left, TW), Repeated(A.Top, TH));
       break;
     case 12:
-      for (int X = A.Left; X < A.Right; X += TW) {
-        TBitmap32 Column;
-        StretchNearest(SubView(Src, T), Column, TW, A.Height());
-        CopyBlock(Bitmap, X, A.Top, Column.View(), 0, 0, std::min(TW, A.Right - X), A.Height());
-      }
+      PaintArea(Bitmap, A, T, Repeated(A.Left, TW), Stretched(A.Top, A.Bottom - A.Top, TH));
       break;
     case 13:
-      TileArea(Bitmap, A, A.Right, A.Bottom, Src, T);
+      TileArea(Bitmap, A, A.Right, A.Bottom, T);
       break;
     default:
       return;
   }
-  // A strip the texture covers entirely leaves nothing for the colour.
-  Rect = IntersectRect(Left, A).IsEmpty() ? NothingLeft : Left;
+  // A strip the texture covers entirely leaves nothing for the colour; any other part left
+  // lies inside Rect.
+  Rect = Left.IsEmpty() ? NothingLeft
+                        : TRect{static_cast<int>(Left.Left), static_cast<int>(Left.Top), static_cast<int>(Left.Right),
+                                static_cast<int>(Left.Bottom)};
 }
 
 void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Parent, int Mode,
@@ -547,22 +590,31 @@ void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Paren
   }
   const TMaskRules Rules{Key, TAlphaRule::Keep, false};
   // Mode 10 covers whole tile positions only (a start below the far edge minus the tile's
-  // size); mode 0 cuts the last row and column.
-  const TRect Covered = Mode == 0 ? A
-                                  : TRect{A.Left, A.Top, A.Left + WholeStarts(A.Width(), TW) * TW,
-                                          A.Top + WholeStarts(A.Height(), TH) * TH};
-  for (int Y = Covered.Top; Y < Covered.Bottom; Y += TH)
-    for (int X = Covered.Left; X < Covered.Right; X += TW)
-      CompositeMasked(Bitmap, X, Y, Src, Tile.Left, Tile.Top, Src, Tile.Left, Tile.Top + MaskDY,
-                      std::min(TW, Covered.Right - X), std::min(TH, Covered.Bottom - Y), Rules, Parent);
+  // size); mode 0 cuts the last row and column. Only the tiles reaching into the bitmap are
+  // visited.
+  const TArea Whole{A.Left, A.Top, A.Right, A.Bottom};
+  const TArea Covered = Mode == 0 ? Whole
+                                  : TArea{Whole.Left, Whole.Top, Whole.Left + WholeStarts(Whole.Right - Whole.Left, TW) * TW,
+                                          Whole.Top + WholeStarts(Whole.Bottom - Whole.Top, TH) * TH};
+  const std::int64_t EndX = std::min<std::int64_t>(Covered.Right, Bitmap.Width);
+  const std::int64_t EndY = std::min<std::int64_t>(Covered.Bottom, Bitmap.Height);
+  for (std::int64_t Y = FirstTileReaching(Covered.Top, 0, TH); Y < EndY; Y += TH)
+    for (std::int64_t X = FirstTileReaching(Covered.Left, 0, TW); X < EndX; X += TW)
+      CompositeMasked(Bitmap, static_cast<int>(X), static_cast<int>(Y), Src, Tile.Left, Tile.Top, Src, Tile.Left,
+                      Tile.Top + MaskDY, static_cast<int>(std::min<std::int64_t>(TW, Covered.Right - X)),
+                      static_cast<int>(std::min<std::int64_t>(TH, Covered.Bottom - Y)), Rules, Parent);
   if (Mode != 10) return;
-  const std::array<TRect, 2> Strips{TRect{Covered.Right, A.Top, A.Right, A.Bottom},
-                                    TRect{A.Left, Covered.Bottom, Covered.Right, A.Bottom}};
+  // Covered ends inside A, so its edges fit an int.
+  const int CoveredRight = static_cast<int>(Covered.Right);
+  const int CoveredBottom = static_cast<int>(Covered.Bottom);
+  const std::array<TRect, 2> Strips{TRect{CoveredRight, A.Top, A.Right, A.Bottom},
+                                    TRect{A.Left, CoveredBottom, CoveredRight, A.Bottom}};
   for (const TRect& Strip : Strips) {
     const TRect S = IntersectRect(Strip, BitmapRect(Bitmap));
     if (S.IsEmpty()) continue;
     if (ReadyParent) {
-      CopyBlock(Bitmap, S.Left, S.Top, Parent.Bmp, S.Left + Parent.X, S.Top + Parent.Y, S.Width(), S.Height());
+      CopyBlock(Bitmap, S.Left, S.Top, Parent.Bmp, std::int64_t{S.Left} + Parent.X, std::int64_t{S.Top} + Parent.Y,
+                S.Width(), S.Height());
     } else if (Parent.FillColor != clFuchsia) {
       FillPixels(Bitmap, S, Parent.FillColor, 255);
     }

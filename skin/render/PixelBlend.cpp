@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "gfx/BlockClip.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -29,29 +31,8 @@ inline __m128i BroadcastAlpha(__m128i P16) {
 
 constexpr TPixel32 KeyPixel = 0x00FF00FFu;  // clFuchsia in pixel order with alpha 0
 
-// A copy of a W x H block from (SX, SY) of the source to (DX, DY) of the destination,
-// inside both bitmaps.
-struct TBlock {
-  int DX = 0, DY = 0, SX = 0, SY = 0, W = 0, H = 0;
-};
-
-// Clips the half-open source rectangle S, to be placed at (DX, DY), to both bitmaps. The
-// arithmetic is 64-bit so that any int rectangle is safe.
-bool ClipBlock(TRect S, std::int64_t DX, std::int64_t DY, int DstW, int DstH, int SrcW, int SrcH, TBlock& Out) {
-  std::int64_t L = S.Left, T = S.Top, R = S.Right, B = S.Bottom;
-  if (L < 0) DX -= L, L = 0;
-  if (T < 0) DY -= T, T = 0;
-  R = std::min<std::int64_t>(R, SrcW);
-  B = std::min<std::int64_t>(B, SrcH);
-  if (DX < 0) L -= DX, DX = 0;
-  if (DY < 0) T -= DY, DY = 0;
-  const std::int64_t W = std::min(R - L, DstW - DX);
-  const std::int64_t H = std::min(B - T, DstH - DY);
-  if (W <= 0 || H <= 0) return false;
-  Out = {static_cast<int>(DX), static_cast<int>(DY), static_cast<int>(L), static_cast<int>(T), static_cast<int>(W),
-         static_cast<int>(H)};
-  return true;
-}
+// A rectangle's width or height; an int rectangle's may not fit an int.
+constexpr std::int64_t Extent(int Start, int End) { return std::int64_t{End} - Start; }
 
 // A source rectangle that names its last column and row, as a half-open one.
 TRect InclusiveToHalfOpen(const TRect& R) {
@@ -71,10 +52,18 @@ struct TRows {
   }
 };
 
+// Row access to both bitmaps and the block from (SX, SY) to (DX, DY) cut to them.
+bool Prepare(TBitmapView Dst, TConstBitmapView Src, std::int64_t DX, std::int64_t DY, std::int64_t SX,
+             std::int64_t SY, std::int64_t W, std::int64_t H, TBlock& Block, TRows& Rows) {
+  if (!RowAccess(Dst, Rows.Dst0, Rows.DstStride) || !RowAccess(Src, Rows.Src0, Rows.SrcStride)) return false;
+  return ClipBlock(DX, DY, SX, SY, W, H, Dst.Width, Dst.Height, Src.Width, Src.Height, Block);
+}
+
+// The same for a half-open source rectangle placed at (DX, DY).
 bool Prepare(TBitmapView Dst, TConstBitmapView Src, const TRect& SrcRect, std::int64_t DX, std::int64_t DY,
              TBlock& Block, TRows& Rows) {
-  if (!RowAccess(Dst, Rows.Dst0, Rows.DstStride) || !RowAccess(Src, Rows.Src0, Rows.SrcStride)) return false;
-  return ClipBlock(SrcRect, DX, DY, Dst.Width, Dst.Height, Src.Width, Src.Height, Block);
+  return Prepare(Dst, Src, DX, DY, SrcRect.Left, SrcRect.Top, Extent(SrcRect.Left, SrcRect.Right),
+                 Extent(SrcRect.Top, SrcRect.Bottom), Block, Rows);
 }
 
 // The parent picture's pixel under destination pixel (X, Y), if there is one.
@@ -210,12 +199,12 @@ void CompositeRow(TPixel32* D, const TPixel32* S, int N) {
 
 void CompositeAlpha(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool UseParent,
                     const TCacheInfo& Parent, TConstBitmapView Src) {
-  const int W = std::min(DstRect.Width(), SrcRect.Width());
-  const int H = std::min(DstRect.Height(), SrcRect.Height());
+  const std::int64_t W = std::min(Extent(DstRect.Left, DstRect.Right), Extent(SrcRect.Left, SrcRect.Right));
+  const std::int64_t H = std::min(Extent(DstRect.Top, DstRect.Bottom), Extent(SrcRect.Top, SrcRect.Bottom));
   if (W <= 0 || H <= 0) return;
   TBlock B;
   TRows Rows;
-  if (!Prepare(Dst, Src, Bounds(SrcRect.Left, SrcRect.Top, W, H), DstRect.Left, DstRect.Top, B, Rows)) return;
+  if (!Prepare(Dst, Src, DstRect.Left, DstRect.Top, SrcRect.Left, SrcRect.Top, W, H, B, Rows)) return;
   const bool FromParent = UseParent && HasParentPicture(Parent);
   for (int Y = 0; Y < B.H; ++Y) {
     TPixel32* const D = Rows.Dst(B, Y);
@@ -323,8 +312,8 @@ TPixel32 ShapeColor(TColor Color) {
 
 void DrawImage32(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool Reflected, int Blend,
                  TColor Color, bool UseParent, const TCacheInfo& Parent, TConstBitmapView Src) {
-  const int W = std::min(DstRect.Width(), SrcRect.Width());
-  const int H = std::min(DstRect.Height(), SrcRect.Height());
+  const std::int64_t W = std::min(Extent(DstRect.Left, DstRect.Right), Extent(SrcRect.Left, SrcRect.Right));
+  const std::int64_t H = std::min(Extent(DstRect.Top, DstRect.Bottom), Extent(SrcRect.Top, SrcRect.Bottom));
   if (W <= 0 || H <= 0) return;
   const int Factor = std::clamp(100 - Blend, 0, 100);
   const bool KeepAlpha = Blend != 0;
@@ -347,22 +336,25 @@ void DrawImage32(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bo
   TBlock B;
   TRows Rows;
   if (!RowAccess(Dst, Rows.Dst0, Rows.DstStride) || !RowAccess(Src, Rows.Src0, Rows.SrcStride)) return;
-  if (ClipBlock(Bounds(SrcRect.Left, SrcRect.Top, W, H), DstRect.Left, DstRect.Top, Dst.Width, Dst.Height,
-                Src.Width, Src.Height, B))
+  if (ClipBlock(DstRect.Left, DstRect.Top, SrcRect.Left, SrcRect.Top, W, H, Dst.Width, Dst.Height, Src.Width,
+                Src.Height, B))
     for (int Y = 0; Y < B.H; ++Y) DrawRow(Rows.Dst(B, Y), Rows.Src(B, Y), B.W, Factor, B.DX, B.DY + Y);
 
   if (!Reflected) return;
   // The mirror image: half the image's height below it, source rows from the bottom up,
-  // its weight falling linearly from the image's own towards 0.
-  const int ReflectionHeight = H / 2;
-  for (int I = 0; I < ReflectionHeight; ++I) {
-    const int SrcY = SrcRect.Top + H - 1 - I;
-    const std::int64_t DstY = std::int64_t{DstRect.Top} + H + I;
-    if (SrcY < 0 || SrcY >= Src.Height || DstY < 0 || DstY >= Dst.Height) continue;
-    if (!ClipBlock(Bounds(SrcRect.Left, SrcY, W, 1), DstRect.Left, DstY, Dst.Width, Dst.Height, Src.Width,
+  // its weight falling linearly from the image's own towards 0. Row I reads source row
+  // SrcRect.Top + H - 1 - I and lands on DstRect.Top + H + I; only the rows inside both
+  // bitmaps are visited.
+  const std::int64_t ReflectionHeight = H / 2;
+  const std::int64_t SrcBottom = SrcRect.Top + H - 1;
+  const std::int64_t DstStart = DstRect.Top + H;
+  const std::int64_t First = std::max({std::int64_t{0}, SrcBottom - (Src.Height - 1), -DstStart});
+  const std::int64_t End = std::min({ReflectionHeight, SrcBottom + 1, Dst.Height - DstStart});
+  for (std::int64_t I = First; I < End; ++I) {
+    if (!ClipBlock(DstRect.Left, DstStart + I, SrcRect.Left, SrcBottom - I, W, 1, Dst.Width, Dst.Height, Src.Width,
                    Src.Height, B))
       continue;
-    const int RowFactor = Factor * (ReflectionHeight - I) / ReflectionHeight;
+    const int RowFactor = static_cast<int>(Factor * (ReflectionHeight - I) / ReflectionHeight);
     DrawRow(Rows.Dst(B, 0), Rows.Src(B, 0), B.W, RowFactor, B.DX, B.DY);
   }
 }

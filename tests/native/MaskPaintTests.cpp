@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "skin/render/MaskPaint.h"
 #include "tests/native/PaintFixture.h"
 #include "tests/native/PixelTestSupport.h"
@@ -368,6 +370,148 @@ TEST_F(MaskPaint, MaskedTextureMode10CoversTheStripsWithTheParent) {
   TBitmap32 Untouched = Filled(5, 5, Back);
   PaintMaskedTexture(Untouched.View(), Other, Parent, 2, Texture);
   EXPECT_EQ(Untouched, Filled(5, 5, Back));
+}
+
+// Rectangles far larger than the target, or reaching the ends of the int range, in every
+// kind of fill mode: the texture paints the part inside the 16 x 10 target and returns.
+TEST_F(MaskPaint, TextureOnAnyRectanglePaintsWhatFitsTheTarget) {
+  constexpr int Min = INT_MIN;
+  constexpr int Max = INT_MAX;
+  const TBitmap32 Tall = NamedPixels(1, 40000);
+  const TBitmap32 Small = NamedPixels(3, 2);
+  struct TProbe {
+    TPoint P;
+    TPixel32 Expected;
+  };
+  const struct {
+    const TBitmap32& Picture;
+    int Mode;
+    TRect Rect;
+    TProbe A, B;
+    TRect Left;
+  } Cases[] = {
+      // A 1 x 40000 texture on a 2000 x 10 rectangle.
+      {Tall, 4, {0, 0, 2000, 10}, {{15, 9}, At(0, 9)}, {{0, 0}, At(0, 0)}, NothingLeft},
+      {Tall, 8, {0, 0, 2000, 10}, {{15, 9}, At(0, 39999)}, {{0, 0}, At(0, 39990)}, NothingLeft},
+      {Tall, 11, {0, 0, 2000, 10}, {{3, 9}, At(0, 9)}, {{15, 0}, At(0, 0)}, NothingLeft},
+      {Tall, 1, {0, 0, 2000, 10}, {{15, 9}, At(0, 36000)}, {{0, 1}, At(0, 4000)}, NothingLeft},
+      {Tall, 5, {0, 0, 2000, 10}, {{0, 2}, At(0, 8000)}, {{1, 2}, Back}, {1, 0, 2000, 10}},
+      {Tall, 9, {0, 0, 2000, 10}, {{15, 5}, Back}, {{0, 0}, Back}, {0, 0, 1999, 10}},
+      // A 3 x 2 texture on 20000 x 20000 rectangles.
+      {Small, 0, {-10000, -10000, 10000, 10000}, {{0, 0}, At(1, 0)}, {{15, 9}, At(1, 1)}, NothingLeft},
+      {Small, 1, {-13330, -10000, 6670, 10000}, {{3, 0}, At(1, 1)}, {{4, 9}, At(2, 1)}, NothingLeft},
+      {Small, 13, {0, 0, 20000, 20000}, {{0, 0}, At(1, 0)}, {{1, 1}, At(2, 1)}, NothingLeft},
+      {Small, 12, {0, 0, 20000, 20000}, {{5, 9}, At(2, 0)}, {{0, 0}, At(0, 0)}, NothingLeft},
+      {Small, 10, {0, 0, 20000, 20000}, {{4, 9}, At(1, 1)}, {{0, 0}, At(0, 0)}, NothingLeft},
+      {Small, 2, {0, 0, 20000, 20000}, {{4, 1}, At(1, 1)}, {{4, 2}, Back}, {0, 2, 20000, 20000}},
+      // The ends of the int range.
+      {Small, 0, {Min, Min, Max, Max}, {{0, 0}, At(2, 0)}, {{1, 1}, At(0, 1)}, NothingLeft},
+      {Small, 1, {Min, Min, Max, Max}, {{0, 0}, At(1, 1)}, {{15, 9}, At(1, 1)}, NothingLeft},
+      {Small, 13, {Min, Min, Max, Max}, {{0, 0}, At(2, 1)}, {{1, 1}, At(0, 0)}, NothingLeft},
+      {Small, 10, {Min, Min, Max, Max}, {{15, 9}, At(2, 1)}, {{1, 0}, At(0, 0)}, NothingLeft},
+      {Small, 11, {Min, 0, Max, 10}, {{0, 1}, At(1, 1)}, {{15, 0}, At(1, 0)}, NothingLeft},
+      {Small, 12, {0, Min, 16, Max}, {{4, 0}, At(1, 1)}, {{15, 9}, At(0, 1)}, NothingLeft},
+      {Small, 2, {Min, Min, Max, Max}, {{0, 0}, Back}, {{15, 9}, Back}, {Min, Min + 2, Max, Max}},
+      {Small, 5, {Min, Min, Max, Max}, {{0, 0}, Back}, {{15, 9}, Back}, {Min + 3, Min, Max, Max}},
+      {Small, 8, {Min, Min, Max, Max}, {{0, 0}, Back}, {{15, 9}, Back}, {Min, Min, Max, Max - 2}},
+      {Small, 9, {Min, Min, Max, Max}, {{0, 0}, Back}, {{15, 9}, Back}, {Min, Min, Max - 3, Max}},
+      {Small, 7, {Min, 0, Max, 10}, {{15, 5}, Back}, {{0, 0}, Back}, {Min, 0, Max - 3, 10}},
+      // Strips a texture high or wide reaching past INT_MAX: nothing left for the colour.
+      {Small, 4, {0, Max - 1, 16, Max}, {{0, 0}, Back}, {{15, 9}, Back}, NothingLeft},
+      {Small, 3, {Max - 2, 0, Max, 10}, {{15, 5}, Back}, {{0, 0}, Back}, NothingLeft},
+  };
+  for (const auto& C : Cases) {
+    Store.MasterBitmap = C.Picture;
+    const TsMaskData Texture = Item(Store, BitmapRect(C.Picture.View()), 1, 0);
+    TBitmap32 Dst = Filled(16, 10, Back);
+    TRect Rect = C.Rect;
+    PaintTexture(Dst.View(), Rect, Texture, C.Mode);
+    EXPECT_EQ(Rect, C.Left) << "mode " << C.Mode << " from " << C.Rect.Left << ", " << C.Rect.Top;
+    for (const TProbe& Probe : {C.A, C.B})
+      EXPECT_EQ(Dst.Row(Probe.P.Y)[Probe.P.X], Probe.Expected)
+          << "mode " << C.Mode << " from " << C.Rect.Left << ", " << C.Rect.Top << " at " << Probe.P.X << ", "
+          << Probe.P.Y;
+  }
+}
+
+// Tiles cut by the target's edges and by the rectangle's: every pixel of a 5 x 4 target.
+TEST_F(MaskPaint, TilesCutAtTheEdgesKeepTheirPlaceInTheGrid) {
+  Store.MasterBitmap = NamedPixels(3, 2);
+  const TsMaskData Texture = Item(Store, {0, 0, 3, 2}, 1, 0);
+  const TPixel32 B = Back;
+  const struct {
+    int Mode;
+    TRect Rect;
+    TBitmap32 Expected;
+  } Cases[] = {
+      // Cut on the left and top by the target, on the right and bottom by the rectangle.
+      {0,
+       {-2, -1, 4, 3},
+       BitmapOf(5, 4, {At(2, 1), At(0, 1), At(1, 1), At(2, 1), B,  //
+                       At(2, 0), At(0, 0), At(1, 0), At(2, 0), B,  //
+                       At(2, 1), At(0, 1), At(1, 1), At(2, 1), B,  //
+                       B, B, B, B, B})},
+      // Cut on the right and bottom by the target.
+      {0,
+       {1, 1, 9, 9},
+       BitmapOf(5, 4, {B, B, B, B, B,                              //
+                       B, At(0, 0), At(1, 0), At(2, 0), At(0, 0),  //
+                       B, At(0, 1), At(1, 1), At(2, 1), At(0, 1),  //
+                       B, At(0, 0), At(1, 0), At(2, 0), At(0, 0)})},
+      // Anchored at the bottom-right corner: the cut tiles lie along the left and top.
+      {13,
+       {-2, -1, 4, 2},
+       BitmapOf(5, 4, {At(2, 0), At(0, 0), At(1, 0), At(2, 0), B,  //
+                       At(2, 1), At(0, 1), At(1, 1), At(2, 1), B,  //
+                       B, B, B, B, B,                              //
+                       B, B, B, B, B})},
+  };
+  for (const auto& C : Cases) {
+    TBitmap32 Dst = Filled(5, 4, Back);
+    TRect Rect = C.Rect;
+    PaintTexture(Dst.View(), Rect, Texture, C.Mode);
+    EXPECT_EQ(Dst, C.Expected) << "mode " << C.Mode << " from " << C.Rect.Left << ", " << C.Rect.Top;
+  }
+}
+
+// A 2 x 2 masked texture: a key pixel at (0, 0), mask 0 (the image's own pixels) elsewhere.
+TBitmap32 MaskedCheckers() { return BitmapOf(2, 4, {Key, At(1, 0), At(0, 1), At(1, 1), 0, 0, 0, 0}); }
+
+TEST_F(MaskPaint, MaskedTileCutAtTheTargetsEdgeKeepsItsPlaceInTheGrid) {
+  Store.MasterBitmap = MaskedCheckers();
+  const TsMaskData Texture = Item(Store, {0, 0, 2, 4}, 1, 1);
+  TBitmap32 Dst = Filled(5, 4, Back);
+  TRect Rect{-1, -1, 9, 9};
+  PaintMaskedTexture(Dst.View(), Rect, NoParent, 0, Texture);
+  const TPixel32 B = Back;
+  EXPECT_EQ(Dst, BitmapOf(5, 4, {At(1, 1), At(0, 1), At(1, 1), At(0, 1), At(1, 1),  //
+                                 At(1, 0), B, At(1, 0), B, At(1, 0),                //
+                                 At(1, 1), At(0, 1), At(1, 1), At(0, 1), At(1, 1),  //
+                                 At(1, 0), B, At(1, 0), B, At(1, 0)}));
+}
+
+TEST_F(MaskPaint, MaskedTextureOnAnyRectanglePaintsWhatFitsTheTarget) {
+  Store.MasterBitmap = MaskedCheckers();
+  const TsMaskData Texture = Item(Store, {0, 0, 2, 4}, 1, 1);
+  const struct {
+    int Mode;
+    TRect Rect;
+  } Cases[] = {{0, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}},
+               {10, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}},
+               {0, {-20000, -20000, 20000, 20000}},
+               {10, {0, 0, 20000, 20000}}};
+  for (const auto& C : Cases) {
+    TBitmap32 Dst = Filled(16, 10, Back);
+    TRect Rect = C.Rect;
+    PaintMaskedTexture(Dst.View(), Rect, NoParent, C.Mode, Texture);
+    EXPECT_EQ(Rect, NothingLeft);
+    // Every one of these rectangles starts its grid on an even column and row.
+    EXPECT_EQ(Dst.Row(0)[0], Back) << C.Mode << " from " << C.Rect.Left;
+    EXPECT_EQ(Dst.Row(0)[1], At(1, 0)) << C.Mode << " from " << C.Rect.Left;
+    EXPECT_EQ(Dst.Row(8)[14], Back) << C.Mode << " from " << C.Rect.Left;
+    EXPECT_EQ(Dst.Row(9)[15], At(1, 1)) << C.Mode << " from " << C.Rect.Left;
+    EXPECT_EQ(Dst.Row(9)[0], At(0, 1)) << C.Mode << " from " << C.Rect.Left;
+  }
 }
 
 // ---- Alpha-producing borders

@@ -176,6 +176,54 @@ TEST(DrawImage32, ReflectionFadesBelowTheImage) {
   EXPECT_EQ(Red(6), 0u);  // the mirror is half the image's height
 }
 
+// Rectangles at the ends of the int range are cut like any other: a source starting at
+// INT_MIN placed at INT_MIN lands at (0, 0); placed at (0, 0) it lies wholly outside.
+TEST(BlendBitmaps, RectanglesAtTheEndsOfTheIntRangeAreCut) {
+  const TBitmap32 Src = BitmapOf(2, 2, {1, 2, 3, 4});
+  TBitmap32 Dst = Filled(3, 3, 9);
+  BlendBitmaps(Dst.View(), Src.View(), 0, {INT_MIN, INT_MIN}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX});
+  EXPECT_EQ(Dst, BitmapOf(3, 3, {1, 2, 9, 3, 4, 9, 9, 9, 9}));
+  TBitmap32 Untouched = Filled(3, 3, 9);
+  BlendBitmaps(Untouched.View(), Src.View(), 0, {0, 0}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX});
+  BlendBitmaps(Untouched.View(), Src.View(), 0, {INT_MAX, INT_MAX}, {0, 0, 2, 2});
+  EXPECT_EQ(Untouched, Filled(3, 3, 9));
+}
+
+TEST(CompositeAlpha, RectanglesAtTheEndsOfTheIntRangeAreCut) {
+  const TBitmap32 Src = Filled(2, 2, 0xFF808080u);
+  TBitmap32 Dst = Filled(3, 3, 0);
+  const TRect Everything{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  CompositeAlpha(Everything, Everything, Dst.View(), false, NoParent, Src.View());
+  // Colour (128 * 255 + 0 * 1) >> 8 = 127, alpha (255 * 255) >> 8 = 254.
+  const TPixel32 Mixed = 0xFE7F7F7Fu;
+  EXPECT_EQ(Dst, BitmapOf(3, 3, {Mixed, Mixed, 0, Mixed, Mixed, 0, 0, 0, 0}));
+}
+
+// The reflection of an image taller than the int range allows visits only the rows that
+// land in the target, each at its own fading weight.
+TEST(DrawImage32, ReflectionOfAHugeImageFadesInTheRowsThatFit) {
+  const TBitmap32 Src = Filled(4, 2, 0xFF808080u);
+  TBitmap32 Dst = Filled(4, 4, 0xFF000000u);
+  // Height 2 - INT_MIN = 2^31 + 2: rows 0 and 1 of the image land on rows 0 and 1, its
+  // mirror (2^30 + 1 rows high) starts on row 2 at full weight and on row 3 at
+  // 100 * 2^30 / (2^30 + 1) = 99 percent.
+  DrawImage32({0, INT_MIN, 4, 2}, {0, INT_MIN, 4, 2}, Dst.View(), true, 0, clNone, false, NoParent, Src.View());
+  const TPixel32 Full = 0xFF7F7F7Fu;    // (128 * 255 + 0) >> 8 = 127
+  const TPixel32 Faded = 0xFF7E7E7Eu;   // weight 99 * 255 div 100 = 252: (128 * 252) >> 8 = 126
+  for (int X = 0; X < 4; ++X) {
+    EXPECT_EQ(Dst.Row(0)[X], Full);
+    EXPECT_EQ(Dst.Row(1)[X], Full);
+    EXPECT_EQ(Dst.Row(2)[X], Full);
+    EXPECT_EQ(Dst.Row(3)[X], Faded);
+  }
+  // An image INT_MAX high: its mirror lies wholly below the target.
+  TBitmap32 Tall = Filled(4, 4, 0xFF000000u);
+  DrawImage32({0, 0, 4, INT_MAX}, {0, 0, 4, INT_MAX}, Tall.View(), true, 0, clNone, false, NoParent, Src.View());
+  EXPECT_EQ(Tall.Row(1)[3], Full);
+  EXPECT_EQ(Tall.Row(2)[0], 0xFF000000u);
+  EXPECT_EQ(Tall.Row(3)[3], 0xFF000000u);
+}
+
 // Wide rows take the routines' fast paths; every pixel must still follow the per-pixel
 // rules, computed here one pixel at a time straight from them.
 TBitmap32 Noise(int Width, int Height, std::uint32_t Seed) {
