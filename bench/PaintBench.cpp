@@ -30,7 +30,7 @@ class TSkin {
     const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
     Store.LoadSkin(&Description, &Package);
     if (!CentrePieces)
-      for (TsMaskData& Picture : Store.ma)
+      for (TsMaskData& Picture : Store.ma())
         if (Picture.ImgType == itisaBorder) Picture.DrawMode = static_cast<std::int16_t>(Picture.DrawMode & ~dmCentre);
   }
   TsSkinStore Store;
@@ -92,7 +92,7 @@ void PaintControls(benchmark::State& State, bool CentrePieces, std::size_t First
     const TControl& Control = Controls[Index];
     TCacheInfo Parent;
     if (Control.Parent < 0) {
-      Parent.FillColor = Store.Palette[pcMainColor];
+      Parent.FillColor = Store.Palette()[pcMainColor];
     } else {
       Parent.Bmp = Pictures[static_cast<std::size_t>(Control.Parent)].View();
       Parent.X = Control.Left;
@@ -140,11 +140,11 @@ BENCHMARK_CAPTURE(OneControl, Button_130x35, 6)->Unit(benchmark::kMicrosecond);
 void NinePiece(benchmark::State& State, const char* Section, int Width, int Height, int DrawMode) {
   const TsSkinStore& Store = Skin();
   const int Index = Store.GetSkinIndex(Section);
-  if (!Store.IsValidSkinIndex(Index) || !Store.IsValidImgIndex(Store.gd[static_cast<std::size_t>(Index)].BorderIndex)) {
+  if (!Store.IsValidSkinIndex(Index) || !Store.IsValidImgIndex(Store.gd()[static_cast<std::size_t>(Index)].BorderIndex)) {
     State.SkipWithError("no border item");
     return;
   }
-  TsMaskData Border = Store.ma[static_cast<std::size_t>(Store.gd[static_cast<std::size_t>(Index)].BorderIndex)];
+  TsMaskData Border = Store.ma()[static_cast<std::size_t>(Store.gd()[static_cast<std::size_t>(Index)].BorderIndex)];
   if (DrawMode >= 0) Border.DrawMode = static_cast<std::int16_t>(DrawMode);
   TBitmap32 Behind(Width, Height);
   Behind.Fill(0xFF404040u);
@@ -153,7 +153,7 @@ void NinePiece(benchmark::State& State, const char* Section, int Width, int Heig
   Parent.Bmp = Behind.View();
   Parent.Ready = true;
   for (auto _ : State) {
-    PaintNinePiece(Picture.View(), BitmapRect(Picture.View()), Parent, true, 1, Border);
+    PaintNinePiece(Picture.View(), BitmapRect(Picture.View()), Parent, true, 1, Border, Store.MasterBitmap().View());
     benchmark::DoNotOptimize(Picture.Row(0));
   }
   State.counters["masked"] = Border.MaskType > 0 ? 1 : 0;
