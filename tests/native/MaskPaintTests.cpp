@@ -80,10 +80,9 @@ TEST_F(MaskPaint, StateBeyondTheImagesPaintsTheLastOne) {
 }
 
 TEST_F(MaskPaint, UnmaskedCornersShowTheParentThroughKeyPixels) {
-  TBitmap32 Master = NamedPixels(3, 3);
+  Master = NamedPixels(3, 3);
   Master.Row(0)[0] = Key;
   Master.Row(1)[0] = Key;  // a key pixel in a side is copied as it is
-  Master = Master;
   TsMaskData Border = Item({0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1);
   Border.CornerType = 1;
   const TBitmap32 ParentPicture = NamedPixels(10, 10, 99);

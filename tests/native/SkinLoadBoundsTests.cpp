@@ -25,7 +25,7 @@ TEST(SkinLoadBounds, LongParentChainInheritsFromItsRoot) {
   TsSkinStore Store;
   LoadContainer(Store, ParentChainSkin(Sections));
   const int Root = Store.GetSkinIndex("S0");
-  const int Last = Store.GetSkinIndex("S" + std::to_string(Sections - 1));
+  const int Last = Store.GetSkinIndex(std::string("S") + std::to_string(Sections - 1));
   ASSERT_GE(Root, 0);
   ASSERT_GE(Last, 0);
   const int Border = Store.GetMaskIndex("S0", "BORDERSMASK");
