@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -28,18 +29,22 @@ class TSkin {
     Package.PackedData = Container;
     if (!UnpackSkinPackage(Package)) throw std::runtime_error("cannot unpack " QUORVANE_INTERNAL_SKIN);
     const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
-    Store.LoadSkin(&Description, &Package);
+    TsSkinStore Loaded;
+    Loaded.LoadSkin(&Description, &Package);
+    TsSkin Skin{Loaded.gd(),         Loaded.ma(),      Loaded.oe(),           Loaded.ConstData(),    Loaded.Palette(),
+                Loaded.MasterBitmap(), Loaded.ExtArray(), Loaded.CommonSkinData(), Loaded.FormShadowSize()};
     if (!CentrePieces)
-      for (TsMaskData& Picture : Store.ma())
+      for (TsMaskData& Picture : Skin.ma)
         if (Picture.ImgType == itisaBorder) Picture.DrawMode = static_cast<std::int16_t>(Picture.DrawMode & ~dmCentre);
+    Store = std::make_unique<TsSkinStore>(std::move(Skin));
   }
-  TsSkinStore Store;
+  std::unique_ptr<TsSkinStore> Store;
 };
 
 const TsSkinStore& Skin(bool CentrePieces = true) {
   static const TSkin WithCentres(true);
   static const TSkin FramesOnly(false);
-  return CentrePieces ? WithCentres.Store : FramesOnly.Store;
+  return CentrePieces ? *WithCentres.Store : *FramesOnly.Store;
 }
 
 // One control of the main window: its section, where it lies in its parent's picture and
