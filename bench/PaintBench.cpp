@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -29,18 +30,22 @@ class TSkin {
     Package.PackedData = Container;
     if (!UnpackSkinPackage(Package)) throw std::runtime_error("cannot unpack " QUORVANE_INTERNAL_SKIN);
     const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
-    Store.LoadSkin(&Description, &Package);
+    TsSkinStore Loaded;
+    Loaded.LoadSkin(&Description, &Package);
+    TsSkin Skin{Loaded.gd(),         Loaded.ma(),      Loaded.oe(),           Loaded.ConstData(),    Loaded.Palette(),
+                Loaded.MasterBitmap(), Loaded.ExtArray(), Loaded.CommonSkinData(), Loaded.FormShadowSize()};
     if (!CentrePieces)
-      for (TsMaskData& Picture : Store.ma)
+      for (TsMaskData& Picture : Skin.ma)
         if (Picture.ImgType == itisaBorder) Picture.DrawMode = static_cast<std::int16_t>(Picture.DrawMode & ~dmCentre);
+    Store = std::make_unique<TsSkinStore>(std::move(Skin));
   }
-  TsSkinStore Store;
+  std::unique_ptr<TsSkinStore> Store;
 };
 
 const TsSkinStore& Skin(bool CentrePieces = true) {
   static const TSkin WithCentres(true);
   static const TSkin FramesOnly(false);
-  return CentrePieces ? WithCentres.Store : FramesOnly.Store;
+  return CentrePieces ? *WithCentres.Store : *FramesOnly.Store;
 }
 
 // One control of the main window: its section, where it lies in its parent's picture and
@@ -93,7 +98,7 @@ void PaintControls(benchmark::State& State, bool CentrePieces, std::size_t First
     const TControl& Control = Controls[Index];
     TCacheInfo Parent;
     if (Control.Parent < 0) {
-      Parent.FillColor = Store.Palette[pcMainColor];
+      Parent.FillColor = Store.Palette()[pcMainColor];
     } else {
       Parent.Bmp = Pictures[static_cast<std::size_t>(Control.Parent)].View();
       Parent.X = Control.Left;
@@ -141,11 +146,11 @@ BENCHMARK_CAPTURE(OneControl, Button_130x35, 6)->Unit(benchmark::kMicrosecond);
 void NinePiece(benchmark::State& State, const char* Section, int Width, int Height, int DrawMode) {
   const TsSkinStore& Store = Skin();
   const int Index = Store.GetSkinIndex(Section);
-  if (!Store.IsValidSkinIndex(Index) || !Store.IsValidImgIndex(Store.gd[static_cast<std::size_t>(Index)].BorderIndex)) {
+  if (!Store.IsValidSkinIndex(Index) || !Store.IsValidImgIndex(Store.gd()[static_cast<std::size_t>(Index)].BorderIndex)) {
     State.SkipWithError("no border item");
     return;
   }
-  TsMaskData Border = Store.ma[static_cast<std::size_t>(Store.gd[static_cast<std::size_t>(Index)].BorderIndex)];
+  TsMaskData Border = Store.ma()[static_cast<std::size_t>(Store.gd()[static_cast<std::size_t>(Index)].BorderIndex)];
   if (DrawMode >= 0) Border.DrawMode = static_cast<std::int16_t>(DrawMode);
   TBitmap32 Behind(Width, Height);
   Behind.Fill(0xFF404040u);
@@ -154,7 +159,7 @@ void NinePiece(benchmark::State& State, const char* Section, int Width, int Heig
   Parent.Bmp = Behind.View();
   Parent.Ready = true;
   for (auto _ : State) {
-    PaintNinePiece(Picture.View(), BitmapRect(Picture.View()), Parent, true, 1, Border);
+    PaintNinePiece(Picture.View(), BitmapRect(Picture.View()), Parent, true, 1, Border, Store.MasterBitmap().View());
     benchmark::DoNotOptimize(Picture.Row(0));
   }
   State.counters["masked"] = Border.MaskType > 0 ? 1 : 0;
@@ -170,21 +175,19 @@ BENCHMARK_CAPTURE(NinePiece, StretchedMaskedCentre_324x483, "PANEL", 324, 483, d
 // A 32 x 24 texture filling a 400 x 300 picture by fill mode: tiled (0), stretched over the
 // whole area (1), and in rows one texture high stretched to the full width (11).
 void TextureFill(benchmark::State& State, int Mode) {
-  TsSkinStore Store;
-  Store.MasterBitmap = TBitmap32(32, 24);
+  TBitmap32 Master(32, 24);
   for (int Y = 0; Y < 24; ++Y)
-    for (int X = 0; X < 32; ++X) Store.MasterBitmap.Row(Y)[X] = 0xFF000000u | static_cast<TPixel32>(X * 8 + Y * 2048);
+    for (int X = 0; X < 32; ++X) Master.Row(Y)[X] = 0xFF000000u | static_cast<TPixel32>(X * 8 + Y * 2048);
   TsMaskData Texture;
   Texture.R = {0, 0, 32, 24};
   Texture.ImageCount = 1;
   Texture.ImgType = itisaTexture;
-  Texture.Manager = &Store;
   Texture.Width = 32;
   Texture.Height = 24;
   TBitmap32 Picture(400, 300);
   for (auto _ : State) {
     TRect Rect = BitmapRect(Picture.View());
-    PaintTexture(Picture.View(), Rect, Texture, Mode);
+    PaintTexture(Picture.View(), Rect, Texture, Master.View(), Mode);
     benchmark::DoNotOptimize(Picture.Row(0));
   }
 }

@@ -18,7 +18,7 @@ void SkinLoad(benchmark::State& State) {
     const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
     TsSkinStore Store;
     Store.LoadSkin(&Description, &Package);
-    benchmark::DoNotOptimize(Store.ma.data());
+    benchmark::DoNotOptimize(Store.ma().data());
   }
   State.counters["container_bytes"] = static_cast<double>(Container.size());
 }

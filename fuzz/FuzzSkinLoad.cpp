@@ -15,15 +15,15 @@ void RequireIndex(const TsSkinStore& Store, int Index) {
 }
 
 void CheckIndexes(const TsSkinStore& Store) {
-  for (const TsGeneralData& Section : Store.gd) {
+  for (const TsGeneralData& Section : Store.gd()) {
     for (const int Index : {Section.BorderIndex, Section.OuterMask, Section.ImgTL, Section.ImgTR, Section.ImgBL,
                             Section.ImgBR})
       RequireIndex(Store, Index);
     for (const TsGenState& State : Section.Props) RequireIndex(Store, State.TextureIndex);
   }
-  for (const int Index : Store.ConstData.TitleGlyphs) RequireIndex(Store, Index);
-  for (const TacOutEffData& Effect : Store.oe) RequireIndex(Store, Effect.Mask);
-  for (const int Index : Store.ConstData.Sections)
+  for (const int Index : Store.ConstData().TitleGlyphs) RequireIndex(Store, Index);
+  for (const TacOutEffData& Effect : Store.oe()) RequireIndex(Store, Effect.Mask);
+  for (const int Index : Store.ConstData().Sections)
     if (Index != -1 && !Store.IsValidSkinIndex(Index)) std::abort();
 }
 
@@ -32,10 +32,12 @@ void CheckIndexes(const TsSkinStore& Store) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   TsSkinStore Store;
   // The colour adjustments run on every other input, with composition on the others.
-  Store.FHueOffset = Size % 2 ? 40 : 0;
-  Store.FSaturation = Size % 2 ? -30 : 0;
-  Store.FBrightness = Size % 4 == 1 ? 20 : 0;
-  Store.System.DesktopComposition = Size % 2 == 0;
+  Store.SetHueOffset(Size % 2 ? 40 : 0);
+  Store.SetSaturation(Size % 2 ? -30 : 0);
+  Store.SetBrightness(Size % 4 == 1 ? 20 : 0);
+  TsSystemInfo System = Store.System();
+  System.DesktopComposition = Size % 2 == 0;
+  Store.SetSystem(System);
   if (LoadFuzzedSkin(std::span(Data, Size), Store)) CheckIndexes(Store);
   return 0;
 }

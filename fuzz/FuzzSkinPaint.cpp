@@ -48,8 +48,8 @@ TCacheInfo ParentAnswer(int Kind, const TBitmap32& Behind) {
 }
 
 void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& Parent) {
-  for (int Index = 0; Index < static_cast<int>(Store.gd.size()); ++Index) {
-    const int States = std::clamp<int>(Store.gd[static_cast<std::size_t>(Index)].States, 1, 3);
+  for (int Index = 0; Index < static_cast<int>(Store.gd().size()); ++Index) {
+    const int States = std::clamp<int>(Store.gd()[static_cast<std::size_t>(Index)].States, 1, 3);
     for (int State = 0; State <= States; ++State)
       for (const TRect& Target : Targets)
         PaintSectionByIndex(Index, Parent, State, State > 0 ? 0 : -1, -1, &Store, Picture.View(), {1, 1}, Target, -1);
@@ -57,27 +57,28 @@ void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInf
 }
 
 void PaintTextures(TBitmap32& Picture, const TRect& Target, const TCacheInfo& Parent, const TsMaskData& Item,
-                   int Mode) {
+                   TConstBitmapView Master, int Mode) {
   TRect Left = Target;
-  PaintTexture(Picture.View(), Left, Item, Mode);
+  PaintTexture(Picture.View(), Left, Item, Master, Mode);
   Left = Target;
-  PaintMaskedTexture(Picture.View(), Left, Parent, Mode % 2 ? 10 : 0, Item);
+  PaintMaskedTexture(Picture.View(), Left, Parent, Mode % 2 ? 10 : 0, Item, Master);
 }
 
 // Each item gets a fill mode of its own, so that an input with enough items reaches them all.
 void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& Parent, int FirstMode) {
+  const TConstBitmapView Master = Store.MasterBitmap().View();
   int Mode = FirstMode;
-  for (const TsMaskData& Item : Store.ma) {
+  for (const TsMaskData& Item : Store.ma()) {
     for (int State = 0; State <= std::clamp<int>(Item.ImageCount, 1, 3); ++State) {
-      PaintStateImage(Picture.View(), {PictureWidth - 5, -3}, State, Parent, Item, 1);
-      PaintStateImage(Picture.View(), {2, 1}, State, Parent, Item, 0);
+      PaintStateImage(Picture.View(), {PictureWidth - 5, -3}, State, Parent, Item, Master, 1);
+      PaintStateImage(Picture.View(), {2, 1}, State, Parent, Item, Master, 0);
       for (const TRect& Target : Targets) {
-        PaintNinePiece(Picture.View(), Target, Parent, true, State, Item);
-        PaintNinePieceAlpha(Picture.View(), Target, Parent, State, Item, 200, {2, 1, 40, 3});
-        PaintTextures(Picture, Target, Parent, Item, Mode);
+        PaintNinePiece(Picture.View(), Target, Parent, true, State, Item, Master);
+        PaintNinePieceAlpha(Picture.View(), Target, Parent, State, Item, Master, 200, {2, 1, 40, 3});
+        PaintTextures(Picture, Target, Parent, Item, Master, Mode);
       }
     }
-    for (const TRect& Target : ExtremeTargets) PaintTextures(Picture, Target, Parent, Item, Mode);
+    for (const TRect& Target : ExtremeTargets) PaintTextures(Picture, Target, Parent, Item, Master, Mode);
     Mode = (Mode + 1) % FillModes;
   }
 }

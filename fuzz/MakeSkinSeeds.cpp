@@ -36,6 +36,11 @@ int main(int Count, char** Arguments) {
   Write(Folder / "images.asz",
         PackSkin("[GLOBALINFO]\nVERSION=7.00\n[S]\nJ=!J.JPG!1!0!1\nB=WOOD.BMP\nT=~0000~0000~0004~0004~00~0~J.JPG\n",
                  {{"J.jpg", EncodeJpeg(PatternPicture(8, 8, 255), 80)}, {"Wood.bmp", WriteBmp32(PatternPicture(3, 3, 0).View())}}));
+  // Small versions of skins that cost a careless loader far more than their size.
+  Write(Folder / "parent-chain.asz", ParentChainSkin(300));
+  Write(Folder / "parent-loop.asz", ParentLoopSkin(300));
+  Write(Folder / "keyed-borders.asz", KeyedBordersSkin(64, 20));
+  Write(Folder / "many-pictures.asz", ManyPicturesSkin(200));
   Write(Folder / "empty-description.asz", PackSkin("", {}));
   Write(Folder / "no-description.asz", WriteSkinPackage(std::vector<TacPackageEntry>{}));
   return 0;

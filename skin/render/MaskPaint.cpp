@@ -12,7 +12,6 @@
 #include "skin/render/PixelFill.h"
 #include "gfx/BlockClip.h"
 #include "gfx/Resample.h"
-#include "skin/store/sSkinStore.h"
 
 namespace {
 
@@ -20,13 +19,12 @@ namespace {
 
 constexpr TPixel32 KeyPixel = 0x00FF00FFu;
 
-// The picture an item is cut from; empty when it has none or does not hold the item's
-// rectangle (a picture smaller than its description is never read).
-TConstBitmapView ItemSource(const TsMaskData& Item) {
-  if (!Item.Bmp && Item.Manager == nullptr) return {};
-  const TBitmap32& Source = Item.Bmp ? *Item.Bmp : Item.Manager->MasterBitmap;
-  if (Source.Empty() || Item.R.IsEmpty() || IntersectRect(Item.R, BitmapRect(Source.View())) != Item.R) return {};
-  return Source.View();
+// The picture an item is cut from (its own, else Master); empty when there is none or it
+// does not hold the item's rectangle (a picture smaller than its description is never read).
+TConstBitmapView ItemSource(const TsMaskData& Item, TConstBitmapView Master) {
+  const TConstBitmapView Source = Item.Bmp ? Item.Bmp->View() : Master;
+  if (Source.Row0 == nullptr || Item.R.IsEmpty() || IntersectRect(Item.R, BitmapRect(Source)) != Item.R) return {};
+  return Source;
 }
 
 // A view of Rect of Bitmap; Rect must lie inside it.
@@ -286,8 +284,7 @@ std::array<TPiece, 9> NinePieces(const TRect& Rect, const TNinePiece& L) {
 }
 
 bool SkipsBorder(const TRect& Rect, int State, const TsMaskData& Item) {
-  return (State == 0 && (Item.DrawMode & dmNotInState0) != 0) || Rect.Width() < 2 || Rect.Height() < 2 ||
-         Item.Manager == nullptr;
+  return (State == 0 && (Item.DrawMode & dmNotInState0) != 0) || Rect.Width() < 2 || Rect.Height() < 2;
 }
 
 // An unmasked piece: corners by key colour (the parent behind key pixels when asked), sides
@@ -394,9 +391,9 @@ std::int64_t FirstTileReaching(std::int64_t Origin, std::int64_t Edge, int Size)
 }  // namespace
 
 void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheInfo& Parent, const TsMaskData& MaskData,
-                     int Mode) {
+                     TConstBitmapView Master, int Mode) {
   if (!MaskData.Bmp && MaskData.ImageCount <= 0) return;
-  const TConstBitmapView Src = ItemSource(MaskData);
+  const TConstBitmapView Src = ItemSource(MaskData, Master);
   if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || MaskData.ImageCount <= 0 || MaskData.Width <= 0 ||
       MaskData.Height <= 0)
     return;
@@ -430,9 +427,9 @@ void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheIn
 }
 
 void PaintNinePiece(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, bool ParentCorners, int State,
-                    const TsMaskData& MaskData) {
+                    const TsMaskData& MaskData, TConstBitmapView Master) {
   if (SkipsBorder(Rect, State, MaskData) || Bitmap.Row0 == nullptr) return;
-  const TConstBitmapView Src = ItemSource(MaskData);
+  const TConstBitmapView Src = ItemSource(MaskData, Master);
   TNinePiece L;
   if (Src.Row0 == nullptr || !LayOutNinePiece(Rect, State, MaskData, L)) return;
   const bool Stretch = (MaskData.DrawMode & dmStretch) != 0;
@@ -464,9 +461,9 @@ void PaintNinePiece(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Par
 }
 
 void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, int State,
-                         const TsMaskData& MaskData, int Opacity, const TRect& SideLimits) {
+                         const TsMaskData& MaskData, TConstBitmapView Master, int Opacity, const TRect& SideLimits) {
   if (SkipsBorder(Rect, State, MaskData) || Bitmap.Row0 == nullptr) return;
-  const TConstBitmapView Src = ItemSource(MaskData);
+  const TConstBitmapView Src = ItemSource(MaskData, Master);
   TNinePiece L;
   if (Src.Row0 == nullptr || !LayOutNinePiece(Rect, State, MaskData, L)) return;
   const bool Stretch = (MaskData.DrawMode & dmStretch) != 0;
@@ -501,8 +498,8 @@ void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo
   }
 }
 
-void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, int Mode) {
-  const TConstBitmapView Src = ItemSource(MaskData);
+void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, TConstBitmapView Master, int Mode) {
+  const TConstBitmapView Src = ItemSource(MaskData, Master);
   if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || Rect.IsEmpty()) return;
   const TConstBitmapView T = SubView(Src, MaskData.R);
   const int TW = T.Width;
@@ -571,8 +568,8 @@ void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, i
 }
 
 void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Parent, int Mode,
-                        const TsMaskData& MaskData) {
-  const TConstBitmapView Src = ItemSource(MaskData);
+                        const TsMaskData& MaskData, TConstBitmapView Master) {
+  const TConstBitmapView Src = ItemSource(MaskData, Master);
   if ((Mode != 0 && Mode != 10) || Src.Row0 == nullptr || Bitmap.Row0 == nullptr || Rect.IsEmpty()) return;
   const TRect A = Rect;
   Rect = NothingLeft;

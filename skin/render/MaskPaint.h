@@ -1,7 +1,9 @@
 // Painting skin pictures (TsMaskData items) into 32-bit bitmaps: a state image of a glyph at
 // a point, a nine-piece border around a rectangle (plain, or producing alpha for outer
-// effects), and textures over an area. Items without a manager, with a source picture that
-// does not hold their rectangle, or with an empty target paint nothing. Portable.
+// effects), and textures over an area. Every painter takes the item and Master, the skin's
+// master bitmap, which items without a picture of their own are cut from. Items without a
+// source picture, with one that does not hold their rectangle, or with an empty target
+// paint nothing. Portable.
 #pragma once
 
 #include "gfx/Bitmap32.h"
@@ -20,24 +22,24 @@ constexpr TRect NothingLeft{-1, -1, -1, -1};
 // The state image of MaskData with its top-left corner at Point. Mode 1 paints normally,
 // any other value paints the glyph faded. Parent gives the pixels behind key pixels.
 void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheInfo& Parent, const TsMaskData& MaskData,
-                     int Mode);
+                     TConstBitmapView Master, int Mode);
 
 // A nine-piece border around Rect (and inside it with dmCentre). With ParentCorners and a
 // CornerType above 0 transparent corner pixels show the parent's picture.
 void PaintNinePiece(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, bool ParentCorners, int State,
-                    const TsMaskData& MaskData);
+                    const TsMaskData& MaskData, TConstBitmapView Master);
 
 // Fills Rect with an unmasked texture by fill mode (MaskData.DrawMode is not consulted:
 // Mode is). On return Rect is the part still to be filled with the section colour, or
 // NothingLeft. Modes 8 and 9 stretch the texture along the bottom and along the right.
-void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, int Mode);
+void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, TConstBitmapView Master, int Mode);
 
 // Fills Rect with a masked texture (modes 0 and 10; other modes paint nothing); key pixels
 // show the parent. On return Rect is NothingLeft.
 void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Parent, int Mode,
-                        const TsMaskData& MaskData);
+                        const TsMaskData& MaskData, TConstBitmapView Master);
 
 // A nine-piece border that also writes alpha, at Opacity (0..255), its sides narrowed to
 // SideLimits (left, top, right, bottom widths); no centre.
 void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, int State,
-                         const TsMaskData& MaskData, int Opacity, const TRect& SideLimits);
+                         const TsMaskData& MaskData, TConstBitmapView Master, int Opacity, const TRect& SideLimits);

@@ -24,6 +24,7 @@ struct TLayers {
   const TsGradArray* Gradient = nullptr;  // null: no gradient
   bool GradientOnTop = false;
   const TsMaskData* Texture = nullptr;  // null: no texture item
+  TConstBitmapView Master;              // the skin's master bitmap, for items cut from it
 };
 
 const TsGradArray NoGradient;
@@ -33,7 +34,7 @@ int ClampPropState(const TsGeneralData& Section, int State) {
 }
 
 const TsMaskData* ItemAt(const TsSkinStore& Manager, int Index) {
-  return Manager.IsValidImgIndex(Index) ? &Manager.ma[static_cast<std::size_t>(Index)] : nullptr;
+  return Manager.IsValidImgIndex(Index) ? &Manager.ma()[static_cast<std::size_t>(Index)] : nullptr;
 }
 
 TLayers LayersOf(const TsSkinStore& Manager, const TsGenState& S, TColor CustomColor, int Texture) {
@@ -51,14 +52,14 @@ TLayers LayersOf(const TsSkinStore& Manager, const TsGenState& S, TColor CustomC
   L.GradientOnTop = !S.GradientArray.empty() && (S.GradientArray.front().Mode & GradientPathCorners) != 0;
   if (L.GradientOnTop) L.GradientPercent = 0;
   L.Texture = ItemAt(Manager, Texture < 0 ? S.TextureIndex : Texture);
+  L.Master = Manager.MasterBitmap().View();
   return L;
 }
 
 const TsGradArray& GradientOf(const TLayers& L) { return L.Gradient != nullptr ? *L.Gradient : NoGradient; }
 
-TConstBitmapView TextureSource(const TsMaskData& Item) {
-  if (Item.Bmp) return Item.Bmp->View();
-  return Item.Manager != nullptr ? Item.Manager->MasterBitmap.View() : TConstBitmapView{};
+TConstBitmapView TextureSource(const TsMaskData& Item, TConstBitmapView Master) {
+  return Item.Bmp ? Item.Bmp->View() : Master;
 }
 
 // A gradient, or the plain colour when it has no points.
@@ -79,16 +80,16 @@ void PaintOpaqueLayers(TBitmapView Bitmap, const TRect& Rect, const TLayers& L, 
   const int Kind = Grad.empty() ? -1 : (Grad.front().Mode & GradientKindMask);
   if (I + G == 100 && G >= 1 && G <= 99 && L.Texture != nullptr && L.Texture->DrawMode == 0 && (Kind == 0 || Kind == 1)) {
     // Texture and gradient in one pass.
-    PaintGradientTextured(Bitmap, Rect, Grad, 255, PercentToWeight(I), L.Texture->R, TextureSource(*L.Texture));
+    PaintGradientTextured(Bitmap, Rect, Grad, 255, PercentToWeight(I), L.Texture->R, TextureSource(*L.Texture, L.Master));
     return;
   }
   bool Textured = false;
   if (I > 0 && L.Texture != nullptr) {
     TRect Rest = Rect;
     if (L.Texture->MaskType > 0) {
-      PaintMaskedTexture(Bitmap, Rest, Parent, L.Texture->DrawMode, *L.Texture);
+      PaintMaskedTexture(Bitmap, Rest, Parent, L.Texture->DrawMode, *L.Texture, L.Master);
     } else {
-      PaintTexture(Bitmap, Rest, *L.Texture, L.Texture->DrawMode);
+      PaintTexture(Bitmap, Rest, *L.Texture, L.Master, L.Texture->DrawMode);
     }
     if (Rest != NothingLeft) FillPixels(Bitmap, Rest, L.Color, 255);
     Textured = true;
@@ -146,7 +147,7 @@ void PaintCornerImages(const TsSkinStore& Manager, const TsGeneralData& Section,
     const TsMaskData* Item = ItemAt(Manager, Index);
     if (Item == nullptr) return;
     const TPoint At{Right ? Rect.Right - Item->Width : Rect.Left, Bottom ? Rect.Bottom - Item->Height : Rect.Top};
-    PaintStateImage(Bitmap, At, State, Self, *Item, 1);
+    PaintStateImage(Bitmap, At, State, Self, *Item, Manager.MasterBitmap().View(), 1);
   };
   Paint(Section.ImgTL, false, false);
   Paint(Section.ImgTR, true, false);
@@ -183,7 +184,7 @@ void PaintSectionBackgroundByIndex(int SkinIndex, const TCacheInfo& Parent, int 
                                    int HotTexture, int Texture, const TsSkinStore* Manager, TBitmapView Bitmap,
                                    TPoint Offset, const TRect& Rect) {
   if (Manager == nullptr || !Manager->IsValidSkinIndex(SkinIndex) || !InsideBitmap(Bitmap, Rect)) return;
-  const TsGeneralData& Section = Manager->gd[static_cast<std::size_t>(SkinIndex)];
+  const TsGeneralData& Section = Manager->gd()[static_cast<std::size_t>(SkinIndex)];
   const int S = ClampPropState(Section, State);
   const TsGenState& Props = Section.Props[static_cast<std::size_t>(S)];
   const TLayers L = LayersOf(*Manager, Props, CustomColor, Texture);
@@ -216,7 +217,7 @@ void PaintSectionBackgroundByIndex(int SkinIndex, const TCacheInfo& Parent, int 
   const TsMaskData* Item = ItemAt(*Manager, Overlay);
   if (Item != nullptr && Item->MaskType > 0 && Item->DrawMode == 10) {
     TRect Area = Rect;
-    PaintMaskedTexture(Bitmap, Area, Moved, 10, *Item);
+    PaintMaskedTexture(Bitmap, Area, Moved, 10, *Item, Manager->MasterBitmap().View());
   }
 }
 
@@ -230,7 +231,7 @@ void PaintSection(const TsSectionLook& Look, const TCacheInfo& Parent, int HotTe
                   TBitmapView Bitmap, TPoint Offset, const TRect& Rect, int State) {
   const TsSkinStore* const Manager = Look.Manager;
   if (Manager == nullptr || !Manager->IsValidSkinIndex(Look.SkinIndex) || !InsideBitmap(Bitmap, Rect)) return;
-  const TsGeneralData& Section = Manager->gd[static_cast<std::size_t>(Look.SkinIndex)];
+  const TsGeneralData& Section = Manager->gd()[static_cast<std::size_t>(Look.SkinIndex)];
   const int S = std::max(0, std::min(State, Section.States - 1));
   PaintSectionBackgroundByIndex(Look.SkinIndex, Parent, S, Look.CustomColor, HotTexture, Texture, Manager, Bitmap,
                                 Offset, Rect);
@@ -238,7 +239,7 @@ void PaintSection(const TsSectionLook& Look, const TCacheInfo& Parent, int HotTe
   const TsMaskData* Border = ItemAt(*Manager, Section.BorderIndex);
   bool Effects = true;
   if (Border != nullptr && !(S == 0 && (Border->DrawMode & dmNotInState0) != 0)) {
-    PaintNinePiece(Bitmap, Rect, MovedBy(Parent, Offset), ParentCorners, S, *Border);
+    PaintNinePiece(Bitmap, Rect, MovedBy(Parent, Offset), ParentCorners, S, *Border, Manager->MasterBitmap().View());
   } else {
     Effects = Section.Props[static_cast<std::size_t>(ClampPropState(Section, S))].Transparency == 0;
   }
@@ -250,12 +251,12 @@ void PaintSectionByIndex(int SkinIndex, const TCacheInfo& Parent, int State, int
                          const TsSkinStore* Manager, TBitmapView Bitmap, TPoint Offset, const TRect& Rect,
                          int BorderIndex) {
   if (Manager == nullptr || !Manager->IsValidSkinIndex(SkinIndex) || !InsideBitmap(Bitmap, Rect)) return;
-  const TsGeneralData& Section = Manager->gd[static_cast<std::size_t>(SkinIndex)];
+  const TsGeneralData& Section = Manager->gd()[static_cast<std::size_t>(SkinIndex)];
   const int S = std::max(0, std::min(State, Section.States - 1));
   PaintSectionBackgroundByIndex(SkinIndex, Parent, S, clFuchsia, HotTexture, Texture, Manager, Bitmap, Offset, Rect);
   PaintCornerImages(*Manager, Section, Bitmap, Rect, S);
   const TsMaskData* Border = ItemAt(*Manager, BorderIndex >= 0 ? BorderIndex : Section.BorderIndex);
-  if (Border != nullptr) PaintNinePiece(Bitmap, Rect, MovedBy(Parent, Offset), true, S, *Border);
+  if (Border != nullptr) PaintNinePiece(Bitmap, Rect, MovedBy(Parent, Offset), true, S, *Border, Manager->MasterBitmap().View());
 }
 
 TColor EffectColor(TColor Color, const TsSectionLook& Look) {
@@ -268,7 +269,7 @@ TColor EffectColor(TColor Color, const TsSectionLook& Look) {
 TColor ControlColor(const TsSectionLook& Look, int State, TColor OwnColor, const TParentColorQuery& ParentColor) {
   if (Look.Manager == nullptr || !Look.Manager->IsValidSkinIndex(Look.SkinIndex) || Look.CustomColor != clFuchsia)
     return OwnColor;
-  const TsGeneralData& Section = Look.Manager->gd[static_cast<std::size_t>(Look.SkinIndex)];
+  const TsGeneralData& Section = Look.Manager->gd()[static_cast<std::size_t>(Look.SkinIndex)];
   const TsGenState& Props = Section.Props[State > 0 && Section.States > 1 ? 1 : 0];
   if (Props.Transparency <= 0) return Props.Color;
   if (Props.Transparency >= 100) return ParentColor(false);
@@ -279,7 +280,7 @@ TColor ControlColor(const TsSectionLook& Look, int State, TColor OwnColor, const
 
 TColor BgColorQueryAnswer(const TsSectionLook& Look, TColor OwnColor, const TParentColorQuery& ParentColor) {
   if (Look.Manager == nullptr || !Look.Manager->IsValidSkinIndex(Look.SkinIndex)) return OwnColor;
-  const TsGenState& Props = Look.Manager->gd[static_cast<std::size_t>(Look.SkinIndex)].Props[0];
+  const TsGenState& Props = Look.Manager->gd()[static_cast<std::size_t>(Look.SkinIndex)].Props[0];
   if (Props.Transparency == 0) return Props.Color;
   if (Props.Transparency == 100) return ParentColor(false);
   return BgColorQueryMix(ParentColor(true), Props.Color, Props.Transparency);

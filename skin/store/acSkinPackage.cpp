@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <new>
 
 #include "gfx/codec/LittleEndian.h"
 #include "skin/store/SkinError.h"
@@ -46,9 +47,11 @@ class TPackageReader {
   }
   // Inflates the zlib stream at the read position into exactly Size bytes and moves past
   // the stream's end. Output beyond Size is refused as soon as it appears, so a stream that
-  // unpacks to far more than it declares costs no more than its declared size.
-  TBytes Inflate(std::uint32_t Size) {
+  // unpacks to far more than it declares costs no more than its declared size. Room is
+  // what the container's earlier entries left of MaxUnpackedTotal.
+  TBytes Inflate(std::uint32_t Size, std::uint64_t Room) {
     if (Size > MaxEntrySize || Size > MaxInflateRatio * Left() + 64) ReadError();
+    if (Size > Room) throw ESkinError(SSkinTooLarge);
     TBytes Out(Size);
     // One byte past the declared size: a stream that fills it says more than it declared.
     std::uint8_t Extra = 0;
@@ -82,20 +85,27 @@ class TPackageReader {
 void TacSkinConvertor::Clear() {
   Options.reset();
   Files.clear();
+  FileIndex.clear();
   OwnedData.clear();
   OwnedData.shrink_to_fit();
   PackedData = {};
   ImageCount = 0;
 }
 
-const TacImageItem* TacSkinConvertor::FindFile(const std::string& UpperName) const {
+void TacSkinConvertor::IndexFiles() {
+  FileIndex.clear();
   const std::size_t Searched = std::min(Files.size(), static_cast<std::size_t>(std::max(ImageCount, 0)));
-  for (std::size_t I = 0; I < Searched; ++I)
-    if (UpperCaseAscii(Files[I].FileName) == UpperName) return &Files[I];
-  return nullptr;
+  for (std::size_t I = 0; I < Searched; ++I) FileIndex.emplace(UpperCaseAscii(Files[I].FileName), I);
 }
 
-bool UnpackSkinPackage(TacSkinConvertor& Convertor) {
+const TacImageItem* TacSkinConvertor::FindFile(const std::string& UpperName) const {
+  const auto Found = FileIndex.find(UpperName);
+  return Found == FileIndex.end() ? nullptr : &Files[Found->second];
+}
+
+namespace {
+
+bool UnpackEntries(TacSkinConvertor& Convertor) {
   const std::span<const std::uint8_t> Data = Convertor.PackedData;
   // The header is read as 16 bytes of which a short file leaves the rest zero.
   std::uint8_t Header[HeaderSize] = {};
@@ -108,11 +118,13 @@ bool UnpackSkinPackage(TacSkinConvertor& Convertor) {
   Convertor.ImageCount = static_cast<int>(Count) - 1;
 
   TPackageReader Reader(Data);
+  std::uint64_t Total = 0;
   for (std::uint32_t I = 0; I < Count; ++I) {
     const std::uint32_t NameLength = Reader.U32();
     std::string Name = Reader.Text(NameLength);
     const std::uint32_t Size = Reader.U32();
-    TBytes Unpacked = Reader.Inflate(Size);
+    TBytes Unpacked = Reader.Inflate(Size, MaxUnpackedTotal - Total);
+    Total += Size;
     if (SameTextAscii(Name, "Options.dat")) {
       Convertor.Options = std::move(Unpacked);
     } else {
@@ -120,7 +132,18 @@ bool UnpackSkinPackage(TacSkinConvertor& Convertor) {
       Convertor.Files.push_back({std::move(Name), IsBitmap, std::move(Unpacked)});
     }
   }
+  Convertor.IndexFiles();
   return true;
+}
+
+}  // namespace
+
+bool UnpackSkinPackage(TacSkinConvertor& Convertor) {
+  try {
+    return UnpackEntries(Convertor);
+  } catch (const std::bad_alloc&) {
+    throw ESkinError(SOutOfMemory);
+  }
 }
 
 bool LoadPackedSkinFile(const std::filesystem::path& Path, TacSkinConvertor& Convertor) {

@@ -11,9 +11,13 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 using TBytes = std::vector<std::uint8_t>;
+
+// The most all entries of a container may unpack to together.
+inline constexpr std::uint64_t MaxUnpackedTotal = std::uint64_t{256} << 20;
 
 // One image entry of a container.
 struct TacImageItem {
@@ -30,9 +34,14 @@ class TacSkinConvertor {
   TBytes OwnedData;                  // PackedData's bytes when the converter read them itself
   int ImageCount = 0;                // N - 1: how many image entries the lookups search
   std::vector<TacImageItem> Files;   // the image entries in container order
+  // Upper-cased name to the first of Files[0 .. ImageCount-1] holding it (IndexFiles).
+  std::unordered_map<std::string, std::size_t> FileIndex;
 
   // Frees every unpacked file, Options and owned packed data.
   void Clear();
+  // Builds FileIndex from Files and ImageCount; UnpackSkinPackage does this itself, a
+  // converter filled otherwise calls it once its files are in.
+  void IndexFiles();
   // The first of Files[0 .. ImageCount-1] whose upper-cased name is UpperName, or null.
   const TacImageItem* FindFile(const std::string& UpperName) const;
 };
@@ -41,6 +50,8 @@ class TacSkinConvertor {
 // container's magic (the caller shows SNotPackedFile). Throws ESkinError(SStreamReadError)
 // for a truncated or lying container, a corrupt zlib stream, or a stream whose output is
 // not exactly its declared size; sizes are checked before anything is allocated.
+// ESkinError(SSkinTooLarge) when the entries declare more than MaxUnpackedTotal together,
+// ESkinError(SOutOfMemory) when memory runs out.
 bool UnpackSkinPackage(TacSkinConvertor& Convertor);
 
 // Nothing when Path does not exist; otherwise clears Convertor, reads the whole file,

@@ -44,7 +44,7 @@ bool KeepsPaletteEntry(int Index) {
 
 void TsSkinStore::AdjustColors() {
   const auto ForEachStateColor = [&](const auto& Op, bool GradientsAlways) {
-    for (TsGeneralData& Section : gd)
+    for (TsGeneralData& Section : FSkin.gd)
       for (TsGenState& State : Section.Props) {
         for (TColor* Color : {&State.Color, &State.GlowColor, &State.FontColor.Color, &State.FontColor.Left,
                               &State.FontColor.Top, &State.FontColor.Right, &State.FontColor.Bottom})
@@ -56,9 +56,9 @@ void TsSkinStore::AdjustColors() {
       }
   };
   const auto ForPaletteAndShadow = [&](const auto& Op) {
-    CommonSkinData.Shadow1Color = ApplyToColor(CommonSkinData.Shadow1Color, Op);
+    FSkin.CommonSkinData.Shadow1Color = ApplyToColor(FSkin.CommonSkinData.Shadow1Color, Op);
     for (int I = 0; I < PaletteCount; ++I)
-      if (!KeepsPaletteEntry(I)) Palette[static_cast<std::size_t>(I)] = ApplyToColor(Palette[static_cast<std::size_t>(I)], Op);
+      if (!KeepsPaletteEntry(I)) FSkin.Palette[static_cast<std::size_t>(I)] = ApplyToColor(FSkin.Palette[static_cast<std::size_t>(I)], Op);
   };
 
   if (FHueOffset != 0) {
@@ -66,19 +66,19 @@ void TsSkinStore::AdjustColors() {
     const auto Op = [Degrees](TPixel32 P) { return RotateHue(Degrees, P); };
     // Caption glyphs that keep their hue: the close buttons from 1 on, all of them at 1.
     std::vector<std::string> Kept;
-    if (CommonSkinData.BIKeepHUE >= 1) Kept = {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE"};
-    if (CommonSkinData.BIKeepHUE == 1)
+    if (FSkin.CommonSkinData.BIKeepHUE >= 1) Kept = {"BICONCLOSE", "BICLOSEALONE", "SICONCLOSE"};
+    if (FSkin.CommonSkinData.BIKeepHUE == 1)
       Kept.insert(Kept.end(), {"BICONMAX", "BICONMIN", "BICONNORM", "BICONHELP", "SICONMAX", "SICONMIN", "SICONNORM"});
     std::vector<const TBitmap32*> KeptImages;
-    const TBitmap32 Unshifted = MasterBitmap;
-    ApplyToBitmap(MasterBitmap.View(), Op);
-    for (const TsMaskData& Picture : ma) {
+    const TBitmap32 Unshifted = FSkin.MasterBitmap;
+    ApplyToBitmap(FSkin.MasterBitmap.View(), Op);
+    for (const TsMaskData& Picture : FSkin.ma) {
       if (Picture.ClassName != "GLOBALINFO" || std::find(Kept.begin(), Kept.end(), Picture.PropertyName) == Kept.end())
         continue;
       if (Picture.Bmp) KeptImages.push_back(Picture.Bmp.get());
-      else CopyRect(Unshifted, MasterBitmap, Picture.R);
+      else CopyRect(Unshifted, FSkin.MasterBitmap, Picture.R);
     }
-    for (TacExtFileData& Image : ExtArray)
+    for (TacExtFileData& Image : FSkin.ExtArray)
       if (std::find(KeptImages.begin(), KeptImages.end(), Image.Bmp.get()) == KeptImages.end())
         ApplyToBitmap(Image.Bmp->View(), Op);
     ForEachStateColor(Op, false);
@@ -88,8 +88,8 @@ void TsSkinStore::AdjustColors() {
   if (FSaturation != 0) {
     const int K = std::clamp(FSaturation * 255 / 100, -255, 255);
     const auto Op = [K](TPixel32 P) { return ShiftSaturation(K, P); };
-    ApplyToBitmap(MasterBitmap.View(), Op);
-    for (TacExtFileData& Image : ExtArray) ApplyToBitmap(Image.Bmp->View(), Op);
+    ApplyToBitmap(FSkin.MasterBitmap.View(), Op);
+    for (TacExtFileData& Image : FSkin.ExtArray) ApplyToBitmap(Image.Bmp->View(), Op);
     ForEachStateColor(Op, true);
     ForPaletteAndShadow(Op);
   }
@@ -97,17 +97,17 @@ void TsSkinStore::AdjustColors() {
   if (FBrightness != 0) {
     const int K = PercentToWeight(std::clamp(FBrightness, -100, 100));
     const auto Op = [K](TPixel32 P) { return ScaleBrightness(P, K); };
-    const TBitmap32 Unchanged = MasterBitmap;
-    ApplyToBitmap(MasterBitmap.View(), Op);
-    for (const TsMaskData& Picture : ma)
+    const TBitmap32 Unchanged = FSkin.MasterBitmap;
+    ApplyToBitmap(FSkin.MasterBitmap.View(), Op);
+    for (const TsMaskData& Picture : FSkin.ma)
       if (!Picture.Bmp && Picture.MaskType == 1)
-        CopyRect(Unchanged, MasterBitmap,
+        CopyRect(Unchanged, FSkin.MasterBitmap,
                  TRect{Picture.R.Left, Picture.R.Top + Picture.R.Height() / 2, Picture.R.Right, Picture.R.Bottom});
-    for (TacExtFileData& Image : ExtArray) {
+    for (TacExtFileData& Image : FSkin.ExtArray) {
       ApplyToBitmap(Image.Bmp->View(), Op);
       if (FBrightness <= 0 || SkinImageKindOf(Image.FileName) != TSkinImageKind::Png) continue;
-      if (CommonSkinData.Version >= 7.45) {
-        PremultiplyAlpha(Image.Bmp->View(), System.DesktopComposition);
+      if (FSkin.CommonSkinData.Version >= 7.45) {
+        PremultiplyAlpha(Image.Bmp->View(), FSystem.DesktopComposition);
       } else {
         for (int Y = 0; Y < Image.Bmp->Height(); ++Y)
           for (TPixel32* P = Image.Bmp->Row(Y); P != Image.Bmp->Row(Y) + Image.Bmp->Width(); ++P)

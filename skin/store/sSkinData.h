@@ -114,8 +114,6 @@ using TsGeneralDataArray = std::vector<TsGeneralData>;
 
 // ---- Pictures
 
-class TsSkinStore;
-
 // One picture: a rectangle of the master bitmap (Bmp null) or of a separate image.
 struct TsMaskData {
   std::shared_ptr<const TBitmap32> Bmp;  // shared with ExtArray, or the loader's own picture
@@ -127,7 +125,6 @@ struct TsMaskData {
   std::int16_t BorderWidth = 0;
   std::int16_t DrawMode = 0;
   TacImgType ImgType = itisaBorder;
-  const TsSkinStore* Manager = nullptr;
   std::int16_t WL = 0, WT = 0, WR = 0, WB = 0;
   int CornerType = 0;  // 0 opaque corners; 1 a key-colour pixel in a corner; 2 BUTTON_HUGE's border
   int SkinIndex = -1;

@@ -2,6 +2,7 @@
 // that painters never search by name.
 #include <array>
 
+#include "skin/store/ParentChains.h"
 #include "skin/store/sSkinStore.h"
 
 namespace {
@@ -15,7 +16,7 @@ TacConstElementData TsSkinStore::ElementData(int SkinIndex) const {
   TacConstElementData Element;
   Element.SkinIndex = SkinIndex;
   if (!IsValidSkinIndex(SkinIndex)) return Element;
-  Element.SkinSection = gd[static_cast<std::size_t>(SkinIndex)].ClassName;
+  Element.SkinSection = FSkin.gd[static_cast<std::size_t>(SkinIndex)].ClassName;
   Element.MaskIndex = GetMaskIndex(SkinIndex, "BORDERSMASK");
   Element.GlyphIndex = GetMaskIndex(SkinIndex, "GLYPHMASK");
   Element.BGIndex[0] = GetTextureIndex(SkinIndex, "PATTERN");
@@ -24,7 +25,8 @@ TacConstElementData TsSkinStore::ElementData(int SkinIndex) const {
 }
 
 void TsSkinStore::InitConstantIndexes() {
-  TConstantSkinData& C = ConstData;
+  IndexPictures();
+  TConstantSkinData& C = FSkin.ConstData;
   const std::string Global = "GLOBALINFO";
   const auto GlobalPicture = [&](const std::string& Key) { return GetMaskIndex(Global, Key); };
 
@@ -100,30 +102,45 @@ void TsSkinStore::InitConstantIndexes() {
 }
 
 void TsSkinStore::InitMaskIndexes() {
-  for (std::size_t S = 0; S < gd.size(); ++S) {
-    TsGeneralData& Section = gd[S];
+  // Every section's pictures along its parents, each chain walked once for all sections (as
+  // GetMaskIndex and GetTextureIndex answer one section).
+  const auto Inherited = [&](const std::unordered_map<std::string, int>& Pictures, const char* Property) {
+    const auto Own = [&](int Section) { return FirstPicture(Pictures, Section, Property); };
+    std::vector<int> Answers = AnsweringSections(FParents, [&](int Section) { return Own(Section) >= 0; });
+    for (int& Answer : Answers) Answer = Answer >= 0 ? Own(Answer) : -1;
+    return Answers;
+  };
+  const std::vector<int> Borders = Inherited(FPictureBySection, "BORDERSMASK");
+  const std::vector<int> OuterMasks = Inherited(FPictureBySection, "OUTERMASK");
+  const std::vector<int> TopLefts = Inherited(FPictureBySection, "IMGTOPLEFT");
+  const std::vector<int> TopRights = Inherited(FPictureBySection, "IMGTOPRIGHT");
+  const std::vector<int> BottomLefts = Inherited(FPictureBySection, "IMGBTMLEFT");
+  const std::vector<int> BottomRights = Inherited(FPictureBySection, "IMGBTMRIGHT");
+  const std::vector<int> Patterns = Inherited(FTextureBySection, "PATTERN");
+  const std::vector<int> HotPatterns = Inherited(FTextureBySection, "HOTPATTERN");
+  const std::vector<int> Patterns2 = Inherited(FTextureBySection, "PATTERN2");
+  for (std::size_t S = 0; S < FSkin.gd.size(); ++S) {
+    TsGeneralData& Section = FSkin.gd[S];
     if (Section.ClassName == "GLOBALINFO") continue;
-    const int Index = static_cast<int>(S);
-    Section.BorderIndex = GetMaskIndex(Index, "BORDERSMASK");
-    Section.OuterMask = GetMaskIndex(Index, "OUTERMASK");
-    Section.ImgTL = GetMaskIndex(Index, "IMGTOPLEFT");
-    Section.ImgTR = GetMaskIndex(Index, "IMGTOPRIGHT");
-    Section.ImgBL = GetMaskIndex(Index, "IMGBTMLEFT");
-    Section.ImgBR = GetMaskIndex(Index, "IMGBTMRIGHT");
-    Section.Props[0].TextureIndex = GetTextureIndex(Index, "PATTERN");
-    if (Section.States > 1) Section.Props[1].TextureIndex = GetTextureIndex(Index, "HOTPATTERN");
-    Section.Props[2].TextureIndex =
-        Section.States > 2 && Section.UseState2 ? GetTextureIndex(Index, "PATTERN2") : Section.Props[1].TextureIndex;
+    Section.BorderIndex = Borders[S];
+    Section.OuterMask = OuterMasks[S];
+    Section.ImgTL = TopLefts[S];
+    Section.ImgTR = TopRights[S];
+    Section.ImgBL = BottomLefts[S];
+    Section.ImgBR = BottomRights[S];
+    Section.Props[0].TextureIndex = Patterns[S];
+    if (Section.States > 1) Section.Props[1].TextureIndex = HotPatterns[S];
+    Section.Props[2].TextureIndex = Section.States > 2 && Section.UseState2 ? Patterns2[S] : Section.Props[1].TextureIndex;
     if (Section.BorderIndex < 0) {
       Section.ScrollBorderOffset = -2;
     } else {
-      const TsMaskData& Border = ma[static_cast<std::size_t>(Section.BorderIndex)];
+      const TsMaskData& Border = FSkin.ma[static_cast<std::size_t>(Section.BorderIndex)];
       const bool Thin = Border.WL == 1 && Border.WT == 1 && Border.WR == 1 && Border.WB == 1;
       Section.ScrollBorderOffset = Thin && (Section.ClassName == "EDIT" || Section.ClassName == "ALPHAEDIT") ? -1 : 0;
     }
   }
 
-  for (TsMaskData& Picture : ma) {
+  for (TsMaskData& Picture : FSkin.ma) {
     Picture.Width = Picture.ImageCount > 0 ? Picture.R.Width() / Picture.ImageCount : 0;
     if (Picture.MaskType < 0) Picture.Height = 0;
     else Picture.Height = Picture.R.Height() / (Picture.MaskType + 1);

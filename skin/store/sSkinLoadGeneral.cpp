@@ -5,9 +5,11 @@
 // and [GLOBALINFO]; outer effects; common sections; palette; TRANSPARENT and MAINCOLOR.
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "gfx/ColorOps.h"
 #include "skin/store/Blur5.h"
+#include "skin/store/ParentChains.h"
 #include "skin/store/SkinValues.h"
 #include "skin/store/sSkinStore.h"
 
@@ -38,36 +40,70 @@ class TGlobalReader {
   const TSkinDescription& FD;
 };
 
-// Per-section keys: looked up in the section, then its PARENTCLASS, its parent's, and so
-// on. The chain ends at a section without parent, with "?", at a parent that names itself
-// or no section, and after as many steps as there are sections, which ends any loop.
-// A section of the common text gives only its own keys (OwnKeysOnly): its parent's values
-// come from the skin's section array, not from the common text.
+// Which section each section of a description inherits a key from: looked up in the
+// section, then its PARENTCLASS, its parent's, and so on. The chain ends at a section
+// without parent, with "?", at a parent that names itself or no section, and at a section it
+// has passed already, which ends any loop. Each key is resolved once for all sections.
+class TInheritance {
+ public:
+  explicit TInheritance(const TSkinDescription& Description) : FD(Description) {
+    const std::vector<TSkinSection>& Sections = FD.Sections();
+    FParents.assign(Sections.size(), -1);
+    for (std::size_t S = 0; S < Sections.size(); ++S) {
+      const std::string* Parent = FD.Find(static_cast<int>(S), "PARENTCLASS");
+      if (Parent && !Parent->empty() && *Parent != "?" && *Parent != Sections[S].Name)
+        FParents[S] = FD.SectionIndex(*Parent);
+    }
+  }
+
+  // The section whose value of Key Section reads (-1: none along its chain).
+  int Text(int Section, std::string_view Key) { return Answer(FTexts, Section, Key, false); }
+  // The same for a number: a value that does not parse or is negative counts as absent.
+  int Number(int Section, std::string_view Key) { return Answer(FNumbers, Section, Key, true); }
+
+  const TSkinDescription& Description() const { return FD; }
+
+ private:
+  using TAnswers = std::unordered_map<std::string, std::vector<int>>;
+
+  int Answer(TAnswers& Answers, int Section, std::string_view Key, bool AsNumber) {
+    auto Found = Answers.find(std::string(Key));
+    if (Found == Answers.end()) {
+      const auto HasOwn = [&](int S) {
+        const std::string* Value = FD.Find(S, Key);
+        return Value != nullptr && (!AsNumber || StrToIntDef(*Value, -1) >= 0);
+      };
+      Found = Answers.emplace(std::string(Key), AnsweringSections(FParents, HasOwn)).first;
+    }
+    return Found->second[static_cast<std::size_t>(Section)];
+  }
+
+  const TSkinDescription& FD;
+  std::vector<int> FParents;
+  TAnswers FTexts, FNumbers;
+};
+
+// Per-section keys of one section: inherited through Inheritance, or, without it, only the
+// section's own keys (a section of the common text: its parent's values come from the
+// skin's section array, not from the common text).
 class TInheritedReader {
  public:
-  TInheritedReader(const TSkinDescription& Description, int Section, bool OwnKeysOnly = false)
-      : FD(Description), FSection(Section), FOwnKeysOnly(OwnKeysOnly) {}
+  TInheritedReader(TInheritance& Inheritance, int Section)
+      : FD(Inheritance.Description()), FSection(Section), FInheritance(&Inheritance) {}
+  TInheritedReader(const TSkinDescription& Description, int Section) : FD(Description), FSection(Section) {}
 
   // The section's own value, never inherited.
   const std::string* Own(std::string_view Key) const { return FD.Find(FSection, Key); }
 
   // The first value present along the chain, or null.
   const std::string* Text(std::string_view Key) const {
-    const std::string* Found = nullptr;
-    Walk([&](int Section) { return (Found = FD.Find(Section, Key)) != nullptr; });
-    return Found;
+    return FInheritance ? FD.Find(FInheritance->Text(FSection, Key), Key) : Own(Key);
   }
   // An integer or colour: a value that does not parse or is negative counts as absent.
   int Int(std::string_view Key, int Default) const {
-    int Result = Default;
-    Walk([&](int Section) {
-      const std::string* Value = FD.Find(Section, Key);
-      const int Number = Value ? StrToIntDef(*Value, -1) : -1;
-      if (Number < 0) return false;
-      Result = Number;
-      return true;
-    });
-    return Result;
+    const std::string* Value = FInheritance ? FD.Find(FInheritance->Number(FSection, Key), Key) : Own(Key);
+    const int Number = Value ? StrToIntDef(*Value, -1) : -1;
+    return Number < 0 ? Default : Number;
   }
   int IntAtMost(std::string_view Key, int Default, int Maximum) const { return std::min(Int(Key, Default), Maximum); }
   bool Boolean(std::string_view Key, bool Default) const {
@@ -76,22 +112,9 @@ class TInheritedReader {
   }
 
  private:
-  template <class TVisit>
-  void Walk(TVisit Visit) const {
-    int Section = FSection;
-    for (std::size_t Step = 0; Section >= 0 && Step < FD.Sections().size(); ++Step) {
-      if (Visit(Section) || FOwnKeysOnly) return;
-      const std::string* Parent = FD.Find(Section, "PARENTCLASS");
-      if (!Parent || Parent->empty() || *Parent == "?" ||
-          *Parent == FD.Sections()[static_cast<std::size_t>(Section)].Name)
-        return;
-      Section = FD.SectionIndex(*Parent);
-    }
-  }
-
   const TSkinDescription& FD;
   int FSection;
-  bool FOwnKeysOnly;
+  TInheritance* FInheritance = nullptr;
 };
 
 // The keys of one state: normal, hot, third.
@@ -187,14 +210,14 @@ TsGeneralData DefaultSection(const char* Name, int Transparency, TColor Color, T
 }  // namespace
 
 void TsSkinStore::LoadAllGeneralData() {
-  gd.clear();
   if (FDescription) {
-    CommonSkinData.Version = ParseVersion(TGlobalReader(*FDescription).Text("VERSION"));
+    FSkin.CommonSkinData.Version = ParseVersion(TGlobalReader(*FDescription).Text("VERSION"));
     LoadGlobalInfo();
+    TInheritance Inheritance(*FDescription);
     for (std::size_t S = 0; S < FDescription->Sections().size(); ++S) {
-      TsGeneralData Data = ReadSection(TInheritedReader(*FDescription, static_cast<int>(S)), TsGeneralData());
+      TsGeneralData Data = ReadSection(TInheritedReader(Inheritance, static_cast<int>(S)), TsGeneralData());
       Data.ClassName = FDescription->Sections()[S].Name;
-      gd.push_back(std::move(Data));
+      AddSection(std::move(Data));
     }
     MergeCommonSections();
   }
@@ -205,7 +228,7 @@ void TsSkinStore::LoadAllGeneralData() {
 
 void TsSkinStore::LoadGlobalInfo() {
   const TGlobalReader G(*FDescription);
-  TsSkinData& D = CommonSkinData;
+  TsSkinData& D = FSkin.CommonSkinData;
   D.Author = G.Text("AUTHOR");
   D.Description = G.Text("DESCRIPTION");
   D.UseAeroBluring = G.Int("AEROBLUR", 0) != 0;
@@ -219,7 +242,7 @@ void TsSkinStore::LoadGlobalInfo() {
   D.ExMaxHeight = G.Int("MAXHEIGHT", D.ExTitleHeight);
   if (D.ExMaxHeight <= 0) D.ExMaxHeight = D.ExTitleHeight;
   D.ExCenterOffs = G.Int("CENTEROFFSET", 0);
-  D.ExContentOffs = G.Int("FORMOFFSET", System.FrameWidth);
+  D.ExContentOffs = G.Int("FORMOFFSET", FSystem.FrameWidth);
   D.ExDrawMode = G.Int("BORDERMODE", 0);
   D.ExShadowOffs = G.Int("ALIGNOFFSET", 0);
   D.ExShadowOffsR = G.Int("ALIGNOFFSETR", D.ExShadowOffs);
@@ -240,7 +263,7 @@ void TsSkinStore::LoadGlobalInfo() {
     const std::string Key = acTitleGlyphKeys[static_cast<std::size_t>(Glyph)];
     // Bounded like a section's GLOW: each counted picture is looked up by name.
     FTitleGlowCounts[static_cast<std::size_t>(Glyph)] = std::min(G.Int(Key + "GLOW", 0), 255);
-    ConstData.GlowMargins[static_cast<std::size_t>(Glyph)] = G.Int(Key + "GLOWMARGIN", 0);
+    FSkin.ConstData.GlowMargins[static_cast<std::size_t>(Glyph)] = G.Int(Key + "GLOWMARGIN", 0);
   }
   LoadOuterEffect(1, "SH_");
   LoadOuterEffect(0, "LO_");
@@ -257,7 +280,7 @@ void TsSkinStore::LoadOuterEffect(int Index, const char* Prefix) {
   const TGlobalReader G(*FDescription);
   const std::string P = Prefix;
   const bool Light = Index == 0;
-  TacOutEffData& E = oe[static_cast<std::size_t>(Index)];
+  TacOutEffData& E = FSkin.oe[static_cast<std::size_t>(Index)];
   E = TacOutEffData{};
   E.ColorL = G.Int(P + "COLORL", Light ? clWhite : 0);
   E.ColorT = G.Int(P + "COLORT", 0);
@@ -292,7 +315,7 @@ void TsSkinStore::LoadOuterEffect(int Index, const char* Prefix) {
     Picture.WR = static_cast<std::int16_t>(Border.WR);
     Picture.WB = static_cast<std::int16_t>(Border.WB);
     Picture.ImgType = itisaBorder;
-    E.Mask = static_cast<int>(ma.size()) - 1;
+    E.Mask = static_cast<int>(FSkin.ma.size()) - 1;
   } else if (E.Source == 2) {
     // A picture of our own: the side colours above, BLUR5 below as the mask.
     const TBitmap32 Blur = MakeBlur5();
@@ -320,7 +343,7 @@ void TsSkinStore::LoadOuterEffect(int Index, const char* Prefix) {
     Picture.DrawMode = 1;
     Picture.ImgType = itisaBorder;
     Picture.BorderWidth = Picture.WL = Picture.WT = Picture.WR = Picture.WB = static_cast<std::int16_t>(H);
-    E.Mask = static_cast<int>(ma.size()) - 1;
+    E.Mask = static_cast<int>(FSkin.ma.size()) - 1;
   }
 }
 
@@ -333,30 +356,30 @@ void TsSkinStore::MergeCommonSections() {
   if (!FCommonSections || FCommonSections->Sections().empty()) return;
   const std::vector<TSkinSection>& Sections = FCommonSections->Sections();
   for (std::size_t S = 0; S < Sections.size(); ++S) {
-    const TInheritedReader Reader(*FCommonSections, static_cast<int>(S), true);
+    const TInheritedReader Reader(*FCommonSections, static_cast<int>(S));
     const int Existing = GetSkinIndex(Sections[S].Name);
     if (Existing >= 0) {
-      TsGeneralData& Data = gd[static_cast<std::size_t>(Existing)];
+      TsGeneralData& Data = FSkin.gd[static_cast<std::size_t>(Existing)];
       Data = ReadSection(Reader, std::move(Data));
       continue;
     }
     const std::string* Parent = Reader.Own("PARENTCLASS");
     const int ParentIndex = Parent ? GetSkinIndex(*Parent) : -1;
-    TsGeneralData Data = ReadSection(Reader, ParentIndex >= 0 ? gd[static_cast<std::size_t>(ParentIndex)] : TsGeneralData());
+    TsGeneralData Data = ReadSection(Reader, ParentIndex >= 0 ? FSkin.gd[static_cast<std::size_t>(ParentIndex)] : TsGeneralData());
     Data.ClassName = Sections[S].Name;
-    gd.push_back(std::move(Data));
+    AddSection(std::move(Data));
   }
   // The common text's pictures wait for their section's skin index until now.
-  for (TsMaskData& Picture : ma)
+  for (TsMaskData& Picture : FSkin.ma)
     if (Picture.SkinIndex < 0) Picture.SkinIndex = GetSkinIndex(Picture.ClassName);
 }
 
 void TsSkinStore::FillPalette() {
-  TacPaletteArray& P = Palette;
+  TacPaletteArray& P = FSkin.Palette;
   const auto Sys = [&](TColor Constant) { return ColorToRGB(Constant); };
   const auto SectionOf = [&](const char* Name) -> const TsGeneralData* {
     const int Index = GetSkinIndex(Name);
-    return Index >= 0 ? &gd[static_cast<std::size_t>(Index)] : nullptr;
+    return Index >= 0 ? &FSkin.gd[static_cast<std::size_t>(Index)] : nullptr;
   };
   std::optional<TGlobalReader> Global;
   if (FDescription) Global.emplace(*FDescription);
@@ -432,7 +455,7 @@ void TsSkinStore::FillPalette() {
 }
 
 void TsSkinStore::AddDefaultSections() {
-  if (GetSkinIndex("TRANSPARENT") < 0) gd.push_back(DefaultSection("TRANSPARENT", 100, clWhite, Palette[pcLabelText]));
+  if (GetSkinIndex("TRANSPARENT") < 0) AddSection(DefaultSection("TRANSPARENT", 100, clWhite, FSkin.Palette[pcLabelText]));
   if (GetSkinIndex("MAINCOLOR") < 0)
-    gd.push_back(DefaultSection("MAINCOLOR", 0, Palette[pcMainColor], Palette[pcLabelText]));
+    AddSection(DefaultSection("MAINCOLOR", 0, FSkin.Palette[pcMainColor], FSkin.Palette[pcLabelText]));
 }

@@ -15,42 +15,19 @@ int SafeDiv(int Value, int Divisor) { return Divisor > 0 ? Value / Divisor : 0; 
 
 std::int16_t Small(int Value) { return static_cast<std::int16_t>(Value); }
 
-bool IsKeyColor(TPixel32 Pixel) { return (Pixel & 0x00FFFFFFu) == 0xFF00FFu; }
-
-bool AnyKeyColor(TConstBitmapView Source, TRect Area) {
-  // Clipped to the bitmap without its last row and column.
-  Area = IntersectRect(Area, TRect{0, 0, Source.Width - 1, Source.Height - 1});
-  for (int Y = Area.Top; Y < Area.Bottom; ++Y) {
-    const TPixel32* const Line = Source.Row(Y);
-    for (int X = Area.Left; X < Area.Right; ++X)
-      if (IsKeyColor(Line[X])) return true;
-  }
-  return false;
+// BUTTON_HUGE's border has corners of its own kind (2), however it is given; any other
+// border 1 when a corner of a state picture holds the key colour.
+int CornerTypeOf(const TsMaskData& Picture, TConstBitmapView Source, TKeyColorCorners& Corners) {
+  if (Picture.ClassName == "BUTTON_HUGE" && Picture.PropertyName == "BORDERSMASK") return 2;
+  return Corners.HasKeyColorCorner(Source, Picture) ? 1 : 0;
 }
 
 }  // namespace
 
-bool HasKeyColorCorner(TConstBitmapView Source, const TsMaskData& Picture) {
-  if (Picture.ImageCount <= 0 || Picture.MaskType < 0) return false;
-  const TRect& R = Picture.R;
-  const int W = R.Width() / Picture.ImageCount;
-  const int H = R.Height() / (Picture.MaskType + 1);
-  for (int I = 0; I < Picture.ImageCount; ++I) {
-    const int X0 = R.Left + I * W;
-    const TRect Corners[4] = {{X0, R.Top, X0 + Picture.WL, R.Top + Picture.WT},
-                              {X0 + W - Picture.WR, R.Top, X0 + W, R.Top + Picture.WT},
-                              {X0, R.Top + H - Picture.WB, X0 + Picture.WL, R.Top + H},
-                              {X0 + W - Picture.WR, R.Top + H - Picture.WB, X0 + W, R.Top + H}};
-    for (const TRect& Corner : Corners)
-      if (AnyKeyColor(Source, Corner)) return true;
-  }
-  return false;
-}
-
 void TsSkinStore::LoadAllMasks() {
-  ReleasePictures();
   if (!FDescription) return;
   LoadMasterBitmap();
+  TKeyColorCorners Corners;
   const std::vector<TSkinSection>& Sections = FDescription->Sections();
   for (std::size_t S = 0; S < Sections.size(); ++S) {
     bool MasterSkipped = Sections[S].Name != "GLOBALINFO";
@@ -59,7 +36,7 @@ void TsSkinStore::LoadAllMasks() {
         MasterSkipped = true;
         continue;
       }
-      AddPicturesOfKey(static_cast<int>(S), Key);
+      AddPicturesOfKey(static_cast<int>(S), Key, Corners);
     }
   }
   AddCommonPictures();
@@ -90,22 +67,21 @@ void TsSkinStore::AddCommonPictures() {
 }
 
 TsMaskData& TsSkinStore::AddPicture(int Section, std::string_view ClassName, std::string_view PropertyName) {
-  TsMaskData& Picture = ma.emplace_back();
+  TsMaskData& Picture = FSkin.ma.emplace_back();
   Picture.ClassName = ClassName;
   Picture.PropertyName = PropertyName;
   Picture.SkinIndex = Section;
-  Picture.Manager = this;
   return Picture;
 }
 
-void TsSkinStore::AddPicturesOfKey(int Section, const TSkinKey& Key) {
+void TsSkinStore::AddPicturesOfKey(int Section, const TSkinKey& Key, TKeyColorCorners& Corners) {
   if (Key.Value.empty()) return;
   const std::string Value = UpperCaseAscii(Key.Value);
   // Scale variants ("BORDERSMASK*125") of separate images and borders are for other scales.
   const bool ScaleVariant = Key.Name.find('*') != std::string::npos;
   switch (Value.front()) {
     case '!':
-      if (!ScaleVariant) AddSeparateImage(Section, Key, Value);
+      if (!ScaleVariant) AddSeparateImage(Section, Key, Value, Corners);
       return;
     case '@': {
       const TsGlyphValue Glyph = ParseGlyphValue(Value);
@@ -138,10 +114,7 @@ void TsSkinStore::AddPicturesOfKey(int Section, const TSkinKey& Key) {
           Picture.WT = Picture.WB = Small(SafeDiv(Picture.R.Height(), 3 * Picture.MaskType + 3));
         }
       }
-      if (Picture.ClassName == "BUTTON_HUGE" && Picture.PropertyName == "BORDERSMASK")
-        Picture.CornerType = 2;
-      else if (Picture.R.Height() > 0)
-        Picture.CornerType = HasKeyColorCorner(MasterBitmap.View(), Picture) ? 1 : 0;
+      Picture.CornerType = CornerTypeOf(Picture, FSkin.MasterBitmap.View(), Corners);
       return;
     }
     case '~': {
@@ -159,12 +132,13 @@ void TsSkinStore::AddPicturesOfKey(int Section, const TSkinKey& Key) {
     }
     default:
       if (Value.find(".JPG") != std::string::npos || Value.find(".BMP") != std::string::npos)
-        AddSeparateImage(Section, Key, Value);
+        AddSeparateImage(Section, Key, Value, Corners);
       return;
   }
 }
 
-void TsSkinStore::AddSeparateImage(int Section, const TSkinKey& Key, const std::string& Value) {
+void TsSkinStore::AddSeparateImage(int Section, const TSkinKey& Key, const std::string& Value,
+                                   TKeyColorCorners& Corners) {
   const TsImageValue Fields = ParseImageValue(Value);
   std::shared_ptr<const TBitmap32> Image = LoadSkinImage(Fields.FileName);
   if (!Image || Image->Width() <= 0) return;
@@ -184,5 +158,5 @@ void TsSkinStore::AddSeparateImage(int Section, const TSkinKey& Key, const std::
     Picture.WT = Picture.WB = Small(SafeDiv(Picture.R.Height(), 3 * Picture.MaskType + 3));
   }
   Picture.DrawMode = Small(Fields.DrawMode);
-  if (Picture.ImgType == itisaBorder) Picture.CornerType = HasKeyColorCorner(Picture.Bmp->View(), Picture) ? 1 : 0;
+  if (Picture.ImgType == itisaBorder) Picture.CornerType = CornerTypeOf(Picture, Picture.Bmp->View(), Corners);
 }

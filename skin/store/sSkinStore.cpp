@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <new>
 
 #include "skin/store/ConvertError.h"
 #include "gfx/Premultiply.h"
@@ -34,73 +35,77 @@ std::optional<TBytes> ReadWholeFile(const std::filesystem::path& Path) {
   return Bytes;
 }
 
-// Clears the load-time inputs however LoadSkin ends.
-class TLoadInputs {
- public:
-  TLoadInputs(const TSkinDescription*& Description, const TacSkinConvertor*& Package,
-              const TSkinDescription*& CommonSections)
-      : FDescription(Description), FPackage(Package), FCommonSections(CommonSections) {}
-  ~TLoadInputs() {
-    FDescription = nullptr;
-    FPackage = nullptr;
-    FCommonSections = nullptr;
-  }
-  TLoadInputs(const TLoadInputs&) = delete;
-  TLoadInputs& operator=(const TLoadInputs&) = delete;
+// The key of a picture lookup: a section (index or name) and a property name.
+std::string PictureKey(std::string_view Section, std::string_view Property) {
+  std::string Key(Section);
+  Key += '\0';
+  Key += Property;
+  return Key;
+}
+std::string PictureKey(int Section, std::string_view Property) { return PictureKey(std::to_string(Section), Property); }
 
- private:
-  const TSkinDescription*& FDescription;
-  const TacSkinConvertor*& FPackage;
-  const TSkinDescription*& FCommonSections;
-};
-
-// Follows ParentClass from SkinIndex: Match(index, section name) is asked of the section
-// and then of each parent, until it answers a picture, a section has no parent, names
-// itself, names no section, or the chain has visited more sections than there are (a loop).
-template <class TMatch>
-int SearchWithParents(const TsSkinStore& Store, int SkinIndex, std::string_view SkinSection, TMatch Match) {
-  for (std::size_t Step = 0; Store.IsValidSkinIndex(SkinIndex) && Step <= Store.gd.size(); ++Step) {
-    const int Found = Match(SkinIndex, SkinSection);
-    if (Found >= 0) return Found;
-    const std::string& Parent = Store.gd[static_cast<std::size_t>(SkinIndex)].ParentClass;
-    if (Parent.empty() || Parent == SkinSection) return -1;
-    SkinSection = Parent;
-    SkinIndex = Store.GetSkinIndex(Parent);
-  }
-  return -1;
+int Lookup(const std::unordered_map<std::string, int>& Map, const std::string& Key) {
+  const auto Found = Map.find(Key);
+  return Found == Map.end() ? -1 : Found->second;
 }
 
 }  // namespace
 
-TsSkinStore::TsSkinStore() { System.Color = DefaultSystemColor; }
+TsSkinStore::TsSkinStore() { FSystem.Color = DefaultSystemColor; }
+
+TsSkinStore::TsSkinStore(TsSkin Skin) : TsSkinStore() {
+  FSkin = std::move(Skin);
+  for (std::size_t I = 0; I < FSkin.gd.size(); ++I) FSectionIndex.emplace(FSkin.gd[I].ClassName, static_cast<int>(I));
+  IndexPictures();
+}
 
 void TsSkinStore::LoadSkin(const TSkinDescription* Description, const TacSkinConvertor* Package,
                            const TSkinDescription& CommonSections) {
-  FDescription = Description;
-  FPackage = Package;
-  FCommonSections = &CommonSections;
-  const TLoadInputs Inputs(FDescription, FPackage, FCommonSections);
+  TsSkinStore Fresh;
+  Fresh.FSystem = FSystem;
+  Fresh.FSkinPath = FSkinPath;
+  Fresh.FHueOffset = FHueOffset;
+  Fresh.FSaturation = FSaturation;
+  Fresh.FBrightness = FBrightness;
   try {
-    const std::string* Version = Description ? Description->Find("GLOBALINFO", "VERSION") : nullptr;
-    CommonSkinData.Version = Version ? ParseVersion(*Version) : 0;
-    LoadAllMasks();
-    LoadAllGeneralData();
-    InitConstantIndexes();
+    Fresh.Build(Description, Package, CommonSections);
   } catch (const EConvertError& Error) {
     // The gradient parser's conversion error, as the one error type of a skin load.
     throw ESkinError(Error.what());
+  } catch (const std::bad_alloc&) {
+    throw ESkinError(SOutOfMemory);
   }
+  std::swap(FSkin, Fresh.FSkin);
+  std::swap(FSectionIndex, Fresh.FSectionIndex);
+  std::swap(FParents, Fresh.FParents);
+  std::swap(FPictureBySection, Fresh.FPictureBySection);
+  std::swap(FTextureBySection, Fresh.FTextureBySection);
+  std::swap(FPictureByName, Fresh.FPictureByName);
+  std::swap(FTextureByName, Fresh.FTextureByName);
+  std::swap(FExtIndex, Fresh.FExtIndex);
 }
 
-void TsSkinStore::ReleasePictures() {
-  ma.clear();
-  ExtArray.clear();
-  MasterBitmap = TBitmap32();
+void TsSkinStore::Build(const TSkinDescription* Description, const TacSkinConvertor* Package,
+                        const TSkinDescription& CommonSections) {
+  FDescription = Description;
+  FPackage = Package;
+  FCommonSections = &CommonSections;
+  FSkin.CommonSkinData.SkinPath = FSkinPath;
+  const std::string* Version = Description ? Description->Find("GLOBALINFO", "VERSION") : nullptr;
+  FSkin.CommonSkinData.Version = Version ? ParseVersion(*Version) : 0;
+  LoadAllMasks();
+  LoadAllGeneralData();
+  InitConstantIndexes();
+  // The inputs belong to the caller and are not kept past the load (a fresh store is
+  // dropped when the load throws, so they need no clearing then).
+  FDescription = nullptr;
+  FPackage = nullptr;
+  FCommonSections = nullptr;
 }
 
 std::shared_ptr<const TBitmap32> TsSkinStore::LoadSkinImage(const std::string& UpperName) {
-  for (const TacExtFileData& Cached : ExtArray)
-    if (Cached.FileName == UpperName) return Cached.Bmp;
+  if (const auto Cached = FExtIndex.find(UpperName); Cached != FExtIndex.end())
+    return FSkin.ExtArray[Cached->second].Bmp;
 
   std::optional<TBytes> FromDisk;
   std::span<const std::uint8_t> Bytes;
@@ -109,7 +114,7 @@ std::shared_ptr<const TBitmap32> TsSkinStore::LoadSkinImage(const std::string& U
     if (!Item) return nullptr;
     Bytes = Item->FileStream;
   } else {
-    FromDisk = ReadWholeFile(SkinFilePath(CommonSkinData.SkinPath, UpperName));
+    FromDisk = ReadWholeFile(SkinFilePath(FSkinPath, UpperName));
     if (!FromDisk) return nullptr;
     Bytes = *FromDisk;
   }
@@ -120,12 +125,13 @@ std::shared_ptr<const TBitmap32> TsSkinStore::LoadSkinImage(const std::string& U
     *Image = std::move(Decoded->Pixels);
     if (!Decoded->HasAlpha) {
       MakeKeyColorTransparent(Image->View());
-    } else if (Kind == TSkinImageKind::Png && FBrightness <= 0 && CommonSkinData.Version > 7.45 &&
-               System.DesktopComposition) {
+    } else if (Kind == TSkinImageKind::Png && FBrightness <= 0 && FSkin.CommonSkinData.Version > 7.45 &&
+               FSystem.DesktopComposition) {
       PremultiplyAlpha(Image->View(), true);
     }
   }
-  ExtArray.push_back({Image, UpperName, 0});
+  FExtIndex.emplace(UpperName, FSkin.ExtArray.size());
+  FSkin.ExtArray.push_back({Image, UpperName, 0});
   return Image;
 }
 
@@ -140,20 +146,20 @@ void TsSkinStore::LoadMasterBitmap() {
     if (!Item) return;
     Bytes = Item->FileStream;
   } else {
-    FromDisk = ReadWholeFile(SkinFilePath(CommonSkinData.SkinPath, *Name));
+    FromDisk = ReadWholeFile(SkinFilePath(FSkinPath, *Name));
     if (!FromDisk) return;
     Bytes = *FromDisk;
   }
   std::optional<TDecodedImage> Decoded = DecodeSkinImage(Bytes, SkinImageKindOf(UpperCaseAscii(*Name)));
   if (!Decoded) return;
-  MasterBitmap = std::move(Decoded->Pixels);
-  if (!Decoded->HasAlpha) MakeKeyColorTransparent(MasterBitmap.View());
+  FSkin.MasterBitmap = std::move(Decoded->Pixels);
+  if (!Decoded->HasAlpha) MakeKeyColorTransparent(FSkin.MasterBitmap.View());
 }
 
 std::shared_ptr<const TBitmap32> TsSkinStore::LoadCommonImage(const std::string& Name) const {
   // The common text belongs to the application, not to the skin: its files are always read
   // from disk, even while the skin itself comes from a package.
-  const std::optional<TBytes> Bytes = ReadWholeFile(SkinFilePath(CommonSkinData.SkinPath, Name));
+  const std::optional<TBytes> Bytes = ReadWholeFile(SkinFilePath(FSkinPath, Name));
   if (!Bytes) return nullptr;
   std::optional<TDecodedImage> Decoded = DecodeSkinImage(*Bytes, TSkinImageKind::Bmp);
   if (!Decoded || Decoded->Pixels.Width() <= 0) return nullptr;
@@ -163,70 +169,107 @@ std::shared_ptr<const TBitmap32> TsSkinStore::LoadCommonImage(const std::string&
 
 void TsSkinStore::CheckShadows() {
   // Without extended borders the form casts no shadow of its own.
-  FormShadowSize = TRect{};
+  FSkin.FormShadowSize = TRect{};
 }
 
 TColor TsSkinStore::ColorToRGB(TColor Color) const {
-  return IsSystemColor(Color) ? System.Color(SystemColorIndex(Color)) : Color;
+  return IsSystemColor(Color) ? FSystem.Color(SystemColorIndex(Color)) : Color;
 }
 
 int TsSkinStore::GetSkinIndex(std::string_view SectionName) const {
   if (SectionName.empty()) return -1;
-  for (std::size_t I = 0; I < gd.size(); ++I)
-    if (gd[I].ClassName == SectionName) return static_cast<int>(I);
+  const auto Found = FSectionIndex.find(std::string(SectionName));
+  return Found == FSectionIndex.end() ? -1 : Found->second;
+}
+
+int TsSkinStore::FirstPicture(const std::unordered_map<std::string, int>& Pictures, int Section,
+                              std::string_view Property) {
+  return Lookup(Pictures, PictureKey(Section, Property));
+}
+
+void TsSkinStore::AddSection(TsGeneralData Section) {
+  FSectionIndex.emplace(Section.ClassName, static_cast<int>(FSkin.gd.size()));
+  FSkin.gd.push_back(std::move(Section));
+}
+
+void TsSkinStore::IndexPictures() {
+  FParents.assign(FSkin.gd.size(), -1);
+  for (std::size_t S = 0; S < FSkin.gd.size(); ++S) {
+    const std::string& Parent = FSkin.gd[S].ParentClass;
+    if (!Parent.empty() && Parent != FSkin.gd[S].ClassName) FParents[S] = GetSkinIndex(Parent);
+  }
+  for (std::size_t I = 0; I < FSkin.ma.size(); ++I) {
+    const TsMaskData& Picture = FSkin.ma[I];
+    const int Index = static_cast<int>(I);
+    const std::string BySection = PictureKey(Picture.SkinIndex, Picture.PropertyName);
+    const std::string ByName = PictureKey(Picture.ClassName, Picture.PropertyName);
+    FPictureBySection.emplace(BySection, Index);
+    FPictureByName.emplace(ByName, Index);
+    if (Picture.ImgType != itisaTexture) continue;
+    FTextureBySection.emplace(BySection, Index);
+    FTextureByName.emplace(ByName, Index);
+  }
+}
+
+// Follows the parents from SkinIndex: Match(index, section name) is asked of the section
+// and then of each parent, until it answers a picture, a section has no parent, names
+// itself, names no section, or the chain has visited more sections than there are (a loop).
+template <class TMatch>
+int TsSkinStore::SearchWithParents(int SkinIndex, std::string_view SkinSection, TMatch Match) const {
+  if (!IsValidSkinIndex(SkinIndex)) return -1;
+  const int Found = Match(SkinIndex, SkinSection);
+  if (Found >= 0) return Found;
+  // The first step compares the parent with the name given, every later one with the
+  // parent's own name, which FParents already did.
+  const std::string& Parent = FSkin.gd[static_cast<std::size_t>(SkinIndex)].ParentClass;
+  if (Parent.empty() || Parent == SkinSection) return -1;
+  SkinIndex = GetSkinIndex(Parent);
+  for (std::size_t Step = 0; IsValidSkinIndex(SkinIndex) && Step < FSkin.gd.size(); ++Step) {
+    const auto Index = static_cast<std::size_t>(SkinIndex);
+    const int Answer = Match(SkinIndex, FSkin.gd[Index].ClassName);
+    if (Answer >= 0) return Answer;
+    SkinIndex = FParents[Index];
+  }
   return -1;
 }
 
 int TsSkinStore::GetMaskIndex(int SkinIndex, std::string_view SkinSection, std::string_view PropertyName) const {
-  return SearchWithParents(*this, SkinIndex, SkinSection, [&](int Index, std::string_view) {
-    for (std::size_t I = 0; I < ma.size(); ++I)
-      if (ma[I].SkinIndex == Index && ma[I].PropertyName == PropertyName) return static_cast<int>(I);
-    return -1;
+  return SearchWithParents(SkinIndex, SkinSection, [&](int Index, std::string_view) {
+    return FirstPicture(FPictureBySection, Index, PropertyName);
   });
 }
 
 int TsSkinStore::GetMaskIndex(std::string_view SkinSection, std::string_view PropertyName) const {
-  for (std::size_t I = 0; I < ma.size(); ++I)
-    if (ma[I].ClassName == SkinSection && ma[I].PropertyName == PropertyName) return static_cast<int>(I);
-  return -1;
+  return Lookup(FPictureByName, PictureKey(SkinSection, PropertyName));
 }
 
 int TsSkinStore::GetMaskIndex(int SkinIndex, std::string_view PropertyName) const {
   if (!IsValidSkinIndex(SkinIndex)) return -1;
-  return GetMaskIndex(SkinIndex, gd[static_cast<std::size_t>(SkinIndex)].ClassName, PropertyName);
+  return GetMaskIndex(SkinIndex, FSkin.gd[static_cast<std::size_t>(SkinIndex)].ClassName, PropertyName);
 }
 
 int TsSkinStore::GetTextureIndex(int SkinIndex, std::string_view SkinSection, std::string_view PropName) const {
-  return SearchWithParents(*this, SkinIndex, SkinSection, [&](int, std::string_view Section) {
-    for (std::size_t I = 0; I < ma.size(); ++I)
-      if (ma[I].ImgType == itisaTexture && ma[I].ClassName == Section && ma[I].PropertyName == PropName)
-        return static_cast<int>(I);
-    return -1;
+  return SearchWithParents(SkinIndex, SkinSection, [&](int, std::string_view Section) {
+    return Lookup(FTextureByName, PictureKey(Section, PropName));
   });
 }
 
 int TsSkinStore::GetTextureIndex(int SkinIndex, std::string_view PropName) const {
   if (!IsValidSkinIndex(SkinIndex)) return -1;
-  return SearchWithParents(*this, SkinIndex, gd[static_cast<std::size_t>(SkinIndex)].ClassName,
-                           [&](int Index, std::string_view) {
-                             for (std::size_t I = 0; I < ma.size(); ++I)
-                               if (ma[I].ImgType == itisaTexture && ma[I].SkinIndex == Index &&
-                                   ma[I].PropertyName == PropName)
-                                 return static_cast<int>(I);
-                             return -1;
-                           });
+  return SearchWithParents(SkinIndex, FSkin.gd[static_cast<std::size_t>(SkinIndex)].ClassName,
+                           [&](int Index, std::string_view) { return FirstPicture(FTextureBySection, Index, PropName); });
 }
 
 std::vector<std::string> TsSkinStore::GetSkinSections() const {
   std::vector<std::string> Names;
-  if (!CommonSkinData.Active) return Names;
-  for (const TsGeneralData& Section : gd) Names.push_back(Section.ClassName);
+  if (!FSkin.CommonSkinData.Active) return Names;
+  for (const TsGeneralData& Section : FSkin.gd) Names.push_back(Section.ClassName);
   return Names;
 }
 
 std::string TsSkinStore::GetSkinInfo() const {
-  if (!CommonSkinData.Active) return "N/A";
+  if (!FSkin.CommonSkinData.Active) return "N/A";
   char Text[32];
-  const auto Result = std::to_chars(Text, Text + sizeof Text, CommonSkinData.Version);
+  const auto Result = std::to_chars(Text, Text + sizeof Text, FSkin.CommonSkinData.Version);
   return std::string(Text, Result.ptr);
 }

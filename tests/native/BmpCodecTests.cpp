@@ -30,8 +30,8 @@ struct TFileSpec {
   std::int32_t Height = 0;
   std::uint16_t BitCount = 24;
   std::uint32_t Compression = 0;
-  std::vector<std::uint32_t> MasksAfterHeader;
-  TBytes Pixels;
+  std::vector<std::uint32_t> MasksAfterHeader{};
+  TBytes Pixels{};
 };
 
 TBytes BuildFile(const TFileSpec& Spec) {

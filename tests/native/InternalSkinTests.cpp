@@ -67,12 +67,12 @@ class InternalSkin : public ::testing::Test {
   static const TsMaskData& Picture(const char* Section, const char* Key) {
     const int Index = Store->GetMaskIndex(Section, Key);
     EXPECT_GE(Index, 0) << Section << "." << Key;
-    return Store->ma.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
+    return Store->ma().at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
   }
   static const TsGeneralData& Section(const char* Name) {
     const int Index = Store->GetSkinIndex(Name);
     EXPECT_GE(Index, 0) << Name;
-    return Store->gd.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
+    return Store->gd().at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
   }
 
   static inline std::unique_ptr<TBytes> Data;
@@ -154,7 +154,9 @@ TEST_F(InternalSkin, DescriptionHasEveryStandardSectionOnceAndNoParentsNorLoader
   EXPECT_EQ(Names.count("TRANSPARENT"), 0u);
   EXPECT_EQ(Names.count("MAINCOLOR"), 0u);
   for (int Id = 0; Id < SectionCount; ++Id)
-    if (Id != ssTransparent) EXPECT_EQ(Names.count(acSectionNames[static_cast<std::size_t>(Id)]), 1u) << Id;
+    if (Id != ssTransparent) {
+      EXPECT_EQ(Names.count(acSectionNames[static_cast<std::size_t>(Id)]), 1u) << Id;
+    }
   bool HotGradientNone = false;
   for (const TSkinSection& Written : Description->Sections())
     for (const TSkinKey& Key : Written.Keys) HotGradientNone |= Key.Name == "HOTGRADIENTDATA" && Key.Value == "N/A";
@@ -162,26 +164,26 @@ TEST_F(InternalSkin, DescriptionHasEveryStandardSectionOnceAndNoParentsNorLoader
 }
 
 TEST_F(InternalSkin, LoaderAddsTransparentAndMainColorLast) {
-  ASSERT_GE(Store->gd.size(), 2u);
-  EXPECT_EQ(Store->gd[Store->gd.size() - 2].ClassName, "TRANSPARENT");
-  EXPECT_EQ(Store->gd.back().ClassName, "MAINCOLOR");
+  ASSERT_GE(Store->gd().size(), 2u);
+  EXPECT_EQ(Store->gd()[Store->gd().size() - 2].ClassName, "TRANSPARENT");
+  EXPECT_EQ(Store->gd().back().ClassName, "MAINCOLOR");
   EXPECT_EQ(Store->GetSkinIndex("BUTTON"), Description->SectionIndex("BUTTON"));
-  EXPECT_EQ(Store->ConstData.Sections[ssButton], Store->GetSkinIndex("BUTTON"));
+  EXPECT_EQ(Store->ConstData().Sections[ssButton], Store->GetSkinIndex("BUTTON"));
 }
 
 TEST_F(InternalSkin, PaletteAndSkinWideValues) {
-  EXPECT_EQ(Store->Palette[pcEditBG], 3355443);
-  EXPECT_EQ(Store->Palette[pcMainColor], 3355443);
-  EXPECT_DOUBLE_EQ(Store->CommonSkinData.Version, 8.1);
-  EXPECT_EQ(Store->CommonSkinData.ExTitleHeight, 40);
-  EXPECT_EQ(Store->CommonSkinData.ExBorderWidth, 16);
-  EXPECT_EQ(Store->CommonSkinData.ExDrawMode, 1);
-  EXPECT_EQ(Store->CommonSkinData.BITopMargin, 3);
-  EXPECT_EQ(Store->CommonSkinData.BIRightMargin, 2);
-  EXPECT_EQ(Store->CommonSkinData.BISpacing, -2);
-  EXPECT_EQ(Store->CommonSkinData.Shadow1Blur, 1);
-  EXPECT_EQ(Store->CommonSkinData.Shadow1Offset, 1);
-  EXPECT_EQ(Store->CommonSkinData.Shadow1Color, 0);
+  EXPECT_EQ(Store->Palette()[pcEditBG], 3355443);
+  EXPECT_EQ(Store->Palette()[pcMainColor], 3355443);
+  EXPECT_DOUBLE_EQ(Store->CommonSkinData().Version, 8.1);
+  EXPECT_EQ(Store->CommonSkinData().ExTitleHeight, 40);
+  EXPECT_EQ(Store->CommonSkinData().ExBorderWidth, 16);
+  EXPECT_EQ(Store->CommonSkinData().ExDrawMode, 1);
+  EXPECT_EQ(Store->CommonSkinData().BITopMargin, 3);
+  EXPECT_EQ(Store->CommonSkinData().BIRightMargin, 2);
+  EXPECT_EQ(Store->CommonSkinData().BISpacing, -2);
+  EXPECT_EQ(Store->CommonSkinData().Shadow1Blur, 1);
+  EXPECT_EQ(Store->CommonSkinData().Shadow1Offset, 1);
+  EXPECT_EQ(Store->CommonSkinData().Shadow1Color, 0);
 }
 
 TEST_F(InternalSkin, SectionColours) {
@@ -204,28 +206,28 @@ TEST_F(InternalSkin, SectionColours) {
 }
 
 TEST_F(InternalSkin, CaptionGlyphsAndTheirGlows) {
-  const int Close = Store->ConstData.TitleGlyphs[tgClose];
+  const int Close = Store->ConstData().TitleGlyphs[tgClose];
   ASSERT_GE(Close, 0);
-  EXPECT_EQ(Store->ConstData.TitleGlyphs[tgSmallClose], Close);
-  EXPECT_EQ(Store->ma[static_cast<std::size_t>(Close)].Width, 24);
-  EXPECT_EQ(Store->ma[static_cast<std::size_t>(Close)].Height, 25);
-  for (int Glyph = tgCloseAlone; Glyph <= tgHelp; ++Glyph) EXPECT_GE(Store->ConstData.TitleGlyphs[Glyph], 0) << Glyph;
+  EXPECT_EQ(Store->ConstData().TitleGlyphs[tgSmallClose], Close);
+  EXPECT_EQ(Store->ma()[static_cast<std::size_t>(Close)].Width, 24);
+  EXPECT_EQ(Store->ma()[static_cast<std::size_t>(Close)].Height, 25);
+  for (int Glyph = tgCloseAlone; Glyph <= tgHelp; ++Glyph) EXPECT_GE(Store->ConstData().TitleGlyphs[Glyph], 0) << Glyph;
   for (int Glyph = 0; Glyph < GlowingGlyphCount; ++Glyph) {
-    ASSERT_EQ(Store->ConstData.TitleGlows[Glyph].size(), 1u) << Glyph;
-    EXPECT_GE(Store->ConstData.TitleGlows[Glyph][0], 0) << Glyph;
-    EXPECT_EQ(Store->ConstData.GlowMargins[Glyph], 3) << Glyph;
+    ASSERT_EQ(Store->ConstData().TitleGlows[Glyph].size(), 1u) << Glyph;
+    EXPECT_GE(Store->ConstData().TitleGlows[Glyph][0], 0) << Glyph;
+    EXPECT_EQ(Store->ConstData().GlowMargins[Glyph], 3) << Glyph;
   }
-  for (int Check : Store->ConstData.CheckBox) EXPECT_GE(Check, 0);
-  for (int Radio : Store->ConstData.RadioButton) EXPECT_GE(Radio, 0);
-  EXPECT_GE(Store->ConstData.ExBorder, 0);
+  for (int Check : Store->ConstData().CheckBox) EXPECT_GE(Check, 0);
+  for (int Radio : Store->ConstData().RadioButton) EXPECT_GE(Radio, 0);
+  EXPECT_GE(Store->ConstData().ExBorder, 0);
 }
 
 TEST_F(InternalSkin, SizeGripIsOpaqueOnTheScrollTrackColour) {
   // A glyph picture of its own is copied whole, alpha included; see-through pixels would
   // show black in the size box.
-  const int Grip = Store->ConstData.GripRightBottom;
+  const int Grip = Store->ConstData().GripRightBottom;
   ASSERT_GE(Grip, 0);
-  const TsMaskData& Picture = Store->ma[static_cast<std::size_t>(Grip)];
+  const TsMaskData& Picture = Store->ma()[static_cast<std::size_t>(Grip)];
   ASSERT_NE(Picture.Bmp, nullptr);
   const TColor Track = Section("SCROLLBAR1H").Props[0].Color;
   EXPECT_EQ(Picture.Bmp->Row(0)[0], 0xFF000000u | ExchangeRedBlue(Track));
@@ -248,17 +250,18 @@ TEST_F(InternalSkin, ButtonGlowAndFrames) {
   EXPECT_EQ(Picture("BUTTON", "BORDERSMASK").CornerType, 0) << "its corners take clicks";
   const TsMaskData& Huge = Picture("BUTTON_HUGE", "BORDERSMASK");
   ASSERT_NE(Huge.Bmp, nullptr);
-  const int ExBorder = Store->ConstData.ExBorder;
+  EXPECT_EQ(Huge.CornerType, 2) << "the huge button's border is given as a picture of its own";
+  const int ExBorder = Store->ConstData().ExBorder;
   ASSERT_GE(ExBorder, 0);
-  EXPECT_EQ(Store->ma[static_cast<std::size_t>(ExBorder)].Width, 53);
-  EXPECT_EQ(Store->ma[static_cast<std::size_t>(ExBorder)].Height, 76);
+  EXPECT_EQ(Store->ma()[static_cast<std::size_t>(ExBorder)].Width, 53);
+  EXPECT_EQ(Store->ma()[static_cast<std::size_t>(ExBorder)].Height, 76);
 }
 
 TEST_F(InternalSkin, WindowFrameCornersHaveNoKeyColour) {
   for (const char* Name : {"FORM", "FORMTITLE"}) {
     const TsMaskData& Frame = Picture(Name, "BORDERSMASK");
     EXPECT_EQ(Frame.CornerType, 0) << Name;
-    EXPECT_FALSE(HasKeyColorCorner(Store->MasterBitmap.View(), Frame)) << Name;
+    EXPECT_FALSE(TKeyColorCorners().HasKeyColorCorner(Store->MasterBitmap().View(), Frame)) << Name;
   }
 }
 
@@ -274,7 +277,7 @@ TEST_F(InternalSkin, ButtonFrameIsRoundedAndItsGlowSoft) {
   const TsMaskData& Frame = Picture("BUTTON", "BORDERSMASK");
   ASSERT_EQ(Frame.MaskType, 1);
   const auto MaskRed = [&](int X, int Y) {
-    return (Store->MasterBitmap.Row(Frame.R.Top + Frame.Height + Y)[Frame.R.Left + X] >> 16) & 0xFF;
+    return (Store->MasterBitmap().Row(Frame.R.Top + Frame.Height + Y)[Frame.R.Left + X] >> 16) & 0xFF;
   };
   EXPECT_GT(MaskRed(0, 0), 128u) << "the rounded corner lets the parent show";
   EXPECT_EQ(MaskRed(Frame.Width / 2, Frame.Height / 2), 0u) << "the face is opaque";

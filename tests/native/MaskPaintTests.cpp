@@ -13,17 +13,17 @@ constexpr TPixel32 Back = 0xFF102030u;
 const TCacheInfo NoParent{};  // not ready, fill colour clFuchsia
 
 struct MaskPaint : ::testing::Test {
-  TsSkinStore Store;
+  TBitmap32 Master;
 };
 
 // ---- Nine-piece borders
 
 TEST_F(MaskPaint, BorderWidthsShrinkToANarrowRectangle) {
   // 6 + 6 on 9 pixels: the excess 3 is taken 1 from the left and 2 from the right.
-  Store.MasterBitmap = NamedPixels(14, 3);
-  const TsMaskData Border = Item(Store, {0, 0, 14, 3}, 1, 0, 0, 6, 1, 6, 1);
+  Master = NamedPixels(14, 3);
+  const TsMaskData Border = Item({0, 0, 14, 3}, 1, 0, 0, 6, 1, 6, 1);
   TBitmap32 Dst = Filled(9, 3, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 9, 3}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 9, 3}, NoParent, false, 0, Border, Master.View());
   for (int X = 0; X < 5; ++X) EXPECT_EQ(Dst.Row(0)[X], At(X, 0)) << X;
   for (int X = 5; X < 9; ++X) EXPECT_EQ(Dst.Row(0)[X], At(X + 5, 0)) << X;  // image columns 10..13
   EXPECT_EQ(Dst.Row(1)[4], At(4, 1));
@@ -32,10 +32,10 @@ TEST_F(MaskPaint, BorderWidthsShrinkToANarrowRectangle) {
 
 TEST_F(MaskPaint, SidesAreTiledWithTheLastPieceCut) {
   // A top side 10 long with a 4-pixel piece: 4 + 4 + 2, the last one its first 2 columns.
-  Store.MasterBitmap = NamedPixels(8, 3);
-  const TsMaskData Border = Item(Store, {0, 0, 8, 3}, 1, 0, 0, 2, 1, 2, 1);
+  Master = NamedPixels(8, 3);
+  const TsMaskData Border = Item({0, 0, 8, 3}, 1, 0, 0, 2, 1, 2, 1);
   TBitmap32 Dst = Filled(14, 3, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 14, 3}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 14, 3}, NoParent, false, 0, Border, Master.View());
   for (int X = 2; X < 12; ++X) EXPECT_EQ(Dst.Row(0)[X], At(2 + (X - 2) % 4, 0)) << X;
   EXPECT_EQ(Dst.Row(0)[12], At(6, 0));
   EXPECT_EQ(Dst.Row(1)[5], Back);  // no centre without bit 2
@@ -43,10 +43,10 @@ TEST_F(MaskPaint, SidesAreTiledWithTheLastPieceCut) {
 }
 
 TEST_F(MaskPaint, CentreIsPaintedWithBit2) {
-  Store.MasterBitmap = NamedPixels(5, 5);
-  const TsMaskData Border = Item(Store, {0, 0, 5, 5}, 1, 0, dmCentre, 1, 1, 1, 1);
+  Master = NamedPixels(5, 5);
+  const TsMaskData Border = Item({0, 0, 5, 5}, 1, 0, dmCentre, 1, 1, 1, 1);
   TBitmap32 Dst = Filled(8, 8, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 8, 8}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 8, 8}, NoParent, false, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(1)[1], At(1, 1));
   EXPECT_EQ(Dst.Row(4)[5], At(1 + 4 % 3, 1 + 3 % 3));  // tiled 3 x 3 from (1, 1)
   EXPECT_EQ(Dst.Row(6)[6], At(3, 3));
@@ -54,12 +54,12 @@ TEST_F(MaskPaint, CentreIsPaintedWithBit2) {
 
 TEST_F(MaskPaint, DrawMode3SkipsState0AndStretchesInState1) {
   // Two state images 4 x 3, each with a 2-pixel top side.
-  Store.MasterBitmap = NamedPixels(8, 3);
-  const TsMaskData Border = Item(Store, {0, 0, 8, 3}, 2, 0, dmStretch | dmNotInState0, 1, 1, 1, 1);
+  Master = NamedPixels(8, 3);
+  const TsMaskData Border = Item({0, 0, 8, 3}, 2, 0, dmStretch | dmNotInState0, 1, 1, 1, 1);
   TBitmap32 Dst = Filled(8, 3, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 8, 3}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 8, 3}, NoParent, false, 0, Border, Master.View());
   EXPECT_EQ(Dst, Filled(8, 3, Back));
-  PaintNinePiece(Dst.View(), {0, 0, 8, 3}, NoParent, false, 1, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 8, 3}, NoParent, false, 1, Border, Master.View());
   // State 1's top piece is columns 5 and 6, stretched over 6 pixels.
   for (int X = 1; X < 4; ++X) EXPECT_EQ(Dst.Row(0)[X], At(5, 0)) << X;
   for (int X = 4; X < 7; ++X) EXPECT_EQ(Dst.Row(0)[X], At(6, 0)) << X;
@@ -68,25 +68,24 @@ TEST_F(MaskPaint, DrawMode3SkipsState0AndStretchesInState1) {
 }
 
 TEST_F(MaskPaint, StateBeyondTheImagesPaintsTheLastOne) {
-  Store.MasterBitmap = NamedPixels(6, 2);
-  const TsMaskData Glyph = Item(Store, {0, 0, 6, 2}, 3, 0);
+  Master = NamedPixels(6, 2);
+  const TsMaskData Glyph = Item({0, 0, 6, 2}, 3, 0);
   TBitmap32 Dst = Filled(2, 2, Back);
-  PaintStateImage(Dst.View(), {0, 0}, 7, NoParent, Glyph, 1);
+  PaintStateImage(Dst.View(), {0, 0}, 7, NoParent, Glyph, Master.View(), 1);
   EXPECT_EQ(Dst.Row(0)[0], At(4, 0));
   EXPECT_EQ(Dst.Row(1)[1], At(5, 1));
   TBitmap32 Border = Filled(4, 2, Back);
-  const TsMaskData Frame = Item(Store, {0, 0, 6, 2}, 3, 0, 0, 1, 1, 1, 1);
-  PaintNinePiece(Border.View(), {0, 0, 4, 2}, NoParent, false, 9, Frame);
+  const TsMaskData Frame = Item({0, 0, 6, 2}, 3, 0, 0, 1, 1, 1, 1);
+  PaintNinePiece(Border.View(), {0, 0, 4, 2}, NoParent, false, 9, Frame, Master.View());
   EXPECT_EQ(Border.Row(0)[0], At(4, 0));
   EXPECT_EQ(Border.Row(1)[3], At(5, 1));
 }
 
 TEST_F(MaskPaint, UnmaskedCornersShowTheParentThroughKeyPixels) {
-  TBitmap32 Master = NamedPixels(3, 3);
+  Master = NamedPixels(3, 3);
   Master.Row(0)[0] = Key;
   Master.Row(1)[0] = Key;  // a key pixel in a side is copied as it is
-  Store.MasterBitmap = Master;
-  TsMaskData Border = Item(Store, {0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1);
+  TsMaskData Border = Item({0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1);
   Border.CornerType = 1;
   const TBitmap32 ParentPicture = NamedPixels(10, 10, 99);
   TCacheInfo Parent;
@@ -95,22 +94,22 @@ TEST_F(MaskPaint, UnmaskedCornersShowTheParentThroughKeyPixels) {
   Parent.Y = 3;
   Parent.Ready = true;
   TBitmap32 Dst = Filled(4, 4, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, Parent, true, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, Parent, true, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(0)[0], At(2, 3, 99));
   EXPECT_EQ(Dst.Row(1)[0], Key);
-  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, Parent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, Parent, false, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(0)[0], At(2, 3, 99));  // left as it was
   TBitmap32 Fresh = Filled(4, 4, Back);
-  PaintNinePiece(Fresh.View(), {0, 0, 4, 4}, Parent, false, 0, Border);
+  PaintNinePiece(Fresh.View(), {0, 0, 4, 4}, Parent, false, 0, Border, Master.View());
   EXPECT_EQ(Fresh.Row(0)[0], Back);
 }
 
 TEST_F(MaskPaint, UnmaskedSideOfSize0IsCopiedInOnePiece) {
   // The image is exactly WL + WR wide: the top side is copied once from its origin.
-  Store.MasterBitmap = NamedPixels(4, 3);
-  const TsMaskData Border = Item(Store, {0, 0, 4, 3}, 1, 0, 0, 2, 1, 2, 1);
+  Master = NamedPixels(4, 3);
+  const TsMaskData Border = Item({0, 0, 4, 3}, 1, 0, 0, 2, 1, 2, 1);
   TBitmap32 Dst = Filled(7, 3, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 7, 3}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 7, 3}, NoParent, false, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(0)[2], At(2, 0));
   EXPECT_EQ(Dst.Row(0)[3], At(3, 0));
   EXPECT_EQ(Dst.Row(0)[4], Back);  // beyond the picture nothing is read
@@ -121,10 +120,10 @@ TEST_F(MaskPaint, MaskedSideOfSize0IsLeftUnpainted) {
   // A 2 x 2 image (mask of 0 below) with all four widths 1: the side pieces have size 0.
   TBitmap32 Pic = Filled(2, 4, 0xFF0000AAu);
   for (int Y = 2; Y < 4; ++Y) Pic.Row(Y)[0] = Pic.Row(Y)[1] = 0;
-  Store.MasterBitmap = Pic;
-  const TsMaskData Border = Item(Store, {0, 0, 2, 4}, 1, 1, dmCentre, 1, 1, 1, 1);
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 2, 4}, 1, 1, dmCentre, 1, 1, 1, 1);
   TBitmap32 Dst = Filled(4, 4, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 4, 4}, NoParent, false, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(0)[0], 0xFF0000AAu);
   EXPECT_EQ(Dst.Row(3)[3], 0xFF0000AAu);
   EXPECT_EQ(Dst.Row(0)[1], Back);
@@ -141,11 +140,11 @@ TBitmap32 MaskedBorderPicture(TPixel32 Image, std::uint8_t M) {
 }
 
 TEST_F(MaskPaint, MaskedPiecesAreCompositedThroughTheirMask) {
-  Store.MasterBitmap = MaskedBorderPicture(0xFF0000C8u, 64);  // blue 200
-  Store.MasterBitmap.Row(0)[1] = Key;                      // top side
-  const TsMaskData Border = Item(Store, {0, 0, 3, 6}, 1, 1, dmCentre, 1, 1, 1, 1);
+  Master = MaskedBorderPicture(0xFF0000C8u, 64);  // blue 200
+  Master.Row(0)[1] = Key;                      // top side
+  const TsMaskData Border = Item({0, 0, 3, 6}, 1, 1, dmCentre, 1, 1, 1, 1);
   TBitmap32 Dst = Filled(3, 3, 0x80000064u);  // blue 100, alpha 128
-  PaintNinePiece(Dst.View(), {0, 0, 3, 3}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 3, 3}, NoParent, false, 0, Border, Master.View());
   // ((100 - 200) * 64 + 200 * 256) >> 8 = 175 for blue, 0 for the others; alpha kept.
   EXPECT_EQ(Dst.Row(1)[1], 0x800000AFu);
   EXPECT_EQ(Dst.Row(0)[0], 0x800000AFu);
@@ -153,9 +152,9 @@ TEST_F(MaskPaint, MaskedPiecesAreCompositedThroughTheirMask) {
 }
 
 TEST_F(MaskPaint, MaskedCornersOverAReadyParentBecomeOpaque) {
-  Store.MasterBitmap = MaskedBorderPicture(0xFF0000C8u, 255);
-  Store.MasterBitmap.Row(0)[0] = Key;
-  TsMaskData Border = Item(Store, {0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
+  Master = MaskedBorderPicture(0xFF0000C8u, 255);
+  Master.Row(0)[0] = Key;
+  TsMaskData Border = Item({0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
   Border.CornerType = 1;
   const TBitmap32 ParentPicture = NamedPixels(5, 5, 42);
   TCacheInfo Parent;
@@ -163,21 +162,21 @@ TEST_F(MaskPaint, MaskedCornersOverAReadyParentBecomeOpaque) {
   Parent.X = 1;
   Parent.Ready = true;
   TBitmap32 Dst = Filled(3, 3, 0x00000064u);
-  PaintNinePiece(Dst.View(), {0, 0, 3, 3}, Parent, true, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 3, 3}, Parent, true, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(0)[0], At(1, 0, 42));
   EXPECT_EQ(Dst.Row(0)[2], 0xFF000064u);  // mask 255 keeps the colour, the corner turns opaque
   EXPECT_EQ(Dst.Row(0)[1], 0x00000064u);  // a side keeps its alpha
 }
 
 TEST_F(MaskPaint, MaskedKeyCornersTakeTheFillColourOfAnUnreadyParent) {
-  Store.MasterBitmap = MaskedBorderPicture(0xFF0000C8u, 0);
-  Store.MasterBitmap.Row(2)[2] = Key;
-  TsMaskData Border = Item(Store, {0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
+  Master = MaskedBorderPicture(0xFF0000C8u, 0);
+  Master.Row(2)[2] = Key;
+  TsMaskData Border = Item({0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
   Border.CornerType = 1;
   TCacheInfo Parent;
   Parent.FillColor = 0x112233;
   TBitmap32 Dst = Filled(3, 3, Back);
-  PaintNinePiece(Dst.View(), {0, 0, 3, 3}, Parent, true, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 3, 3}, Parent, true, 0, Border, Master.View());
   EXPECT_EQ(Dst.Row(2)[2], 0x00332211u);
   EXPECT_EQ(Dst.Row(0)[0], 0xFF0000C8u);  // mask 0: the image's colour, alpha kept
 }
@@ -188,10 +187,10 @@ TEST_F(MaskPaint, StretchedMaskedCentreIsResampledSmoothly) {
   TBitmap32 Pic(4, 8);  // image rows 0..3, mask rows 4..7 (all 0: the image shows fully)
   for (int Y = 0; Y < 4; ++Y)
     for (int X = 0; X < 4; ++X) Pic.Row(Y)[X] = X == 1 ? 0xFF0000FFu : 0xFF000000u;
-  Store.MasterBitmap = Pic;
-  const TsMaskData Border = Item(Store, {0, 0, 4, 8}, 1, 1, dmStretch | dmCentre, 1, 1, 1, 1);
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 4, 8}, 1, 1, dmStretch | dmCentre, 1, 1, 1, 1);
   TBitmap32 Dst = Filled(8, 5, 0xFF000000u);
-  PaintNinePiece(Dst.View(), {0, 0, 8, 5}, NoParent, false, 0, Border);
+  PaintNinePiece(Dst.View(), {0, 0, 8, 5}, NoParent, false, 0, Border, Master.View());
   bool InBetween = false;
   for (int X = 1; X < 7; ++X) {
     const int Blue = static_cast<int>(Dst.Row(2)[X] & 0xFF);
@@ -202,31 +201,32 @@ TEST_F(MaskPaint, StretchedMaskedCentreIsResampledSmoothly) {
 }
 
 TEST_F(MaskPaint, BordersPaintNothingForBadInput) {
-  Store.MasterBitmap = NamedPixels(4, 4);
-  const TsMaskData Good = Item(Store, {0, 0, 4, 4}, 1, 0, dmCentre, 1, 1, 1, 1);
-  TsMaskData NoManager = Good;
-  NoManager.Manager = nullptr;
-  TsMaskData TooLarge = Item(Store, {0, 0, 4, 8}, 1, 0, dmCentre, 1, 1, 1, 1);
-  TsMaskData NegativeSides = Item(Store, {0, 0, 4, 4}, 1, 0, dmCentre, 3, 1, 3, 1);
+  Master = NamedPixels(4, 4);
+  const TsMaskData Good = Item({0, 0, 4, 4}, 1, 0, dmCentre, 1, 1, 1, 1);
+  TsMaskData TooLarge = Item({0, 0, 4, 8}, 1, 0, dmCentre, 1, 1, 1, 1);
+  TsMaskData NegativeSides = Item({0, 0, 4, 4}, 1, 0, dmCentre, 3, 1, 3, 1);
   const TBitmap32 Clean = Filled(6, 6, Back);
+  const TConstBitmapView NoMaster{};
   const struct {
     const TsMaskData* Item;
     TRect Rect;
-  } Cases[] = {{&NoManager, {0, 0, 6, 6}},     {&TooLarge, {0, 0, 6, 6}}, {&NegativeSides, {0, 0, 6, 6}},
-               {&Good, {0, 0, 1, 6}},          {&Good, {5, 5, 2, 2}},     {&Good, {0, 0, 0, 0}}};
+    TConstBitmapView Source;
+  } Cases[] = {{&Good, {0, 0, 6, 6}, NoMaster},          {&TooLarge, {0, 0, 6, 6}, Master.View()},
+               {&NegativeSides, {0, 0, 6, 6}, Master.View()}, {&Good, {0, 0, 1, 6}, Master.View()},
+               {&Good, {5, 5, 2, 2}, Master.View()},      {&Good, {0, 0, 0, 0}, Master.View()}};
   for (const auto& C : Cases) {
     TBitmap32 Dst = Clean;
-    PaintNinePiece(Dst.View(), C.Rect, NoParent, false, 0, *C.Item);
-    PaintNinePieceAlpha(Dst.View(), C.Rect, NoParent, 0, *C.Item, 255, {9, 9, 9, 9});
+    PaintNinePiece(Dst.View(), C.Rect, NoParent, false, 0, *C.Item, C.Source);
+    PaintNinePieceAlpha(Dst.View(), C.Rect, NoParent, 0, *C.Item, C.Source, 255, {9, 9, 9, 9});
     EXPECT_EQ(Dst, Clean) << C.Rect.Left << "," << C.Rect.Right;
   }
 }
 
 TEST_F(MaskPaint, BorderLargerThanTheTargetIsClippedToIt) {
-  Store.MasterBitmap = NamedPixels(4, 4);
-  const TsMaskData Good = Item(Store, {0, 0, 4, 4}, 1, 0, dmCentre | dmStretch, 1, 1, 1, 1);
+  Master = NamedPixels(4, 4);
+  const TsMaskData Good = Item({0, 0, 4, 4}, 1, 0, dmCentre | dmStretch, 1, 1, 1, 1);
   TStridedMemory Memory(5, 5, 7, true);
-  PaintNinePiece(Memory.View, {-3, -3, 9, 9}, NoParent, false, 0, Good);
+  PaintNinePiece(Memory.View, {-3, -3, 9, 9}, NoParent, false, 0, Good, Master.View());
   EXPECT_EQ(Memory.GuardsLeft(), Memory.PaddingPixels());
   EXPECT_EQ(Memory.Guards(), Memory.PaddingPixels());
 }
@@ -234,10 +234,10 @@ TEST_F(MaskPaint, BorderLargerThanTheTargetIsClippedToIt) {
 // ---- Glyphs
 
 TEST_F(MaskPaint, GlyphPartlyOffTheEdgeSkipsItsHiddenPart) {
-  Store.MasterBitmap = NamedPixels(3, 3);
-  const TsMaskData Glyph = Item(Store, {0, 0, 3, 3}, 1, 0);
+  Master = NamedPixels(3, 3);
+  const TsMaskData Glyph = Item({0, 0, 3, 3}, 1, 0);
   TBitmap32 Dst = Filled(3, 3, Back);
-  PaintStateImage(Dst.View(), {-1, -2}, 0, NoParent, Glyph, 1);
+  PaintStateImage(Dst.View(), {-1, -2}, 0, NoParent, Glyph, Master.View(), 1);
   EXPECT_EQ(Dst.Row(0)[0], At(1, 2));
   EXPECT_EQ(Dst.Row(0)[1], At(2, 2));
   EXPECT_EQ(Dst.Row(0)[2], Back);
@@ -247,24 +247,24 @@ TEST_F(MaskPaint, GlyphPartlyOffTheEdgeSkipsItsHiddenPart) {
 TEST_F(MaskPaint, MaskedGlyphCompositesAndFadedGlyphIsWeaker) {
   // Image 1 x 1 over its mask (mask red byte 0: full image; alpha accumulates).
   TBitmap32 Pic = BitmapOf(1, 2, {0xFF00C800u, MakePixel32(0, 0, 0, 0)});
-  Store.MasterBitmap = Pic;
-  const TsMaskData Glyph = Item(Store, {0, 0, 1, 2}, 1, 1);
+  Master = Pic;
+  const TsMaskData Glyph = Item({0, 0, 1, 2}, 1, 1);
   TBitmap32 Dst = Filled(1, 1, 0x40000000u);
-  PaintStateImage(Dst.View(), {0, 0}, 0, NoParent, Glyph, 1);
+  PaintStateImage(Dst.View(), {0, 0}, 0, NoParent, Glyph, Master.View(), 1);
   // Alpha 64 + ((255 - 64) * 255 >> 8) = 254; green 200.
   EXPECT_EQ(Dst.Row(0)[0], 0xFE00C800u);
   TBitmap32 Faded = Filled(1, 1, 0x40000000u);
-  PaintStateImage(Faded.View(), {0, 0}, 0, NoParent, Glyph, 0);
+  PaintStateImage(Faded.View(), {0, 0}, 0, NoParent, Glyph, Master.View(), 0);
   // The mask is raised by 100: green ((0 - 200) * 100 + 200 * 256) >> 8 = 121, alpha
   // 64 + (191 * 155 >> 8) = 179.
   EXPECT_EQ(Faded.Row(0)[0], 0xB3007900u);
 }
 
 TEST_F(MaskPaint, UnmaskedGlyphFadedModeBlendsAtHalfStrength) {
-  Store.MasterBitmap = BitmapOf(2, 1, {0xFF0000C8u, Key});
-  const TsMaskData Glyph = Item(Store, {0, 0, 2, 1}, 1, 0);
+  Master = BitmapOf(2, 1, {0xFF0000C8u, Key});
+  const TsMaskData Glyph = Item({0, 0, 2, 1}, 1, 0);
   TBitmap32 Dst = Filled(2, 1, 0xFF000064u);
-  PaintStateImage(Dst.View(), {0, 0}, 0, NoParent, Glyph, 2);
+  PaintStateImage(Dst.View(), {0, 0}, 0, NoParent, Glyph, Master.View(), 2);
   EXPECT_EQ(Dst.Row(0)[0], 0xFF000095u);  // (200 * 128 + 100 * 127) >> 8 = 149
   EXPECT_EQ(Dst.Row(0)[1], 0xFF000064u);
 }
@@ -278,20 +278,20 @@ TEST_F(MaskPaint, OwnPictureIsCopiedWithItsAlpha) {
   Glyph.Width = 2;
   Glyph.Height = 1;
   TBitmap32 Dst = Filled(2, 1, Back);
-  PaintStateImage(Dst.View(), {0, 0}, 0, NoParent, Glyph, 1);
+  PaintStateImage(Dst.View(), {0, 0}, 0, NoParent, Glyph, Master.View(), 1);
   EXPECT_EQ(Dst.Row(0)[0], 0x80112233u);
   EXPECT_EQ(Dst.Row(0)[1], Back);
   Glyph.R = {0, 0, 3, 1};  // larger than its picture
   TBitmap32 Clean = Filled(2, 1, Back);
-  PaintStateImage(Clean.View(), {0, 0}, 0, NoParent, Glyph, 1);
+  PaintStateImage(Clean.View(), {0, 0}, 0, NoParent, Glyph, Master.View(), 1);
   EXPECT_EQ(Clean, Filled(2, 1, Back));
 }
 
 // ---- Textures
 
 TEST_F(MaskPaint, TextureModesLeaveTheRightRectangleForTheColour) {
-  Store.MasterBitmap = NamedPixels(4, 6);
-  const TsMaskData Texture = Item(Store, {0, 0, 4, 6}, 1, 0);
+  Master = NamedPixels(4, 6);
+  const TsMaskData Texture = Item({0, 0, 4, 6}, 1, 0);
   const struct {
     int Mode;
     TRect Left;
@@ -302,45 +302,45 @@ TEST_F(MaskPaint, TextureModesLeaveTheRightRectangleForTheColour) {
   for (const auto& C : Cases) {
     TBitmap32 Dst = Filled(14, 32, Back);
     TRect Rect{2, 10, 12, 30};
-    PaintTexture(Dst.View(), Rect, Texture, C.Mode);
+    PaintTexture(Dst.View(), Rect, Texture, Master.View(), C.Mode);
     EXPECT_EQ(Rect, C.Left) << C.Mode;
   }
 }
 
 TEST_F(MaskPaint, TextureModesPlaceTheirTiles) {
-  Store.MasterBitmap = NamedPixels(4, 6);
-  const TsMaskData Texture = Item(Store, {0, 0, 4, 6}, 1, 0);
+  Master = NamedPixels(4, 6);
+  const TsMaskData Texture = Item({0, 0, 4, 6}, 1, 0);
   TBitmap32 Dst = Filled(10, 13, Back);
   TRect Rect{0, 0, 10, 13};
-  PaintTexture(Dst.View(), Rect, Texture, 0);
+  PaintTexture(Dst.View(), Rect, Texture, Master.View(), 0);
   EXPECT_EQ(Dst.Row(12)[9], At(1, 0));
   EXPECT_EQ(Dst.Row(7)[5], At(1, 1));
 
   TBitmap32 Bottom = Filled(10, 13, Back);
   Rect = {0, 0, 10, 13};
-  PaintTexture(Bottom.View(), Rect, Texture, 13);  // anchored at the bottom-right corner
+  PaintTexture(Bottom.View(), Rect, Texture, Master.View(), 13);  // anchored at the bottom-right corner
   EXPECT_EQ(Bottom.Row(12)[9], At(3, 5));
   EXPECT_EQ(Bottom.Row(0)[0], At(2, 5));
 
   TBitmap32 Rows = Filled(10, 12, Back);
   Rect = {0, 0, 10, 12};
-  PaintTexture(Rows.View(), Rect, Texture, 10);  // 12 = 2 x 6: one row, a full strip left
+  PaintTexture(Rows.View(), Rect, Texture, Master.View(), 10);  // 12 = 2 x 6: one row, a full strip left
   EXPECT_EQ(Rows.Row(5)[9], At(1, 5));
   EXPECT_EQ(Rows.Row(6)[0], Back);
 
   TBitmap32 Stretched = Filled(8, 7, Back);
   Rect = {0, 0, 8, 7};
-  PaintTexture(Stretched.View(), Rect, Texture, 11);  // rows stretched to the full width
+  PaintTexture(Stretched.View(), Rect, Texture, Master.View(), 11);  // rows stretched to the full width
   EXPECT_EQ(Stretched.Row(0)[7], At(3, 0));
   EXPECT_EQ(Stretched.Row(6)[1], At(0, 0));
 }
 
 TEST_F(MaskPaint, Mode2TextureOnTwentyPixelsLeavesTheRowsBelowIt) {
-  Store.MasterBitmap = NamedPixels(3, 6);
-  const TsMaskData Texture = Item(Store, {0, 0, 3, 6}, 1, 0);
+  Master = NamedPixels(3, 6);
+  const TsMaskData Texture = Item({0, 0, 3, 6}, 1, 0);
   TBitmap32 Dst = Filled(8, 25, Back);
   TRect Rect{1, 5, 8, 25};
-  PaintTexture(Dst.View(), Rect, Texture, 2);
+  PaintTexture(Dst.View(), Rect, Texture, Master.View(), 2);
   EXPECT_EQ(Rect, (TRect{1, 11, 8, 25}));
   EXPECT_EQ(Dst.Row(10)[7], At(0, 5));
   EXPECT_EQ(Dst.Row(11)[7], Back);
@@ -349,8 +349,8 @@ TEST_F(MaskPaint, Mode2TextureOnTwentyPixelsLeavesTheRowsBelowIt) {
 TEST_F(MaskPaint, MaskedTextureMode10CoversTheStripsWithTheParent) {
   // A 2 x 2 texture over its mask: key pixel at (0, 0), mask 0 elsewhere.
   TBitmap32 Pic = BitmapOf(2, 4, {Key, 0xFF0000AAu, 0xFF0000AAu, 0xFF0000AAu, 0, 0, 0, 0});
-  Store.MasterBitmap = Pic;
-  const TsMaskData Texture = Item(Store, {0, 0, 2, 4}, 1, 1, 10);
+  Master = Pic;
+  const TsMaskData Texture = Item({0, 0, 2, 4}, 1, 1, 10);
   const TBitmap32 ParentPicture = NamedPixels(8, 8, 50);
   TCacheInfo Parent;
   Parent.Bmp = ParentPicture.View();
@@ -358,7 +358,7 @@ TEST_F(MaskPaint, MaskedTextureMode10CoversTheStripsWithTheParent) {
   Parent.X = 1;
   TBitmap32 Dst = Filled(5, 5, Back);
   TRect Rect{0, 0, 5, 5};
-  PaintMaskedTexture(Dst.View(), Rect, Parent, 10, Texture);
+  PaintMaskedTexture(Dst.View(), Rect, Parent, 10, Texture, Master.View());
   EXPECT_EQ(Rect, NothingLeft);
   EXPECT_EQ(Dst.Row(0)[0], At(1, 0, 50));  // key pixel shows the parent
   EXPECT_EQ(Dst.Row(0)[1], 0xFF0000AAu);
@@ -368,7 +368,7 @@ TEST_F(MaskPaint, MaskedTextureMode10CoversTheStripsWithTheParent) {
 
   TRect Other{0, 0, 5, 5};
   TBitmap32 Untouched = Filled(5, 5, Back);
-  PaintMaskedTexture(Untouched.View(), Other, Parent, 2, Texture);
+  PaintMaskedTexture(Untouched.View(), Other, Parent, 2, Texture, Master.View());
   EXPECT_EQ(Untouched, Filled(5, 5, Back));
 }
 
@@ -421,11 +421,11 @@ TEST_F(MaskPaint, TextureOnAnyRectanglePaintsWhatFitsTheTarget) {
       {Small, 3, {Max - 2, 0, Max, 10}, {{15, 5}, Back}, {{0, 0}, Back}, NothingLeft},
   };
   for (const auto& C : Cases) {
-    Store.MasterBitmap = C.Picture;
-    const TsMaskData Texture = Item(Store, BitmapRect(C.Picture.View()), 1, 0);
+    Master = C.Picture;
+    const TsMaskData Texture = Item(BitmapRect(C.Picture.View()), 1, 0);
     TBitmap32 Dst = Filled(16, 10, Back);
     TRect Rect = C.Rect;
-    PaintTexture(Dst.View(), Rect, Texture, C.Mode);
+    PaintTexture(Dst.View(), Rect, Texture, Master.View(), C.Mode);
     EXPECT_EQ(Rect, C.Left) << "mode " << C.Mode << " from " << C.Rect.Left << ", " << C.Rect.Top;
     for (const TProbe& Probe : {C.A, C.B})
       EXPECT_EQ(Dst.Row(Probe.P.Y)[Probe.P.X], Probe.Expected)
@@ -436,8 +436,8 @@ TEST_F(MaskPaint, TextureOnAnyRectanglePaintsWhatFitsTheTarget) {
 
 // Tiles cut by the target's edges and by the rectangle's: every pixel of a 5 x 4 target.
 TEST_F(MaskPaint, TilesCutAtTheEdgesKeepTheirPlaceInTheGrid) {
-  Store.MasterBitmap = NamedPixels(3, 2);
-  const TsMaskData Texture = Item(Store, {0, 0, 3, 2}, 1, 0);
+  Master = NamedPixels(3, 2);
+  const TsMaskData Texture = Item({0, 0, 3, 2}, 1, 0);
   const TPixel32 B = Back;
   const struct {
     int Mode;
@@ -469,7 +469,7 @@ TEST_F(MaskPaint, TilesCutAtTheEdgesKeepTheirPlaceInTheGrid) {
   for (const auto& C : Cases) {
     TBitmap32 Dst = Filled(5, 4, Back);
     TRect Rect = C.Rect;
-    PaintTexture(Dst.View(), Rect, Texture, C.Mode);
+    PaintTexture(Dst.View(), Rect, Texture, Master.View(), C.Mode);
     EXPECT_EQ(Dst, C.Expected) << "mode " << C.Mode << " from " << C.Rect.Left << ", " << C.Rect.Top;
   }
 }
@@ -478,11 +478,11 @@ TEST_F(MaskPaint, TilesCutAtTheEdgesKeepTheirPlaceInTheGrid) {
 TBitmap32 MaskedCheckers() { return BitmapOf(2, 4, {Key, At(1, 0), At(0, 1), At(1, 1), 0, 0, 0, 0}); }
 
 TEST_F(MaskPaint, MaskedTileCutAtTheTargetsEdgeKeepsItsPlaceInTheGrid) {
-  Store.MasterBitmap = MaskedCheckers();
-  const TsMaskData Texture = Item(Store, {0, 0, 2, 4}, 1, 1);
+  Master = MaskedCheckers();
+  const TsMaskData Texture = Item({0, 0, 2, 4}, 1, 1);
   TBitmap32 Dst = Filled(5, 4, Back);
   TRect Rect{-1, -1, 9, 9};
-  PaintMaskedTexture(Dst.View(), Rect, NoParent, 0, Texture);
+  PaintMaskedTexture(Dst.View(), Rect, NoParent, 0, Texture, Master.View());
   const TPixel32 B = Back;
   EXPECT_EQ(Dst, BitmapOf(5, 4, {At(1, 1), At(0, 1), At(1, 1), At(0, 1), At(1, 1),  //
                                  At(1, 0), B, At(1, 0), B, At(1, 0),                //
@@ -491,8 +491,8 @@ TEST_F(MaskPaint, MaskedTileCutAtTheTargetsEdgeKeepsItsPlaceInTheGrid) {
 }
 
 TEST_F(MaskPaint, MaskedTextureOnAnyRectanglePaintsWhatFitsTheTarget) {
-  Store.MasterBitmap = MaskedCheckers();
-  const TsMaskData Texture = Item(Store, {0, 0, 2, 4}, 1, 1);
+  Master = MaskedCheckers();
+  const TsMaskData Texture = Item({0, 0, 2, 4}, 1, 1);
   const struct {
     int Mode;
     TRect Rect;
@@ -503,7 +503,7 @@ TEST_F(MaskPaint, MaskedTextureOnAnyRectanglePaintsWhatFitsTheTarget) {
   for (const auto& C : Cases) {
     TBitmap32 Dst = Filled(16, 10, Back);
     TRect Rect = C.Rect;
-    PaintMaskedTexture(Dst.View(), Rect, NoParent, C.Mode, Texture);
+    PaintMaskedTexture(Dst.View(), Rect, NoParent, C.Mode, Texture, Master.View());
     EXPECT_EQ(Rect, NothingLeft);
     // Every one of these rectangles starts its grid on an even column and row.
     EXPECT_EQ(Dst.Row(0)[0], Back) << C.Mode << " from " << C.Rect.Left;
@@ -519,13 +519,13 @@ TEST_F(MaskPaint, MaskedTextureOnAnyRectanglePaintsWhatFitsTheTarget) {
 TEST_F(MaskPaint, AlphaBorderScalesColourByOpacityButNotAlpha) {
   TBitmap32 Pic = MaskedBorderPicture(0xFF0000FFu, 55);  // coverage 200
   Pic.Row(0)[0] = Key;
-  Store.MasterBitmap = Pic;
-  const TsMaskData Border = Item(Store, {0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
   TBitmap32 Dst = Filled(3, 3, 0u);
   Dst.Row(0)[2] = 0x64000000u;  // alpha 100 grows to the coverage
   Dst.Row(2)[2] = 0xF0000000u;  // alpha 240 stays
   Dst.Row(0)[0] = 0xFF000000u;
-  PaintNinePieceAlpha(Dst.View(), {0, 0, 3, 3}, NoParent, 0, Border, 128, {5, 5, 5, 5});
+  PaintNinePieceAlpha(Dst.View(), {0, 0, 3, 3}, NoParent, 0, Border, Master.View(), 128, {5, 5, 5, 5});
   // w = 128 * 200 >> 8 = 100: blue (255 * 100) >> 8 = 99.
   EXPECT_EQ(Dst.Row(0)[1], 0xC8000063u);
   EXPECT_EQ(Dst.Row(0)[2], 0xC8000063u);
@@ -539,10 +539,10 @@ TEST_F(MaskPaint, AlphaBorderSidesAreNarrowedToTheirLimits) {
   TBitmap32 Pic(6, 6);
   for (int Y = 0; Y < 3; ++Y)
     for (int X = 0; X < 6; ++X) Pic.Row(Y)[X] = At(X, Y);
-  Store.MasterBitmap = Pic;
-  const TsMaskData Border = Item(Store, {0, 0, 6, 6}, 1, 1, 0, 2, 1, 2, 1);
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 6, 6}, 1, 1, 0, 2, 1, 2, 1);
   TBitmap32 Dst = Filled(6, 5, 0u);
-  PaintNinePieceAlpha(Dst.View(), {0, 0, 6, 5}, NoParent, 0, Border, 255, {1, 1, 0, 1});
+  PaintNinePieceAlpha(Dst.View(), {0, 0, 6, 5}, NoParent, 0, Border, Master.View(), 255, {1, 1, 0, 1});
   // Full coverage at opacity 255 takes (c * 255) >> 8 of each colour byte, alpha 255.
   const auto Painted = [](TPixel32 P) {
     TPixel32 Result = 0xFF000000u;

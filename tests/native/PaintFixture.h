@@ -20,8 +20,8 @@ inline TBitmap32 NamedPixels(int W, int H, int Tag = 7) {
   return Bitmap;
 }
 
-// A picture item of Store's master bitmap with its state size worked out as the loader does.
-inline TsMaskData Item(const TsSkinStore& Store, TRect R, int ImageCount, int MaskType, int DrawMode = 0,
+// A picture item of the master bitmap with its state size worked out as the loader does.
+inline TsMaskData Item(TRect R, int ImageCount, int MaskType, int DrawMode = 0,
                        int WL = 0, int WT = 0, int WR = 0, int WB = 0) {
   TsMaskData M;
   M.R = R;
@@ -32,7 +32,6 @@ inline TsMaskData Item(const TsSkinStore& Store, TRect R, int ImageCount, int Ma
   M.WT = static_cast<std::int16_t>(WT);
   M.WR = static_cast<std::int16_t>(WR);
   M.WB = static_cast<std::int16_t>(WB);
-  M.Manager = &Store;
   M.Width = R.Width() / ImageCount;
   M.Height = MaskType == 0 ? R.Height() : R.Height() / (MaskType + 1);
   return M;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "gfx/ColorOps.h"
 #include "skin/render/Gradient.h"
 #include "skin/render/MaskPaint.h"
@@ -15,25 +17,36 @@ constexpr TPixel32 Back = 0xFF102030u;
 constexpr TPixel32 Opaque(TColor C) { return ExchangeRedBlue(static_cast<TPixel32>(C)) | 0xFF000000u; }
 
 struct SectionPaint : ::testing::Test {
-  TsSkinStore Store;
+  // The skin the test assembles; painted through a store made of it as it is then.
+  TsSkin Skin;
+  std::unique_ptr<TsSkinStore> Built;
   TsSectionLook Look;
 
   // One section, all three states alike; returns its normal state to adjust.
   TsGenState& Section(TColor Color, int Transparency = 0, int States = 3) {
-    Store.gd.assign(1, TsGeneralData{});
-    TsGeneralData& S = Store.gd[0];
+    Skin.gd.assign(1, TsGeneralData{});
+    TsGeneralData& S = Skin.gd[0];
     S.States = States;
     for (TsGenState& P : S.Props) {
       P.Color = Color;
       P.Transparency = Transparency;
     }
-    Look.Manager = &Store;
     Look.SkinIndex = 0;
     return S.Props[0];
   }
   int AddItem(const TsMaskData& M) {
-    Store.ma.push_back(M);
-    return static_cast<int>(Store.ma.size()) - 1;
+    Skin.ma.push_back(M);
+    return static_cast<int>(Skin.ma.size()) - 1;
+  }
+  const TsSkinStore* Store() {
+    Built = std::make_unique<TsSkinStore>(Skin);
+    return Built.get();
+  }
+  // Look, painting the skin as it is now.
+  TsSectionLook Skinned() {
+    TsSectionLook Result = Look;
+    Result.Manager = Store();
+    return Result;
   }
 };
 
@@ -55,7 +68,7 @@ TCacheInfo ColourParent(TColor Color) {
 TEST_F(SectionPaint, OpaqueSectionIsItsColour) {
   Section(0x3366CC);
   TBitmap32 Bmp = Filled(4, 4, 0);
-  PaintSection(Look, {}, -1, -1, false, Bmp.View(), {0, 0}, {1, 1, 3, 3}, 0);
+  PaintSection(Skinned(), {}, -1, -1, false, Bmp.View(), {0, 0}, {1, 1, 3, 3}, 0);
   EXPECT_EQ(Bmp.Row(1)[1], Opaque(0x3366CC));
   EXPECT_EQ(Bmp.Row(2)[2], Opaque(0x3366CC));
   EXPECT_EQ(Bmp.Row(0)[0], 0u);
@@ -67,7 +80,7 @@ TEST_F(SectionPaint, FullTransparencyShowsExactlyTheParent) {
   const TBitmap32 Parent = NamedPixels(10, 10, 33);
   TBitmap32 Bmp = Filled(4, 3, Back);
   // The bitmap's origin lies at (5, 2) of a parent picture whose child starts at (1, 1).
-  PaintSection(Look, ReadyParent(Parent, 1, 1), -1, -1, false, Bmp.View(), {5, 2}, {0, 0, 4, 3}, 0);
+  PaintSection(Skinned(), ReadyParent(Parent, 1, 1), -1, -1, false, Bmp.View(), {5, 2}, {0, 0, 4, 3}, 0);
   for (int Y = 0; Y < 3; ++Y)
     for (int X = 0; X < 4; ++X) EXPECT_EQ(Bmp.Row(Y)[X], At(X + 6, Y + 3, 33)) << X << "," << Y;
 }
@@ -75,7 +88,7 @@ TEST_F(SectionPaint, FullTransparencyShowsExactlyTheParent) {
 TEST_F(SectionPaint, HalfTransparentOverAColourIsOneMixedColour) {
   Section(0x0000FF, 50);
   TBitmap32 Bmp = Filled(3, 2, Back);
-  PaintSection(Look, ColourParent(0xFFFFFF), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 2}, 0);
+  PaintSection(Skinned(), ColourParent(0xFFFFFF), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 2}, 0);
   const TColor Mixed = static_cast<TColor>(BlendTwoColors(0xFFFFFF, 0x0000FF, 127));
   EXPECT_EQ(Mixed, 0x7E7EFE);  // 255 * 255 >> 8 = 254
   EXPECT_EQ(Bmp, Filled(3, 2, Opaque(Mixed)));
@@ -85,7 +98,7 @@ TEST_F(SectionPaint, HalfTransparentOverAPictureBlendsTheLayersOverIt) {
   Section(0x000000, 50);
   const TBitmap32 Parent = Filled(4, 4, 0xFFC8C8C8u);
   TBitmap32 Bmp = Filled(2, 2, Back);
-  PaintSection(Look, ReadyParent(Parent), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 2, 2}, 0);
+  PaintSection(Skinned(), ReadyParent(Parent), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 2, 2}, 0);
   // The parent keeps weight 127: (127 * 200 + 0 * 129) >> 8 = 99 per colour byte.
   EXPECT_EQ(Bmp.Row(1)[1], 0xFF636363u);
 }
@@ -97,7 +110,7 @@ TEST_F(SectionPaint, ColourFrameAnswerTakesTheFrameFromThePicture) {
   Parent.Bmp = Picture.View();
   Parent.FillRect = {1, 2, 1, 1};  // left 1, top 2, right 1, bottom 1
   TBitmap32 Bmp = Filled(6, 6, Back);
-  PaintSection(Look, Parent, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 6, 6}, 0);
+  PaintSection(Skinned(), Parent, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 6, 6}, 0);
   EXPECT_EQ(Bmp.Row(0)[3], At(3, 0, 21));
   EXPECT_EQ(Bmp.Row(1)[5], At(5, 1, 21));
   EXPECT_EQ(Bmp.Row(3)[0], At(0, 3, 21));
@@ -118,7 +131,7 @@ TEST_F(SectionPaint, HalfTransparentLayersOverAColourUseTheColourAlone) {
   Parent.Bmp = Picture.View();
   Parent.FillRect = {1, 1, 1, 1};
   TBitmap32 Bmp = Filled(4, 4, Back);
-  PaintSection(Look, Parent, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 4, 4}, 0);
+  PaintSection(Skinned(), Parent, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 4, 4}, 0);
   EXPECT_EQ(Bmp.Row(0)[0], 0xFF636363u);  // (127 * 200) >> 8 = 99
   EXPECT_EQ(Bmp.Row(1)[1], 0xFF636363u);
 }
@@ -127,13 +140,13 @@ TEST_F(SectionPaint, TextureAndGradientMixInOneTexturedPass) {
   // 20 % texture, 80 % gradient of one colour: every pixel is (51 * (t - g) + g * 256) >> 8,
   // with the texture tiled from the bitmap's corner, not from the rectangle's.
   TsGenState& S = Section(0x000000);
-  Store.MasterBitmap = BitmapOf(2, 1, {0xFF0000FFu, 0xFF00FF00u});
-  S.TextureIndex = AddItem(Item(Store, {0, 0, 2, 1}, 1, 0, 0));
+  Skin.MasterBitmap = BitmapOf(2, 1, {0xFF0000FFu, 0xFF00FF00u});
+  S.TextureIndex = AddItem(Item({0, 0, 2, 1}, 1, 0, 0));
   S.ImagePercent = 20;
   S.GradientPercent = 80;
   S.GradientArray = {TsGradPoint{0, 0, TsColor{0, 0, 200, 0}, 0}, TsGradPoint{1, 0, TsColor{0, 0, 200, 0}, 100}};
   TBitmap32 Bmp = Filled(4, 2, Back);
-  PaintSectionBackground(Look, {}, 0, Bmp.View(), {0, 0}, {1, 0, 4, 2});
+  PaintSectionBackground(Skinned(), {}, 0, Bmp.View(), {0, 0}, {1, 0, 4, 2});
   const auto Mix = [](int T, int G) { return static_cast<TPixel32>((51 * (T - G) + G * 256) >> 8); };
   // Column 1 lies under texture pixel 1 (green), column 2 under pixel 0 (red byte 0 in blue).
   const TPixel32 UnderGreen = 0xFF000000u | (Mix(0, 200) << 0) | (Mix(255, 0) << 8);
@@ -148,7 +161,7 @@ TEST_F(SectionPaint, GradientAloneAtFullPercent) {
   S.GradientPercent = 100;
   S.GradientArray = {TsGradPoint{0, 0, TsColor{10, 20, 30, 0}, 0}, TsGradPoint{1, 0, TsColor{10, 20, 30, 0}, 100}};
   TBitmap32 Bmp = Filled(2, 2, Back);
-  PaintSectionBackground(Look, {}, 0, Bmp.View(), {0, 0}, {0, 0, 2, 2});
+  PaintSectionBackground(Skinned(), {}, 0, Bmp.View(), {0, 0}, {0, 0, 2, 2});
   EXPECT_EQ(Bmp, Filled(2, 2, Opaque(0x1E140A)));
 }
 
@@ -157,37 +170,37 @@ TEST_F(SectionPaint, PartialLayersFadeTowardsTheColour) {
   S.GradientPercent = 50;
   S.GradientArray = {TsGradPoint{0, 0, TsColor{0, 0, 0, 0}, 0}, TsGradPoint{1, 0, TsColor{0, 0, 0, 0}, 100}};
   TBitmap32 Bmp = Filled(1, 4, Back);
-  PaintSectionBackground(Look, {}, 0, Bmp.View(), {0, 0}, {0, 0, 1, 4});
+  PaintSectionBackground(Skinned(), {}, 0, Bmp.View(), {0, 0}, {0, 0, 1, 4});
   // Black kept with weight 127, white the rest: (0 * 127 + 255 * 128) >> 8 = 127.
   EXPECT_EQ(Bmp.Row(0)[0], 0xFF7F7F7Fu);
 }
 
 TEST_F(SectionPaint, StateIsClampedToTheSectionsStates) {
   Section(0x000001, 0, 3);
-  Store.gd[0].Props[2].Color = 0x000002;
+  Skin.gd[0].Props[2].Color = 0x000002;
   TBitmap32 Bmp = Filled(1, 1, Back);
-  PaintSection(Look, {}, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 1, 1}, 3);
+  PaintSection(Skinned(), {}, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 1, 1}, 3);
   EXPECT_EQ(Bmp.Row(0)[0], Opaque(0x000002));
 
   // Four states: images use state 3, properties state 2.
   Section(0x000001, 0, 4);
-  Store.gd[0].Props[2].Color = 0x000002;
-  Store.MasterBitmap = NamedPixels(4, 1);
-  Store.gd[0].ImgTL = AddItem(Item(Store, {0, 0, 4, 1}, 4, 0));
+  Skin.gd[0].Props[2].Color = 0x000002;
+  Skin.MasterBitmap = NamedPixels(4, 1);
+  Skin.gd[0].ImgTL = AddItem(Item({0, 0, 4, 1}, 4, 0));
   TBitmap32 Four = Filled(2, 1, Back);
-  PaintSection(Look, {}, -1, -1, false, Four.View(), {0, 0}, {0, 0, 2, 1}, 3);
+  PaintSection(Skinned(), {}, -1, -1, false, Four.View(), {0, 0}, {0, 0, 2, 1}, 3);
   EXPECT_EQ(Four.Row(0)[0], At(3, 0));
   EXPECT_EQ(Four.Row(0)[1], Opaque(0x000002));
 }
 
 TEST_F(SectionPaint, CornerImagesSitInTheFourCorners) {
   Section(0x000000);
-  Store.MasterBitmap = NamedPixels(2, 2);
-  TsMaskData Corner = Item(Store, {1, 1, 2, 2}, 1, 0);
+  Skin.MasterBitmap = NamedPixels(2, 2);
+  TsMaskData Corner = Item({1, 1, 2, 2}, 1, 0);
   const int I = AddItem(Corner);
-  Store.gd[0].ImgTL = Store.gd[0].ImgTR = Store.gd[0].ImgBL = Store.gd[0].ImgBR = I;
+  Skin.gd[0].ImgTL = Skin.gd[0].ImgTR = Skin.gd[0].ImgBL = Skin.gd[0].ImgBR = I;
   TBitmap32 Bmp = Filled(5, 4, Back);
-  PaintSection(Look, {}, -1, -1, false, Bmp.View(), {0, 0}, {1, 0, 5, 4}, 0);
+  PaintSection(Skinned(), {}, -1, -1, false, Bmp.View(), {0, 0}, {1, 0, 5, 4}, 0);
   EXPECT_EQ(Bmp.Row(0)[1], At(1, 1));
   EXPECT_EQ(Bmp.Row(0)[4], At(1, 1));
   EXPECT_EQ(Bmp.Row(3)[1], At(1, 1));
@@ -197,19 +210,19 @@ TEST_F(SectionPaint, CornerImagesSitInTheFourCorners) {
 
 TEST_F(SectionPaint, BorderNotInState0LeavesEffectsToOpaqueStates) {
   Section(0x808080, 50);
-  Store.MasterBitmap = NamedPixels(6, 3);
-  Store.gd[0].BorderIndex = AddItem(Item(Store, {0, 0, 6, 3}, 2, 0, dmNotInState0, 1, 1, 1, 1));
+  Skin.MasterBitmap = NamedPixels(6, 3);
+  Skin.gd[0].BorderIndex = AddItem(Item({0, 0, 6, 3}, 2, 0, dmNotInState0, 1, 1, 1, 1));
   Look.ColorTone = 0x0000FF;
   TBitmap32 Bmp = Filled(3, 3, Back);
-  PaintSection(Look, ColourParent(0x808080), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 0);
+  PaintSection(Skinned(), ColourParent(0x808080), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 0);
   EXPECT_EQ(Bmp.Row(0)[0], Opaque(0x7F7F7F));  // no border, no tone: the state is not opaque
 
-  Store.gd[0].Props[0].Transparency = 0;
-  PaintSection(Look, ColourParent(0x808080), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 0);
+  Skin.gd[0].Props[0].Transparency = 0;
+  PaintSection(Skinned(), ColourParent(0x808080), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 0);
   EXPECT_EQ(Bmp.Row(0)[0], Opaque(EffectColor(0x808080, Look)));
   EXPECT_EQ(Opaque(EffectColor(0x808080, Look)), Opaque(0x00007F));
 
-  PaintSection(Look, ColourParent(0x808080), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 1);
+  PaintSection(Skinned(), ColourParent(0x808080), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 1);
   EXPECT_EQ(Bmp.Row(0)[0], TintPixel(At(3, 0), 0x0000FF));  // state 1 border, toned
 }
 
@@ -217,24 +230,24 @@ TEST_F(SectionPaint, BorderCornersFindTheParentAtTheBitmapsOffset) {
   Section(0x000000);
   TBitmap32 Master = NamedPixels(3, 3);
   Master.Row(0)[0] = 0x00FF00FFu;
-  Store.MasterBitmap = Master;
-  TsMaskData Border = Item(Store, {0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1);
+  Skin.MasterBitmap = Master;
+  TsMaskData Border = Item({0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1);
   Border.CornerType = 1;
-  Store.gd[0].BorderIndex = AddItem(Border);
+  Skin.gd[0].BorderIndex = AddItem(Border);
   const TBitmap32 Parent = NamedPixels(10, 10, 60);
   TBitmap32 Bmp = Filled(4, 4, Back);
-  PaintSection(Look, ReadyParent(Parent, 1, 2), -1, -1, true, Bmp.View(), {3, 4}, {0, 0, 4, 4}, 0);
+  PaintSection(Skinned(), ReadyParent(Parent, 1, 2), -1, -1, true, Bmp.View(), {3, 4}, {0, 0, 4, 4}, 0);
   EXPECT_EQ(Bmp.Row(0)[0], At(4, 6, 60));
-  PaintSection(Look, ReadyParent(Parent, 1, 2), -1, -1, false, Bmp.View(), {3, 4}, {0, 0, 4, 4}, 0);
+  PaintSection(Skinned(), ReadyParent(Parent, 1, 2), -1, -1, false, Bmp.View(), {3, 4}, {0, 0, 4, 4}, 0);
   EXPECT_EQ(Bmp.Row(0)[0], Opaque(0));  // without parent corners the background stays
 }
 
 TEST_F(SectionPaint, MaskedMode10OverlayLiesOverTheBackground) {
   TsGenState& S = Section(0x000000);
-  Store.MasterBitmap = BitmapOf(1, 2, {0xFF00FF00u, 0});
-  S.TextureIndex = AddItem(Item(Store, {0, 0, 1, 2}, 1, 1, 10));
+  Skin.MasterBitmap = BitmapOf(1, 2, {0xFF00FF00u, 0});
+  S.TextureIndex = AddItem(Item({0, 0, 1, 2}, 1, 1, 10));
   TBitmap32 Bmp = Filled(3, 3, Back);
-  PaintSection(Look, ColourParent(0x0000FF), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 0);
+  PaintSection(Skinned(), ColourParent(0x0000FF), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 3, 3}, 0);
   EXPECT_EQ(Bmp.Row(0)[0], 0xFF00FF00u);
   EXPECT_EQ(Bmp.Row(1)[1], 0xFF00FF00u);
   EXPECT_EQ(Bmp.Row(2)[2], Opaque(0x0000FF));  // the uncovered strip takes the parent's colour
@@ -246,17 +259,17 @@ TEST_F(SectionPaint, NothingIsPaintedForBadInput) {
   const TRect Rects[] = {{0, 0, 5, 4}, {-1, 0, 3, 3}, {3, 3, 1, 1}, {2, 2, 2, 2}};
   for (const TRect& R : Rects) {
     TBitmap32 Bmp = Clean;
-    PaintSection(Look, {}, -1, -1, false, Bmp.View(), {0, 0}, R, 0);
-    PaintSectionByIndex(0, {}, 0, -1, -1, &Store, Bmp.View(), {0, 0}, R, -1);
+    PaintSection(Skinned(), {}, -1, -1, false, Bmp.View(), {0, 0}, R, 0);
+    PaintSectionByIndex(0, {}, 0, -1, -1, Store(), Bmp.View(), {0, 0}, R, -1);
     EXPECT_EQ(Bmp, Clean) << R.Left << "," << R.Top << "," << R.Right << "," << R.Bottom;
   }
   TBitmap32 Bmp = Clean;
-  TsSectionLook Invalid = Look;
+  TsSectionLook Invalid = Skinned();
   Invalid.SkinIndex = 1;
   PaintSection(Invalid, {}, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 4, 4}, 0);
   Invalid.SkinIndex = -1;
   PaintSection(Invalid, {}, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 4, 4}, 0);
-  Invalid = Look;
+  Invalid = Skinned();
   Invalid.Manager = nullptr;
   PaintSection(Invalid, {}, -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 4, 4}, 0);
   PaintSectionByIndex(0, {}, 0, -1, -1, nullptr, Bmp.View(), {0, 0}, {0, 0, 4, 4}, -1);
@@ -265,10 +278,10 @@ TEST_F(SectionPaint, NothingIsPaintedForBadInput) {
 
 TEST_F(SectionPaint, SectionByIndexPaintsTheGivenBorder) {
   Section(0x000000);
-  Store.MasterBitmap = NamedPixels(3, 3);
-  const int Border = AddItem(Item(Store, {0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1));
+  Skin.MasterBitmap = NamedPixels(3, 3);
+  const int Border = AddItem(Item({0, 0, 3, 3}, 1, 0, 0, 1, 1, 1, 1));
   TBitmap32 Bmp = Filled(4, 4, Back);
-  PaintSectionByIndex(0, {}, 0, -1, -1, &Store, Bmp.View(), {0, 0}, {0, 0, 4, 4}, Border);
+  PaintSectionByIndex(0, {}, 0, -1, -1, Store(), Bmp.View(), {0, 0}, {0, 0, 4, 4}, Border);
   EXPECT_EQ(Bmp.Row(0)[0], At(0, 0));
   EXPECT_EQ(Bmp.Row(3)[3], At(2, 2));
   EXPECT_EQ(Bmp.Row(1)[1], Opaque(0));
@@ -278,7 +291,7 @@ TEST_F(SectionPaint, CustomColourReplacesTheSkinLayers) {
   Section(0x3366CC, 100);
   Look.CustomColor = 0x00FF00;
   TBitmap32 Bmp = Filled(2, 2, Back);
-  PaintSection(Look, ColourParent(0x0000FF), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 2, 2}, 0);
+  PaintSection(Skinned(), ColourParent(0x0000FF), -1, -1, false, Bmp.View(), {0, 0}, {0, 0, 2, 2}, 0);
   EXPECT_EQ(Bmp, Filled(2, 2, Opaque(0x00FF00)));
 }
 
@@ -287,28 +300,28 @@ TEST_F(SectionPaint, CustomColourReplacesTheSkinLayers) {
 TEST_F(SectionPaint, ControlColourAndBackgroundQueryMixDiffer) {
   Section(0x000000, 50);
   const TParentColorQuery White = [](bool) { return TColor{0xFFFFFF}; };
-  EXPECT_EQ(ControlColor(Look, 0, 0x123456, White), 0x7E7E7E);
-  EXPECT_EQ(BgColorQueryAnswer(Look, 0x123456, White), 0x313131);
+  EXPECT_EQ(ControlColor(Skinned(), 0, 0x123456, White), 0x7E7E7E);
+  EXPECT_EQ(BgColorQueryAnswer(Skinned(), 0x123456, White), 0x313131);
 }
 
 TEST_F(SectionPaint, ColourQueriesAtTheirEndPoints) {
   TsGenState& S = Section(0x112233, 0, 2);
-  Store.gd[0].Props[1].Color = 0x445566;
-  Store.gd[0].Props[1].Transparency = 100;
+  Skin.gd[0].Props[1].Color = 0x445566;
+  Skin.gd[0].Props[1].Transparency = 100;
   bool AskedAny = true;
   const TParentColorQuery Parent = [&AskedAny](bool Any) {
     AskedAny = Any;
     return TColor{0x0A0B0C};
   };
-  EXPECT_EQ(ControlColor(Look, 0, 0x999999, Parent), 0x112233);
-  EXPECT_EQ(ControlColor(Look, 2, 0x999999, Parent), 0x0A0B0C);  // hot properties
+  EXPECT_EQ(ControlColor(Skinned(), 0, 0x999999, Parent), 0x112233);
+  EXPECT_EQ(ControlColor(Skinned(), 2, 0x999999, Parent), 0x0A0B0C);  // hot properties
   EXPECT_FALSE(AskedAny);
-  EXPECT_EQ(BgColorQueryAnswer(Look, 0x999999, Parent), 0x112233);
+  EXPECT_EQ(BgColorQueryAnswer(Skinned(), 0x999999, Parent), 0x112233);
   S.Transparency = 30;
-  EXPECT_EQ(BgColorQueryAnswer(Look, 0x999999, Parent), BgColorQueryMix(0x0A0B0C, 0x112233, 30));
+  EXPECT_EQ(BgColorQueryAnswer(Skinned(), 0x999999, Parent), BgColorQueryMix(0x0A0B0C, 0x112233, 30));
   EXPECT_TRUE(AskedAny);  // a partly transparent control asks any parent
   Look.CustomColor = 0x00FF00;
-  EXPECT_EQ(ControlColor(Look, 0, 0x999999, Parent), 0x999999);
+  EXPECT_EQ(ControlColor(Skinned(), 0, 0x999999, Parent), 0x999999);
   TsSectionLook Unskinned;
   EXPECT_EQ(ControlColor(Unskinned, 0, 0x999999, Parent), 0x999999);
   EXPECT_EQ(BgColorQueryAnswer(Unskinned, 0x999999, Parent), 0x999999);

@@ -1,10 +1,15 @@
 #include "SkinFixture.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <stdexcept>
+
+#include <zlib.h>
 
 #include <jpeglib.h>
 
 #include "gfx/codec/BmpCodec.h"
+#include "gfx/codec/LittleEndian.h"
 #include "gfx/codec/PngEncode.h"
 #include "skin/store/sSkinData.h"
 
@@ -129,4 +134,89 @@ TBytes InternalShapedSkin() {
       {"Spare.png", EncodePng(SkinArt(16, 16, 255))},
   };
   return PackSkin(Options, Images);
+}
+
+namespace {
+
+std::string Field4(int Value) {
+  std::string Text = std::to_string(Value);
+  return std::string(4 - std::min<std::size_t>(4, Text.size()), '0') + Text;
+}
+
+// One zlib stream of Size zero bytes, packed a MiB at a time.
+TBytes ZeroStream(std::uint32_t Size) {
+  z_stream Z{};
+  if (deflateInit(&Z, Z_DEFAULT_COMPRESSION) != Z_OK) throw std::runtime_error("deflateInit");
+  const std::vector<Bytef> Zeros(1u << 20);
+  TBytes Out;
+  std::vector<Bytef> Chunk(1u << 16);
+  std::uint32_t Left = Size;
+  int Result = Z_OK;
+  do {
+    if (Z.avail_in == 0 && Left > 0) {
+      Z.next_in = const_cast<Bytef*>(Zeros.data());
+      Z.avail_in = std::min<std::uint32_t>(Left, static_cast<std::uint32_t>(Zeros.size()));
+      Left -= Z.avail_in;
+    }
+    Z.next_out = Chunk.data();
+    Z.avail_out = static_cast<uInt>(Chunk.size());
+    Result = deflate(&Z, Left == 0 ? Z_FINISH : Z_NO_FLUSH);
+    Out.insert(Out.end(), Chunk.data(), Z.next_out);
+  } while (Result != Z_STREAM_END);
+  deflateEnd(&Z);
+  return Out;
+}
+
+}  // namespace
+
+TBytes ParentChainSkin(int Sections) {
+  std::string Options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[S0]\nCOLOR=255\n"
+                        "BORDERSMASK=^0000^0000^0006^0006^0002^0002^0002^0002^1^0^0^0\n";
+  for (int I = 1; I < Sections; ++I)
+    Options += std::string("[S") + std::to_string(I) + std::string("]\nPARENTCLASS=S") + std::to_string(I - 1) + "\n";
+  return PackSkin(Options, {{"Master.bmp", WriteBmp32(PatternPicture(6, 6, 255).View())}});
+}
+
+TBytes ParentLoopSkin(int Sections) {
+  std::string Options = "[A]\nPARENTCLASS=B\n[B]\nPARENTCLASS=A\nCOLOR=255\n";
+  for (int I = 0; I < Sections; ++I) Options += std::string("[S") + std::to_string(I) + "]\nPARENTCLASS=A\n";
+  return PackSkin(Options, {});
+}
+
+TBytes KeyedBordersSkin(int Side, int Borders) {
+  std::string Options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[S]\n";
+  for (int I = 0; I < Borders; ++I) {
+    const std::string Corner = Field4(Side - I);
+    Options += std::string("B") + std::to_string(I) + "=^0000^0000^" + Field4(Side) + "^" + Field4(Side) + "^" + Corner + "^" +
+               Corner + "^" + Corner + "^" + Corner + "^1^0^0^0\n";
+  }
+  TBitmap32 Master(Side, Side);
+  Master.View().Fill(MakePixel32(10, 20, 30, 255));
+  return PackSkin(Options, {{"Master.bmp", WriteBmp32(Master.View())}});
+}
+
+TBytes ManyPicturesSkin(int Pictures) {
+  std::string Options = "[S]\n";
+  std::vector<std::pair<std::string, TBytes>> Images;
+  const TBytes Picture = WriteBmp32(PatternPicture(2, 2, 255).View());
+  for (int I = 0; I < Pictures; ++I) {
+    Options += std::string("K") + std::to_string(I) + std::string("=I") + std::to_string(I) + ".BMP\n";
+    Images.emplace_back(std::string("I") + std::to_string(I) + ".bmp", Picture);
+  }
+  return PackSkin(Options, Images);
+}
+
+TBytes BigEntriesSkin(int Entries, std::uint32_t EntryBytes) {
+  TBytes Out = PackSkin("[S]\n", {});
+  const TBytes Stream = ZeroStream(EntryBytes);
+  for (int I = 0; I < Entries; ++I) {
+    const std::string Name = std::string("E") + std::to_string(I) + ".BMP";
+    PutU32(Out, static_cast<std::uint32_t>(Name.size()));
+    Out.insert(Out.end(), Name.begin(), Name.end());
+    PutU32(Out, EntryBytes);
+    Out.insert(Out.end(), Stream.begin(), Stream.end());
+  }
+  const auto Count = static_cast<std::uint32_t>(Entries + 1);
+  for (std::size_t At = 0; At < 4; ++At) Out[4 + At] = static_cast<std::uint8_t>(Count >> (8 * At));
+  return Out;
 }

@@ -80,8 +80,8 @@ std::vector<TPixel32> ColoursIn(const TBitmap32& Picture, const TRect& Rect) {
 }
 
 TEST_F(SkinPreview, EverySectionIsLabelledAndShownInEachStateTwice) {
-  ASSERT_GT(Store.gd.size(), static_cast<std::size_t>(SectionCount));
-  for (const TsGeneralData& Section : Store.gd) {
+  ASSERT_GT(Store.gd().size(), static_cast<std::size_t>(SectionCount));
+  for (const TsGeneralData& Section : Store.gd()) {
     const TSheetEntry* const Entry = Find(Section.ClassName);
     if (Section.ClassName == "GLOBALINFO") {
       EXPECT_EQ(Entry, nullptr);
@@ -118,7 +118,7 @@ TEST_F(SkinPreview, SectionCellsHoldTheSectionAsPaintedInThatState) {
     TBitmap32 Alone(Cell.Width(), Cell.Height());
     TCacheInfo Black;
     Black.FillColor = clBlack;
-    PaintSectionByIndex(Button, Black, State, Store.gd[static_cast<std::size_t>(Button)].Props[State].TextureIndex,
+    PaintSectionByIndex(Button, Black, State, Store.gd()[static_cast<std::size_t>(Button)].Props[State].TextureIndex,
                         -1, &Store, Alone.View(), {0, 0}, BitmapRect(Alone.View()), -1);
     EXPECT_EQ(ColoursIn(Sheet.Picture, Cell), ColoursIn(Alone, BitmapRect(Alone.View()))) << "state " << State;
     // The same on the panel picture.
@@ -141,7 +141,7 @@ TEST_F(SkinPreview, SeeThroughSectionShowsTheCheckerboardAndThePanel) {
 
 TEST_F(SkinPreview, EveryGlyphStateAndEveryGlowIsShown) {
   int Glyphs = 0, Glows = 0;
-  for (const TsMaskData& Picture : Store.ma) {
+  for (const TsMaskData& Picture : Store.ma()) {
     const bool IsGlow = Picture.ImgType == itisaGlow;
     if (!IsGlow && Picture.ImgType != itisaGlyph && Picture.ImgType != itisaPngGlyph) continue;
     (IsGlow ? Glows : Glyphs) += 1;
@@ -159,13 +159,13 @@ TEST_F(SkinPreview, EveryGlyphStateAndEveryGlowIsShown) {
 }
 
 TEST_F(SkinPreview, GlowsAreCompositedOverTheBackdropAsALayeredWindowShowsThem) {
-  const auto Glow = std::find_if(Store.ma.begin(), Store.ma.end(), [](const TsMaskData& Picture) {
+  const auto Glow = std::find_if(Store.ma().begin(), Store.ma().end(), [](const TsMaskData& Picture) {
     return Picture.ClassName == "BUTTON" && Picture.PropertyName == "GLOW0";
   });
-  ASSERT_NE(Glow, Store.ma.end());
+  ASSERT_NE(Glow, Store.ma().end());
   const TRect Cell = Find("BUTTON GLOW0")->Cells[1];
   TBitmap32 Layer(Cell.Width(), Cell.Height());
-  PaintNinePieceAlpha(Layer.View(), BitmapRect(Layer.View()), TCacheInfo{}, 0, *Glow, 255,
+  PaintNinePieceAlpha(Layer.View(), BitmapRect(Layer.View()), TCacheInfo{}, 0, *Glow, Store.MasterBitmap().View(), 255,
                       {Glow->WL, Glow->WT, Glow->WR, Glow->WB});
   int SeeThrough = 0;
   for (int Y = 0; Y < Cell.Height(); ++Y)
@@ -223,9 +223,9 @@ TEST(SkinPreviewLoad, FolderNamesMatchWithoutCase) {
   const fs::path File = Scratch.Path() / "sub" / "skin.asz";
   WriteFile(File, Container);
   LoadPreviewSkin(File, FromContainer);
-  EXPECT_FALSE(FromFolder.MasterBitmap.Empty());
-  EXPECT_EQ(FromFolder.MasterBitmap, FromContainer.MasterBitmap);
-  EXPECT_EQ(FromFolder.ma.size(), FromContainer.ma.size());
+  EXPECT_FALSE(FromFolder.MasterBitmap().Empty());
+  EXPECT_EQ(FromFolder.MasterBitmap(), FromContainer.MasterBitmap());
+  EXPECT_EQ(FromFolder.ma().size(), FromContainer.ma().size());
   EXPECT_EQ(RenderContactSheet(FromFolder).Picture, RenderContactSheet(FromContainer).Picture);
 }
 

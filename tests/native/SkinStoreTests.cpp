@@ -34,13 +34,13 @@ void Load(TsSkinStore& Store, const std::string& Options, const TImages& Images 
 const TsGeneralData& Section(const TsSkinStore& Store, const char* Name) {
   const int Index = Store.GetSkinIndex(Name);
   EXPECT_GE(Index, 0) << Name;
-  return Store.gd.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
+  return Store.gd().at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
 }
 
 const TsMaskData& Picture(const TsSkinStore& Store, const char* SectionName, const char* Key) {
   const int Index = Store.GetMaskIndex(SectionName, Key);
   EXPECT_GE(Index, 0) << SectionName << "." << Key;
-  return Store.ma.at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
+  return Store.ma().at(static_cast<std::size_t>(Index < 0 ? 0 : Index));
 }
 
 constexpr TPixel32 KeyPixel = MakePixel32(255, 0, 255, 255);
@@ -60,31 +60,31 @@ TBytes MasterWithKeys(const std::vector<TPoint>& Keys) {
 TEST(SkinStore, SectionsKeepFileOrderAndGainTransparentAndMainColor) {
   TsSkinStore Store;
   Load(Store, "[GLOBALINFO]\nCOLOR=3355443\nFONTCOLOR=15724527\n[PANEL]\n[BUTTON]\n");
-  ASSERT_EQ(Store.gd.size(), 5u);
+  ASSERT_EQ(Store.gd().size(), 5u);
   EXPECT_EQ(Store.GetSkinIndex("BUTTON"), 2);
   EXPECT_EQ(Store.GetSkinIndex("button"), -1);
   EXPECT_EQ(Store.GetSkinIndex(""), -1);
-  EXPECT_EQ(Store.gd[3].ClassName, "TRANSPARENT");
-  EXPECT_EQ(Store.gd[4].ClassName, "MAINCOLOR");
-  for (const TsGenState& State : Store.gd[3].Props) {
+  EXPECT_EQ(Store.gd()[3].ClassName, "TRANSPARENT");
+  EXPECT_EQ(Store.gd()[4].ClassName, "MAINCOLOR");
+  for (const TsGenState& State : Store.gd()[3].Props) {
     EXPECT_EQ(State.Transparency, 100);
     EXPECT_EQ(State.Color, clWhite);
     EXPECT_EQ(State.FontColor.Color, 15724527);
     EXPECT_EQ(State.FontColor.Left, -1);
   }
-  EXPECT_EQ(Store.gd[3].States, 1);
-  for (const TsGenState& State : Store.gd[4].Props) {
+  EXPECT_EQ(Store.gd()[3].States, 1);
+  for (const TsGenState& State : Store.gd()[4].Props) {
     EXPECT_EQ(State.Transparency, 0);
     EXPECT_EQ(State.Color, 3355443);
   }
-  EXPECT_EQ(Store.ConstData.IndexGLobalInfo, 0);
-  EXPECT_EQ(Store.ConstData.Sections[ssButton], 2);
-  EXPECT_EQ(Store.ConstData.Sections[ssTransparent], 3);
-  EXPECT_EQ(Store.ConstData.Sections[ssEdit], -1);
+  EXPECT_EQ(Store.ConstData().IndexGLobalInfo, 0);
+  EXPECT_EQ(Store.ConstData().Sections[ssButton], 2);
+  EXPECT_EQ(Store.ConstData().Sections[ssTransparent], 3);
+  EXPECT_EQ(Store.ConstData().Sections[ssEdit], -1);
 
   TsSkinStore Own;
   Load(Own, "[TRANSPARENT]\nCOLOR=5\n[MAINCOLOR]\n");
-  EXPECT_EQ(Own.gd.size(), 2u) << "sections the file has are not added again";
+  EXPECT_EQ(Own.gd().size(), 2u) << "sections the file has are not added again";
 }
 
 TEST(SkinStore, HotStateTakesItsOwnDefaultsNotTheNormalValues) {
@@ -189,7 +189,7 @@ TEST(SkinStore, MasterBitmapPicturesAndTheirSizes) {
        "GLYPHMASK=@0000@0148@0028@0162@2@0\nPATTERN=~0143~0101~0144~0194~01~0\n"
        "[PANEL]\nBORDERSMASK=^0000^0000^0030^0030^0000^0000^0000^0000^1^0^1^2\n",
        {{"master.bmp", MasterWithKeys({})}});
-  EXPECT_EQ(Store.MasterBitmap.Width(), 300) << "the master entry is found ignoring its case";
+  EXPECT_EQ(Store.MasterBitmap().Width(), 300) << "the master entry is found ignoring its case";
   const TsMaskData& Close = Picture(Store, "GLOBALINFO", "BICONCLOSE");
   EXPECT_EQ(Close.ImgType, itisaGlyph);
   EXPECT_EQ(Close.Width, 24);
@@ -201,7 +201,7 @@ TEST(SkinStore, MasterBitmapPicturesAndTheirSizes) {
   EXPECT_EQ(std::vector<int>({Border.WL, Border.WT, Border.WR, Border.WB}), std::vector<int>({3, 3, 3, 3}));
   EXPECT_EQ(Border.DrawMode, 5);
   EXPECT_EQ(Border.SkinIndex, Store.GetSkinIndex("BUTTON"));
-  EXPECT_EQ(Border.Manager, &Store);
+  EXPECT_EQ(Border.Bmp, nullptr);  // cut from the master bitmap
   EXPECT_EQ(Section(Store, "BUTTON").BorderIndex, Store.GetMaskIndex("BUTTON", "BORDERSMASK"));
 
   const TsMaskData& Glyph = Picture(Store, "BUTTON", "GLYPHMASK");
@@ -263,6 +263,25 @@ TEST(SkinStore, CornerTypeLooksForTheKeyColourInTheCornersOfEveryStatePicture) {
   EXPECT_EQ(Picture(Huge, "BUTTON", "BORDERSMASK").CornerType, 0);
 }
 
+TEST(SkinStore, HugeButtonBorderAsASeparatePictureHasItsOwnCornerType) {
+  // Three 10 x 10 state pictures over their mask, borders 2; keyed or not, the huge
+  // button's border is type 2, another section's border by its key colour.
+  const std::string Border = "!FRAME.BMP!3!1!0!0002!0002!0002!0002!0\n";
+  struct TCase {
+    const char* Section;
+    std::vector<TPoint> Keys;
+    int CornerType;
+  };
+  const std::vector<TCase> Cases{
+      {"BUTTON_HUGE", {}, 2}, {"BUTTON_HUGE", {{0, 0}}, 2}, {"BUTTON", {{0, 0}}, 1}, {"BUTTON", {}, 0}};
+  for (const TCase& Case : Cases) {
+    TsSkinStore Store;
+    Load(Store, std::string("[") + Case.Section + "]\nBORDERSMASK=" + Border, {{"FRAME.BMP", MasterWithKeys(Case.Keys)}});
+    EXPECT_EQ(Picture(Store, Case.Section, "BORDERSMASK").CornerType, Case.CornerType)
+        << Case.Section << " " << Case.Keys.size();
+  }
+}
+
 TEST(SkinStore, CornerTestLeavesOutTheLastRowAndColumnOfTheBitmap) {
   TBitmap32 Master(10, 10);
   Master.Fill(MakePixel32(9, 9, 9, 255));
@@ -294,8 +313,8 @@ TEST(SkinStore, SeparateImagesAreDecodedOncePerSkin) {
   EXPECT_EQ(Wood.ImageCount, 1);
   EXPECT_EQ(Store.GetMaskIndex("BUTTON", "MISSING"), -1);
   EXPECT_EQ(Store.GetMaskIndex("BUTTON", "TEXT"), -1) << "an unknown kind is no picture";
-  EXPECT_EQ(Store.ExtArray.size(), 3u) << "EDITGLOW.PNG once, WOOD.BMP, README.TXT (empty)";
-  EXPECT_EQ(Store.ExtArray[0].FileName, "EDITGLOW.PNG");
+  EXPECT_EQ(Store.ExtArray().size(), 3u) << "EDITGLOW.PNG once, WOOD.BMP, README.TXT (empty)";
+  EXPECT_EQ(Store.ExtArray()[0].FileName, "EDITGLOW.PNG");
 }
 
 TEST(SkinStore, ScaleVariantsOfImagesAndBordersAreSkipped) {
@@ -333,7 +352,9 @@ TEST(SkinStore, KeyColourRuleAndPremultiplyRuleOfSeparateImages) {
   };
   for (const TCase& Case : Cases) {
     TsSkinStore Store;
-    Store.System.DesktopComposition = Case.Composition;
+    TsSystemInfo System = Store.System();
+    System.DesktopComposition = Case.Composition;
+    Store.SetSystem(System);
     Load(Store, std::string("[GLOBALINFO]\nVERSION=") + Case.Version + "\n" + Keys, Images);
     const TBitmap32& Decoded = *Picture(Store, "S", "G").Bmp;
     EXPECT_EQ(Decoded.Row(0)[0], Case.First) << Case.Name;
@@ -364,9 +385,9 @@ TEST(SkinStore, MasterWithoutAlphaGetsTheKeyColourTransparent) {
   U32(0x0100);
   TsSkinStore Store;
   Load(Store, "[GLOBALINFO]\nMASTERBITMAP=M.BMP\n", {{"M.BMP", File}});
-  ASSERT_EQ(Store.MasterBitmap.Width(), 2);
-  EXPECT_EQ(Store.MasterBitmap.Row(0)[0], MakePixel32(255, 0, 255, 0));
-  EXPECT_EQ(Store.MasterBitmap.Row(0)[1], MakePixel32(128, 128, 128, 255));
+  ASSERT_EQ(Store.MasterBitmap().Width(), 2);
+  EXPECT_EQ(Store.MasterBitmap().Row(0)[0], MakePixel32(255, 0, 255, 0));
+  EXPECT_EQ(Store.MasterBitmap().Row(0)[1], MakePixel32(128, 128, 128, 255));
 }
 
 TEST(SkinStore, UnpackedSkinsReadTheirFilesFromTheSkinFolder) {
@@ -377,10 +398,10 @@ TEST(SkinStore, UnpackedSkinsReadTheirFilesFromTheSkinFolder) {
   const TBytes Glow = EncodePng(PatternPicture(6, 6, 255));
   std::ofstream(Dir / "GLOW.PNG", std::ios::binary).write(reinterpret_cast<const char*>(Glow.data()), static_cast<std::streamsize>(Glow.size()));
   TsSkinStore Store;
-  Store.CommonSkinData.SkinPath = Dir;
+  Store.SetSkinPath(Dir);
   const TSkinDescription Description("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[B]\nGLOW0=!GLOW.PNG!1!0!3\nNONE=!NONE.PNG!1!0!3\n");
   Store.LoadSkin(&Description, nullptr);
-  EXPECT_EQ(Store.MasterBitmap.Width(), 300);
+  EXPECT_EQ(Store.MasterBitmap().Width(), 300);
   EXPECT_GE(Store.GetMaskIndex("B", "GLOW0"), 0);
   EXPECT_EQ(Store.GetMaskIndex("B", "NONE"), -1);
   std::filesystem::remove_all(Dir);
@@ -424,7 +445,7 @@ TEST(SkinStore, IndexValidityAndAnswersAboutTheSkin) {
   EXPECT_EQ(Store.GetSkinInfo(), "N/A");
   EXPECT_TRUE(Store.GetSkinSections().empty());
   Load(Store, "[GLOBALINFO]\nVERSION=8.10\n[S]\nG=@0000@0000@0030@0020@1@0\n");
-  Store.CommonSkinData.Active = true;
+  Store.SetActive(true);
   EXPECT_EQ(Store.GetSkinInfo(), "8.1");
   EXPECT_EQ(Store.GetVersion(), "12.08");
   EXPECT_EQ(Store.GetSkinSections(), (std::vector<std::string>{"GLOBALINFO", "S", "TRANSPARENT", "MAINCOLOR"}));
@@ -432,9 +453,9 @@ TEST(SkinStore, IndexValidityAndAnswersAboutTheSkin) {
   EXPECT_TRUE(Store.IsValidSkinIndex(3));
   EXPECT_FALSE(Store.IsValidSkinIndex(4));
   EXPECT_FALSE(Store.IsValidSkinIndex(-1));
-  EXPECT_TRUE(Store.IsValidImgIndex(static_cast<int>(Store.ma.size()) - 1));
-  EXPECT_FALSE(Store.IsValidImgIndex(static_cast<int>(Store.ma.size())));
-  EXPECT_EQ(Store.FormShadowSize, TRect{});
+  EXPECT_TRUE(Store.IsValidImgIndex(static_cast<int>(Store.ma().size()) - 1));
+  EXPECT_FALSE(Store.IsValidImgIndex(static_cast<int>(Store.ma().size())));
+  EXPECT_EQ(Store.FormShadowSize(), TRect{});
 }
 
 TEST(SkinStore, ScrollBorderOffsetOfSections) {
@@ -456,7 +477,7 @@ TEST(SkinStore, CaptionGlyphsFallBackAndCollectTheirGlows) {
        "SICONMAX=@0000@0050@0048@0082@3@1\nBICONCLOSEGLOW=2\nBICONCLOSEGLOWMARGIN=3\n"
        "BICONCLOSEGLOW0=@0000@0100@0030@0130@1@0\nBICONCLOSEGLOW1=@0030@0100@0060@0130@1@0\n"
        "RADIOCHECKED=@0000@0130@0016@0146@1@0\nEXBORDER=@0000@0150@0020@0170@1@0\n");
-  const TConstantSkinData& C = Store.ConstData;
+  const TConstantSkinData& C = Store.ConstData();
   const int Close = Store.GetMaskIndex("GLOBALINFO", "BICONCLOSE");
   EXPECT_EQ(C.TitleGlyphs[tgClose], Close);
   EXPECT_EQ(C.TitleGlyphs[tgCloseAlone], Close);
@@ -477,8 +498,8 @@ TEST(SkinStore, CaptionGlyphsFallBackAndCollectTheirGlows) {
 TEST(SkinStore, CaptionGlowCountsAreBounded) {
   TsSkinStore Store;
   Load(Store, "[GLOBALINFO]\nBICONMAXGLOW=2000000000\nBICONMINGLOW=-3\n");
-  EXPECT_EQ(Store.ConstData.TitleGlows[tgMax].size(), 255u);
-  EXPECT_TRUE(Store.ConstData.TitleGlows[tgMin].empty());
+  EXPECT_EQ(Store.ConstData().TitleGlows[tgMax].size(), 255u);
+  EXPECT_TRUE(Store.ConstData().TitleGlows[tgMin].empty());
 }
 
 TEST(SkinStore, ElementsResolveWithTheirFallbacks) {
@@ -488,7 +509,7 @@ TEST(SkinStore, ElementsResolveWithTheirFallbacks) {
        "[UPDOWNBTN_TOP]\n[COMBOBOX]\nGLYPHMASK=@0000@0000@0030@0020@1@0\n[COMBOBTN]\n"
        "[TABLEFTLAST]\n[TABBOTTOM]\n[TRACKBAR]\nSLIDERMASK=@0000@0000@0010@0010@1@0\nSLIDERVMASK=@0010@0000@0020@0010@1@0\n"
        "TICKVERT=@0020@0000@0030@0010@1@0\n");
-  const TConstantSkinData& C = Store.ConstData;
+  const TConstantSkinData& C = Store.ConstData();
   EXPECT_EQ(C.UpDownBtns[sdTop].SkinIndex, Store.GetSkinIndex("UPDOWNBTN_TOP"));
   EXPECT_EQ(C.UpDownBtns[sdLeft].SkinIndex, Store.GetSkinIndex("BUTTON"));
   EXPECT_EQ(C.UpDownBtns[sdLeft].MaskIndex, Store.GetMaskIndex("BUTTON", "BORDERSMASK"));
@@ -522,12 +543,12 @@ TEST(SkinStore, Blur5IsASoftSquareOpaqueInTheMiddle) {
 TEST(SkinStore, GeneratedOuterEffectMaskHoldsTheSideColoursAboveAndBlur5Below) {
   TsSkinStore Store;
   Load(Store, "[GLOBALINFO]\nSH_COLORT=255\nSH_COLORB=65280\nSH_COLORL=16711680\nSH_COLORR=65535\nSH_WIDTHL=4\n");
-  const TacOutEffData& Shadow = Store.oe[1];
+  const TacOutEffData& Shadow = Store.oe()[1];
   ASSERT_TRUE(Store.IsValidImgIndex(Shadow.Mask));
   EXPECT_EQ(std::vector<int>({Shadow.WidthL, Shadow.WidthT, Shadow.WidthR, Shadow.WidthB}), std::vector<int>({4, 9, 9, 9}));
   EXPECT_EQ(std::vector<int>({Shadow.OffsetL, Shadow.OffsetT, Shadow.OffsetR, Shadow.OffsetB, Shadow.Opacity}),
             std::vector<int>({3, 2, 3, 5, 60}));
-  const TsMaskData& Mask = Store.ma[static_cast<std::size_t>(Shadow.Mask)];
+  const TsMaskData& Mask = Store.ma()[static_cast<std::size_t>(Shadow.Mask)];
   EXPECT_EQ(Mask.R, (TRect{0, 0, 19, 38}));
   EXPECT_EQ(std::vector<int>({Mask.ImageCount, Mask.MaskType, Mask.DrawMode, Mask.BorderWidth, Mask.WL, Mask.WT, Mask.WR, Mask.WB}),
             std::vector<int>({1, 1, 1, 9, 9, 9, 9, 9}));
@@ -541,24 +562,24 @@ TEST(SkinStore, GeneratedOuterEffectMaskHoldsTheSideColoursAboveAndBlur5Below) {
   const TBitmap32 Blur = MakeBlur5();
   for (int Y = 0; Y < 19; ++Y)
     for (int X = 0; X < 19; ++X) ASSERT_EQ(Image.Row(19 + Y)[X], Blur.Row(Y)[X]);
-  EXPECT_EQ(Store.oe[0].Opacity, 200);
-  EXPECT_EQ(Store.oe[0].ColorL, clWhite);
+  EXPECT_EQ(Store.oe()[0].Opacity, 200);
+  EXPECT_EQ(Store.oe()[0].ColorL, clWhite);
 }
 
 TEST(SkinStore, OuterEffectMaskFromTheFileOrNone) {
   TsSkinStore Store;
   Load(Store,
        "[GLOBALINFO]\nSH_SOURCE=1\nSH_MASK=^0000^0000^0030^0060^0005^0005^0005^0005^1^1^1^5\nLO_SOURCE=0\n");
-  ASSERT_TRUE(Store.IsValidImgIndex(Store.oe[1].Mask));
-  const TsMaskData& Mask = Store.ma[static_cast<std::size_t>(Store.oe[1].Mask)];
+  ASSERT_TRUE(Store.IsValidImgIndex(Store.oe()[1].Mask));
+  const TsMaskData& Mask = Store.ma()[static_cast<std::size_t>(Store.oe()[1].Mask)];
   EXPECT_EQ(Mask.R, (TRect{0, 0, 30, 60}));
   EXPECT_EQ(Mask.Bmp, nullptr);
   EXPECT_EQ(Mask.CornerType, 0);
-  EXPECT_EQ(Store.oe[1].WidthL, -1);
-  EXPECT_EQ(Store.oe[0].Mask, -1);
+  EXPECT_EQ(Store.oe()[1].WidthL, -1);
+  EXPECT_EQ(Store.oe()[0].Mask, -1);
   TsSkinStore Absent;
   Load(Absent, "[GLOBALINFO]\nSH_SOURCE=1\n");
-  EXPECT_EQ(Absent.oe[1].Mask, -1);
+  EXPECT_EQ(Absent.oe()[1].Mask, -1);
 }
 
 // ---- Palette
@@ -568,7 +589,7 @@ TEST(SkinStore, PaletteFromTheDescription) {
   Load(Store,
        "[GLOBALINFO]\nCOLOR=3355443\nFONTCOLOR=15724527\nBORDERCOLOR=-2\nBTNCOLOR1NORMAL=4294967295\nEDITTEXT_ALERT=99\n"
        "[EDIT]\nCOLOR=3355443\nFONTCOLOR=15724527\n[HINT]\nCOLOR=-16777192\nFONTCOLOR=7\n");
-  const TacPaletteArray& P = Store.Palette;
+  const TacPaletteArray& P = Store.Palette();
   EXPECT_EQ(P[pcMainColor], 3355443);
   EXPECT_EQ(P[pcLabelText], 15724527);
   EXPECT_EQ(P[pcEditBG], 3355443);
@@ -592,10 +613,10 @@ TEST(SkinStore, PaletteFromTheDescription) {
 TEST(SkinStore, WithoutDescriptionOnlyDefaults) {
   TsSkinStore Store;
   Store.LoadSkin(nullptr, nullptr);
-  ASSERT_EQ(Store.gd.size(), 2u);
-  EXPECT_EQ(Store.gd[0].ClassName, "TRANSPARENT");
-  EXPECT_TRUE(Store.ma.empty());
-  const TacPaletteArray& P = Store.Palette;
+  ASSERT_EQ(Store.gd().size(), 2u);
+  EXPECT_EQ(Store.gd()[0].ClassName, "TRANSPARENT");
+  EXPECT_TRUE(Store.ma().empty());
+  const TacPaletteArray& P = Store.Palette();
   EXPECT_EQ(P[pcMainColor], DefaultSystemColor(15));
   EXPECT_EQ(P[pcEditBG], DefaultSystemColor(5));
   EXPECT_EQ(P[pcEditText], DefaultSystemColor(8));
@@ -605,16 +626,18 @@ TEST(SkinStore, WithoutDescriptionOnlyDefaults) {
   EXPECT_EQ(P[pcSelectionText_Focused], DefaultSystemColor(14));
   EXPECT_EQ(P[pcHintBG], DefaultSystemColor(24));
   EXPECT_EQ(P[pcEditText_Ok], 0x008000);
-  EXPECT_EQ(Store.ConstData.Sections[ssTransparent], 0);
+  EXPECT_EQ(Store.ConstData().Sections[ssTransparent], 0);
 }
 
 TEST(SkinStore, SystemColoursAreAskedOfThePlatform) {
   TsSkinStore Store;
-  Store.System.Color = [](int Index) { return Index * 1000; };
+  TsSystemInfo System = Store.System();
+  System.Color = [](int Index) { return Index * 1000; };
+  Store.SetSystem(System);
   Load(Store, "[EDIT]\nCOLOR=-16777211\n");  // 0xFF000005: the window colour
-  EXPECT_EQ(Store.Palette[pcEditBG], clWhite) << "negative counts as absent in sections";
+  EXPECT_EQ(Store.Palette()[pcEditBG], clWhite) << "negative counts as absent in sections";
   Load(Store, "[GLOBALINFO]\n[HINT]\n");
-  EXPECT_EQ(Store.Palette[pcMainColor], 15000);
+  EXPECT_EQ(Store.Palette()[pcMainColor], 15000);
   EXPECT_EQ(Store.ColorToRGB(clHighlight), 13000);
   EXPECT_EQ(Store.ColorToRGB(0x123456), 0x123456);
 }
@@ -637,7 +660,7 @@ TEST(SkinStore, SelectionColoursAndTheirFallbacks) {
   for (const TCase& Case : Cases) {
     TsSkinStore Store;
     Load(Store, Case.Options);
-    const TacPaletteArray& P = Store.Palette;
+    const TacPaletteArray& P = Store.Palette();
     EXPECT_EQ((std::array<TColor, 4>{P[pcSelectionBG], P[pcSelectionText], P[pcSelectionBG_Focused], P[pcSelectionText_Focused]}),
               Case.Expected)
         << Case.Name;
@@ -658,16 +681,16 @@ TEST(SkinStore, HueShiftKeepsTheCloseGlyphsWhenAsked) {
   const TPixel32 Red = MakePixel32(255, 0, 0, 255), Green = MakePixel32(0, 255, 0, 255);
   for (const int KeepHue : {0, 1, 2}) {
     TsSkinStore Store;
-    Store.FHueOffset = 120;
+    Store.SetHueOffset(120);
     Load(Store, Options + "[GLOBALINFO]\nBIKEEPHUE=" + std::to_string(KeepHue) + "\n", Images);
-    EXPECT_EQ(Store.MasterBitmap.Row(5)[5], KeepHue >= 1 ? Red : Green) << KeepHue;
-    EXPECT_EQ(Store.MasterBitmap.Row(5)[15], KeepHue == 1 ? Red : Green) << KeepHue;
-    EXPECT_EQ(Store.MasterBitmap.Row(5)[25], Green) << KeepHue;
-    EXPECT_EQ(Store.MasterBitmap.Row(5)[35], KeyPixel) << "the key colour never changes";
+    EXPECT_EQ(Store.MasterBitmap().Row(5)[5], KeepHue >= 1 ? Red : Green) << KeepHue;
+    EXPECT_EQ(Store.MasterBitmap().Row(5)[15], KeepHue == 1 ? Red : Green) << KeepHue;
+    EXPECT_EQ(Store.MasterBitmap().Row(5)[25], Green) << KeepHue;
+    EXPECT_EQ(Store.MasterBitmap().Row(5)[35], KeyPixel) << "the key colour never changes";
     EXPECT_EQ(Section(Store, "S").Props[0].Color, 0x00FF00);
     EXPECT_EQ(Section(Store, "S").Props[0].FontColor.Color, clFuchsia);
-    EXPECT_EQ(Store.Palette[pcMainColor], 0x00FF00);
-    EXPECT_EQ(Store.Palette[pcWebTextHot], 255) << "the hot link colour keeps its hue";
+    EXPECT_EQ(Store.Palette()[pcMainColor], 0x00FF00);
+    EXPECT_EQ(Store.Palette()[pcWebTextHot], 255) << "the hot link colour keeps its hue";
   }
 }
 
@@ -675,13 +698,13 @@ TEST(SkinStore, InvertedRectanglesKeepNothingAndBreakNothing) {
   TBitmap32 Master(30, 30);
   Master.Fill(MakePixel32(255, 0, 0, 255));
   TsSkinStore Store;
-  Store.FHueOffset = 120;
-  Store.FBrightness = 10;
+  Store.SetHueOffset(120);
+  Store.SetBrightness(10);
   Load(Store,
        "[GLOBALINFO]\nMASTERBITMAP=M.BMP\nBIKEEPHUE=1\nBICONCLOSE=@0020@0000@0010@0010@1@0\n"
        "[S]\nB=^0020^0020^0010^0010^0002^0002^0002^0002^1^1^0^0\n",
        {{"M.BMP", WriteBmp32(Master.View())}});
-  EXPECT_EQ(Store.MasterBitmap.Row(5)[15], ScaleBrightness(MakePixel32(0, 255, 0, 255), PercentToWeight(10)));
+  EXPECT_EQ(Store.MasterBitmap().Row(5)[15], ScaleBrightness(MakePixel32(0, 255, 0, 255), PercentToWeight(10)));
   EXPECT_EQ(Picture(Store, "S", "B").CornerType, 0);
 }
 
@@ -689,19 +712,19 @@ TEST(SkinStore, SaturationAndBrightnessChangeColoursAndPictures) {
   const TImages Images{{"G.PNG", EncodePng(PatternPicture(4, 4, 255))}};
   const std::string Options = "[S]\nCOLOR=255\nHOTCOLOR=8421504\nG=!G.PNG!1!0!1\n";
   TsSkinStore Grey;
-  Grey.FSaturation = -100;
+  Grey.SetSaturation(-100);
   Load(Grey, Options, Images);
   const TColor Red = Section(Grey, "S").Props[0].Color;
   EXPECT_EQ(Red & 0xFF, (Red >> 8) & 0xFF);
   EXPECT_EQ(Red & 0xFF, (Red >> 16) & 0xFF);
-  const TPixel32 P = Grey.ExtArray[0].Bmp->Row(2)[3];
+  const TPixel32 P = Grey.ExtArray()[0].Bmp->Row(2)[3];
   EXPECT_EQ(P & 0xFF, (P >> 8) & 0xFF);
 
   TsSkinStore Dark;
-  Dark.FBrightness = -50;
+  Dark.SetBrightness(-50);
   Load(Dark, Options, Images);
   EXPECT_EQ(Section(Dark, "S").Props[1].Color, static_cast<TColor>(ScaleBrightness(8421504, -127)));
-  EXPECT_EQ(Dark.ExtArray[0].Bmp->Row(2)[3], ScaleBrightness(PatternPicture(4, 4, 255).Row(2)[3], -127));
+  EXPECT_EQ(Dark.ExtArray()[0].Bmp->Row(2)[3], ScaleBrightness(PatternPicture(4, 4, 255).Row(2)[3], -127));
 }
 
 // ---- Common sections
@@ -715,7 +738,7 @@ TEST(SkinStore, CommonSectionOfANewNameCopiesItsParentAndAppliesItsKeys) {
        "[EXTRA]\nPARENTCLASS=BASE\nFONTCOLOR=9\nHOTCOLOR=7\n[ALONE]\nTRANSPARENCY=30\nPARENTCLASS=NOSUCH\n"
        "[LATER]\nPARENTCLASS=EXTRA\nGLOW=5\n");
   std::vector<std::string> Names;
-  for (const TsGeneralData& Data : Store.gd) Names.push_back(Data.ClassName);
+  for (const TsGeneralData& Data : Store.gd()) Names.push_back(Data.ClassName);
   EXPECT_EQ(Names, (std::vector<std::string>{"BASE", "OTHER", "EXTRA", "ALONE", "LATER", "TRANSPARENT", "MAINCOLOR"}));
 
   const TsGeneralData& Extra = Section(Store, "EXTRA");
@@ -740,7 +763,7 @@ TEST(SkinStore, CommonSectionOfANewNameCopiesItsParentAndAppliesItsKeys) {
 
   TsSkinStore Empty;
   Empty.LoadSkin(nullptr, nullptr, TSkinDescription("[EXTRA]\nCOLOR=1\n"));
-  EXPECT_EQ(Empty.gd.size(), 2u) << "without a description nothing is merged";
+  EXPECT_EQ(Empty.gd().size(), 2u) << "without a description nothing is merged";
 }
 
 TEST(SkinStore, CommonKeysOverrideThoseOfASectionTheSkinHas) {
@@ -750,14 +773,14 @@ TEST(SkinStore, CommonKeysOverrideThoseOfASectionTheSkinHas) {
        "GRADIENTDATA=3618615;5263440;97;0;0;5263440;5263440;0;0;0\n[CHILD]\nPARENTCLASS=EDIT\n",
        {},
        "[EDIT]\nCOLOR=3355443\nGRADIENTPERCENT=40\nPARENTCLASS=LOOKS\n[LOOKS]\nFONTCOLOR=77\n");
-  ASSERT_EQ(Store.gd.size(), 5u) << "EDIT, CHILD, LOOKS and the two added ones";
+  ASSERT_EQ(Store.gd().size(), 5u) << "EDIT, CHILD, LOOKS and the two added ones";
   const TsGeneralData& Edit = Section(Store, "EDIT");
   EXPECT_EQ(Edit.Props[0].Color, 3355443);
   EXPECT_EQ(Edit.Props[0].FontColor.Color, 2) << "only the keys the common section gives";
   EXPECT_EQ(Edit.Props[0].Transparency, 40);
   EXPECT_EQ(Edit.Props[0].GradientPercent, 40);
   EXPECT_EQ(Edit.Props[0].GradientArray.size(), 2u) << "the skin's gradient points stay";
-  EXPECT_EQ(Store.Palette[pcEditBG], 3355443) << "the palette sees the merged section";
+  EXPECT_EQ(Store.Palette()[pcEditBG], 3355443) << "the palette sees the merged section";
   EXPECT_EQ(Section(Store, "CHILD").Props[0].Color, 1) << "sections inheriting in the skin keep the skin's value";
 }
 
@@ -772,14 +795,14 @@ TEST(SkinStore, BmpFilesOfTheCommonTextBecomeExtraPictures) {
   Write("Logo.bmp", WriteBmp32(Logo.View()));
   Write("Broken.bmp", TBytes(40, 'x'));
   TsSkinStore Store;
-  Store.CommonSkinData.SkinPath = Dir;
+  Store.SetSkinPath(Dir);
   Load(Store, "[GLOBALINFO]\n[BUTTON]\n", {},
        "[GLOBALINFO]\nLOGO=Logo.bmp\n[globalinfo]\nLOGO=Logo.bmp\n[BUTTON]\nback=Logo.bmp\n"
        "GONE=Missing.bmp\nBAD=Broken.bmp\nTEXT=Logo.png\n[NEWONE]\nPIC=Logo.bmp\n");
 
   const int Back = Store.GetMaskIndex("BUTTON", "BACK");
   ASSERT_GE(Back, 0) << "section and key upper-cased; read from disk though the skin is packed";
-  const TsMaskData& Picture = Store.ma[static_cast<std::size_t>(Back)];
+  const TsMaskData& Picture = Store.ma()[static_cast<std::size_t>(Back)];
   ASSERT_NE(Picture.Bmp, nullptr);
   ASSERT_EQ(Picture.Bmp->Width(), 6);
   ASSERT_EQ(Picture.Bmp->Height(), 3);
@@ -798,13 +821,13 @@ TEST(SkinStore, BmpFilesOfTheCommonTextBecomeExtraPictures) {
   };
   for (const TCase& Case : std::vector<TCase>{{"GLOBALINFO", "LOGO"}, {"BUTTON", "GONE"}, {"BUTTON", "BAD"}, {"BUTTON", "TEXT"}})
     EXPECT_EQ(Store.GetMaskIndex(Case.Section, Case.Key), -1) << Case.Section << "." << Case.Key;
-  EXPECT_TRUE(Store.ExtArray.empty()) << "not a separate image of the skin";
+  EXPECT_TRUE(Store.ExtArray().empty()) << "not a separate image of the skin";
   std::filesystem::remove_all(Dir);
 }
 
 // ---- Errors
 
-TEST(SkinStore, ConversionErrorsEndTheLoadWithTheirText) {
+TEST(SkinStore, ConversionErrorsEndTheLoadWithTheirTextAndKeepThePreviousSkin) {
   struct TCase {
     const char* Name;
     std::string Options;
@@ -817,13 +840,19 @@ TEST(SkinStore, ConversionErrorsEndTheLoadWithTheirText) {
   };
   for (const TCase& Case : Cases) {
     TsSkinStore Store;
+    Load(Store, "[OLD]\nCOLOR=255\nGLYPH=@0000@0000@0030@0020@1@0\n");
     try {
       Load(Store, Case.Options);
       ADD_FAILURE() << Case.Name << " accepted";
     } catch (const ESkinError& Error) {
       EXPECT_STREQ(Error.what(), Case.Message) << Case.Name;
     }
-    EXPECT_GE(Store.GetMaskIndex("S", "GOOD"), 0) << Case.Name << ": what was built stays";
+    EXPECT_EQ(Store.GetMaskIndex("S", "GOOD"), -1) << Case.Name << ": nothing of the failed load is kept";
+    EXPECT_EQ(Store.GetMaskIndex("OLD", "GLYPH"), 0) << Case.Name;
+    ASSERT_EQ(Store.gd().size(), 3u) << Case.Name << ": OLD, TRANSPARENT, MAINCOLOR";
+    EXPECT_EQ(Store.gd()[0].ClassName, "OLD") << Case.Name;
+    EXPECT_EQ(Store.gd()[0].Props[0].Color, 255) << Case.Name;
+    EXPECT_EQ(Store.GetSkinIndex("S"), -1) << Case.Name;
   }
 }
 
@@ -836,15 +865,15 @@ TEST(SkinStore, ContainerOfTheInternalSkinsShapeLoads) {
   const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
   TsSkinStore Store;
   Store.LoadSkin(&Description, &Package);
-  EXPECT_EQ(Store.gd.back().ClassName, "MAINCOLOR");
-  EXPECT_EQ(Store.Palette[pcEditBG], 3355443);
-  EXPECT_EQ(Store.Palette[pcMainColor], 3355443);
-  EXPECT_EQ(Store.ConstData.TitleGlyphs[tgSmallClose], Store.ConstData.TitleGlyphs[tgClose]);
-  EXPECT_EQ(Store.ConstData.TitleGlows[tgClose].size(), 1u);
-  EXPECT_GE(Store.ConstData.TitleGlows[tgClose][0], 0);
+  EXPECT_EQ(Store.gd().back().ClassName, "MAINCOLOR");
+  EXPECT_EQ(Store.Palette()[pcEditBG], 3355443);
+  EXPECT_EQ(Store.Palette()[pcMainColor], 3355443);
+  EXPECT_EQ(Store.ConstData().TitleGlyphs[tgSmallClose], Store.ConstData().TitleGlyphs[tgClose]);
+  EXPECT_EQ(Store.ConstData().TitleGlows[tgClose].size(), 1u);
+  EXPECT_GE(Store.ConstData().TitleGlows[tgClose][0], 0);
   EXPECT_EQ(Picture(Store, "BUTTON_HUGE", "BORDERSMASK").CornerType, 2);
   EXPECT_EQ(Picture(Store, "MENUITEM", "BORDERSMASK").CornerType, 1) << "the master's key-coloured top-left corner";
-  EXPECT_EQ(Store.ExtArray.size(), 7u);
+  EXPECT_EQ(Store.ExtArray().size(), 7u);
 }
 
 }  // namespace

@@ -71,9 +71,9 @@ TBitmap32 Checkerboard(int Width, int Height) {
 TBitmap32 PanelPicture(const TsSkinStore& Store, int Width, int Height) {
   TBitmap32 Panel(Width, Height);
   const TRect Whole = BitmapRect(Panel.View());
-  FillPixels(Panel.View(), Whole, Store.Palette[pcMainColor], 255);
+  FillPixels(Panel.View(), Whole, Store.Palette()[pcMainColor], 255);
   TCacheInfo MainColor;
-  MainColor.FillColor = Store.Palette[pcMainColor];
+  MainColor.FillColor = Store.Palette()[pcMainColor];
   PaintSectionByIndex(Store.GetSkinIndex("PANEL"), MainColor, 0, -1, -1, &Store, Panel.View(), {0, 0}, Whole, -1);
   return Panel;
 }
@@ -83,13 +83,13 @@ void CopyInto(TBitmapView Sheet, TConstBitmapView Tile, TPoint At) {
 }
 
 void PlanSections(const TsSkinStore& Store, std::vector<TPlannedEntry>& Plan) {
-  for (int Index = 0; Index < static_cast<int>(Store.gd.size()); ++Index) {
-    const TsGeneralData& Section = Store.gd[static_cast<std::size_t>(Index)];
+  for (int Index = 0; Index < static_cast<int>(Store.gd().size()); ++Index) {
+    const TsGeneralData& Section = Store.gd()[static_cast<std::size_t>(Index)];
     if (Section.ClassName == "GLOBALINFO") continue;
     TPlannedEntry Entry{Printable(Section.ClassName), SectionWidth, SectionHeight,
                         std::clamp(Section.States, 1, MaxShownStates), {}};
     if (Store.IsValidImgIndex(Section.BorderIndex)) {
-      const TsMaskData& Border = Store.ma[static_cast<std::size_t>(Section.BorderIndex)];
+      const TsMaskData& Border = Store.ma()[static_cast<std::size_t>(Section.BorderIndex)];
       Entry.ItemWidth = std::clamp(2 * Border.Width, SectionWidth, MaxSectionWidth);
       Entry.ItemHeight = std::clamp(2 * Border.Height, SectionHeight, MaxSectionHeight);
     }
@@ -103,7 +103,7 @@ void PlanSections(const TsSkinStore& Store, std::vector<TPlannedEntry>& Plan) {
 }
 
 void PlanPictures(const TsSkinStore& Store, std::vector<TPlannedEntry>& Plan, bool Glows) {
-  for (const TsMaskData& Picture : Store.ma) {
+  for (const TsMaskData& Picture : Store.ma()) {
     const bool IsGlow = Picture.ImgType == itisaGlow;
     const bool IsGlyph = Picture.ImgType == itisaGlyph || Picture.ImgType == itisaPngGlyph;
     if ((Glows ? !IsGlow : !IsGlyph) || Picture.Width <= 0 || Picture.Height <= 0) continue;
@@ -115,15 +115,15 @@ void PlanPictures(const TsSkinStore& Store, std::vector<TPlannedEntry>& Plan, bo
       Entry.ItemHeight *= 2;
       // Glows are shown by layered windows: painted into a clear layer, which the screen
       // then composites over what lies behind.
-      Entry.Paint = [&Picture](TBitmapView Tile, const TCacheInfo&, const TRect& Item, int State) {
+      Entry.Paint = [&Picture, &Store](TBitmapView Tile, const TCacheInfo&, const TRect& Item, int State) {
         TBitmap32 Layer(Tile.Width, Tile.Height);
         const TRect FullSides{Picture.WL, Picture.WT, Picture.WR, Picture.WB};
-        PaintNinePieceAlpha(Layer.View(), Item, TCacheInfo{}, State, Picture, 255, FullSides);
+        PaintNinePieceAlpha(Layer.View(), Item, TCacheInfo{}, State, Picture, Store.MasterBitmap().View(), 255, FullSides);
         CompositeAlpha(Item, Item, Tile, false, TCacheInfo{}, Layer.View());
       };
     } else {
-      Entry.Paint = [&Picture](TBitmapView Tile, const TCacheInfo& Parent, const TRect& Item, int State) {
-        PaintStateImage(Tile, {Item.Left, Item.Top}, State, Parent, Picture, 1);
+      Entry.Paint = [&Picture, &Store](TBitmapView Tile, const TCacheInfo& Parent, const TRect& Item, int State) {
+        PaintStateImage(Tile, {Item.Left, Item.Top}, State, Parent, Picture, Store.MasterBitmap().View(), 1);
       };
     }
     Plan.push_back(std::move(Entry));

@@ -32,6 +32,7 @@ void ReadFolder(const std::filesystem::path& Folder, TacSkinConvertor& Package) 
   std::sort(Package.Files.begin(), Package.Files.end(),
             [](const TacImageItem& A, const TacImageItem& B) { return A.FileName < B.FileName; });
   Package.ImageCount = static_cast<int>(Package.Files.size());
+  Package.IndexFiles();
 }
 
 }  // namespace
