@@ -75,6 +75,15 @@ void TsSkinStore::LoadSkin(const TSkinDescription* Description, const TacSkinCon
   } catch (const std::bad_alloc&) {
     throw ESkinError(SOutOfMemory);
   }
+  TakeSkinOf(Fresh);
+}
+
+void TsSkinStore::ReleaseSkin() {
+  TsSkinStore Empty;
+  TakeSkinOf(Empty);
+}
+
+void TsSkinStore::TakeSkinOf(TsSkinStore& Fresh) {
   std::swap(FSkin, Fresh.FSkin);
   std::swap(FSectionIndex, Fresh.FSectionIndex);
   std::swap(FParents, Fresh.FParents);

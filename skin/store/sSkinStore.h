@@ -82,6 +82,8 @@ class TsSkinStore {
   // Throws ESkinError: conversion errors, a skin too large, not enough memory.
   void LoadSkin(const TSkinDescription* Description, const TacSkinConvertor* Package,
                 const TSkinDescription& CommonSections = TSkinDescription());
+  // Frees every picture and empties every array (skinning switched off).
+  void ReleaseSkin();
 
   // ---- Lookups (by exact name, through hash maps; -1 is none)
   int GetSkinIndex(std::string_view SectionName) const;
@@ -112,6 +114,8 @@ class TsSkinStore {
   TColor ColorToRGB(TColor Color) const;
 
  private:
+  // Swaps in the skin and lookups of Fresh.
+  void TakeSkinOf(TsSkinStore& Fresh);
   // The whole load into this (fresh) store.
   void Build(const TSkinDescription* Description, const TacSkinConvertor* Package,
              const TSkinDescription& CommonSections);

@@ -11,6 +11,7 @@
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
@@ -134,53 +135,6 @@ TEST(TimerTest, ALoadingTimerWaitsForLoaded) {
   Timer.Loaded();
   ProcessUntil(App, [&Ticks] { return Ticks >= 1; });
   EXPECT_GE(Ticks, 1);
-}
-
-// What a message box showed, read from another thread while it is up, then closed.
-struct TSeenBox {
-  std::wstring Caption;
-  std::wstring Text;
-  HWND Owner = nullptr;
-  HICON Icon = nullptr;  // the icon shown, if any
-};
-
-TSeenBox WatchForBox(DWORD UiThread) {
-  TSeenBox Seen;
-  for (int Attempt = 0; Attempt < 2000; ++Attempt) {
-    HWND Box = nullptr;
-    EnumThreadWindows(
-        UiThread,
-        [](HWND Window, LPARAM Found) {
-          wchar_t Class[16] = {};
-          GetClassNameW(Window, Class, 16);
-          if (std::wstring(Class) != L"#32770" || !IsWindowVisible(Window)) return TRUE;
-          *reinterpret_cast<HWND*>(Found) = Window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&Box));
-    if (Box) {
-      wchar_t Buffer[256] = {};
-      GetWindowTextW(Box, Buffer, 256);
-      Seen.Caption = Buffer;
-      GetDlgItemTextW(Box, 0xFFFF, Buffer, 256);  // the message text's static control
-      Seen.Text = Buffer;
-      Seen.Owner = GetWindow(Box, GW_OWNER);
-      EnumChildWindows(
-          Box,
-          [](HWND Child, LPARAM Icon) {
-            if ((GetWindowLongPtrW(Child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(Child)) {
-              *reinterpret_cast<HICON*>(Icon) =
-                  reinterpret_cast<HICON>(SendMessageW(Child, STM_GETICON, 0, 0));
-            }
-            return TRUE;
-          },
-          reinterpret_cast<LPARAM>(&Seen.Icon));
-      PostMessageW(Box, WM_COMMAND, IDOK, 0);
-      return Seen;
-    }
-    std::this_thread::sleep_for(10ms);
-  }
-  return Seen;
 }
 
 TEST(MessageBoxTest, BoxesAreOwnedByTheActiveFormOrTheApplicationWindow) {

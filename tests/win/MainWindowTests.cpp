@@ -218,9 +218,12 @@ TEST_F(MainWindow, ControlsHaveTheirStoredProperties) {
   TsSkinManager& Manager = *Form->sSkinManager1;
   ASSERT_EQ(Manager.InternalSkins.size(), 1u);
   EXPECT_EQ(Manager.InternalSkins[0].Name, L"FM (internal)");
-  EXPECT_EQ(Manager.SkinDirectory, L"C:\\Skins");
-  EXPECT_EQ(Manager.SkinName, L"FM (internal)");
-  EXPECT_EQ(Manager.SkinInfo, L"8.1");
+  EXPECT_EQ(Manager.SkinDirectory(), L"C:\\Skins");
+  EXPECT_EQ(Manager.SkinName(), L"FM (internal)");
+  // The internal skin is loaded and applied while the window is read.
+  EXPECT_TRUE(Manager.SkinActive());
+  EXPECT_EQ(Manager.SkinInfo(), L"8.1");
+  EXPECT_NE(Manager.Store().GetSkinIndex("BUTTON"), -1);
   EXPECT_EQ(Manager.ThirdParty[1], L"TButton");
   EXPECT_EQ(Manager.ThirdParty[0], L" ");
 }

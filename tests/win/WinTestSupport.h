@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -27,3 +28,15 @@ struct TCapture {
 // Paints Window's client area over a fill of Under with the given WM_PRINTCLIENT flags.
 TCapture PrintClient(HWND Window, int Width, int Height, UINT Flags = PRF_CLIENT,
                      COLORREF Under = RGB(1, 2, 3));
+
+// What a message box showed, read from another thread while it is up, then closed.
+struct TSeenBox {
+  std::wstring Caption;
+  std::wstring Text;
+  HWND Owner = nullptr;
+  HICON Icon = nullptr;  // the icon shown, if any
+};
+
+// Waits (on another thread) for a message box of UiThread, reads it and presses OK; an
+// empty result when none came within about 20 s.
+TSeenBox WatchForBox(DWORD UiThread);

@@ -25,6 +25,8 @@ class TWinControl;
 class TSkinState {
  public:
   TWndMethod WndProc;
+  // The mouse is over the control (the manager's hot tracking asks).
+  bool FMouseAbove = false;
 
  protected:
   ~TSkinState() = default;

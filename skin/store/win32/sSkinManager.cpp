@@ -1,10 +1,92 @@
+// Sections: reading the stored manager; construction and destruction; loading a skin by
+// name; the broadcasts; option changes; switching skinning off; hot-control tracking; the
+// window-creation hook; the application-window hook.
 #include "skin/store/win32/sSkinManager.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 
+#include "framework/Application.h"
+#include "framework/Colors.h"
+#include "framework/Control.h"
+#include "framework/Dialogs.h"
+#include "framework/Form.h"
+#include "framework/SystemBindings.h"
+#include "framework/Timer.h"
 #include "framework/core/DescriptionValues.h"
+#include "skin/store/SkinError.h"
+#include "skin/store/SkinPaths.h"
+#include "skin/store/acSkinPackage.h"
+#include "skin/store/win32/SkinCommands.h"
 
 namespace {
+
+TsSkinManager* TheDefaultManager = nullptr;
+
+std::wstring Utf8ToWide(std::string_view Text) {
+  if (Text.empty()) return {};
+  const int Size = MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
+  std::wstring Wide(static_cast<std::size_t>(std::max(Size, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Wide.data(), Size);
+  return Wide;
+}
+
+std::string WideToUtf8(std::wstring_view Text) {
+  if (Text.empty()) return {};
+  const int Size =
+      WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0, nullptr, nullptr);
+  std::string Narrow(static_cast<std::size_t>(std::max(Size, 0)), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Narrow.data(), Size, nullptr, nullptr);
+  return Narrow;
+}
+
+// The folder of the program file, with its trailing "\".
+std::wstring AppDirectory() {
+  std::wstring Path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD Length = GetModuleFileNameW(nullptr, Path.data(), static_cast<DWORD>(Path.size()));
+    if (Length < Path.size()) {
+      Path.resize(Length);
+      break;
+    }
+    Path.resize(Path.size() * 2);
+  }
+  return Path.substr(0, Path.find_last_of(L"\\/") + 1);
+}
+
+TsSystemInfo WindowsSystemInfo() {
+  TsSystemInfo System;
+  System.Color = [](int Index) { return static_cast<TColor>(GetSysColor(Index)); };
+  System.FrameWidth = GetSystemMetrics(SM_CXSIZEFRAME);
+  System.DesktopComposition = DesktopCompositionEnabled();
+  return System;
+}
+
+std::vector<std::wstring> SplitLines(const std::wstring& Text) {
+  std::vector<std::wstring> Lines;
+  std::size_t Start = 0;
+  while (Start <= Text.size()) {
+    const std::size_t End = std::min(Text.find_first_of(L"\r\n", Start), Text.size());
+    Lines.push_back(Text.substr(Start, End - Start));
+    if (End == Text.size()) break;
+    Start = End + (Text.compare(End, 2, L"\r\n") == 0 ? 2 : 1);
+  }
+  return Lines;
+}
+
+// The application's extra description: spaces removed from every line that is not a comment.
+std::wstring WithoutSpaces(const std::wstring& Text) {
+  std::wstring Result;
+  for (std::wstring Line : SplitLines(Text)) {
+    if (!Line.starts_with(L";")) std::erase(Line, L' ');
+    if (!Result.empty()) Result += L"\r\n";
+    Result += Line;
+  }
+  return Result;
+}
 
 TsStoredSkin ReadStoredSkin(const std::vector<TDescriptionProperty>& Item) {
   TsStoredSkin Skin;
@@ -25,11 +107,7 @@ TsStoredSkin ReadStoredSkin(const std::vector<TDescriptionProperty>& Item) {
 
 }  // namespace
 
-TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
-  // Built-in defaults of the foreign-control lists: a single blank, buttons "TButton".
-  ThirdParty.fill(L" ");
-  ThirdParty[1] = L"TButton";
-}
+// ---- Reading the stored manager ----
 
 bool TsSkinManager::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"InternalSkins") {
@@ -38,9 +116,10 @@ bool TsSkinManager::ReadProperty(const std::wstring& PropertyName, const TDescri
     for (const auto& Item : Value.CollectionItems) InternalSkins.push_back(ReadStoredSkin(Item));
     return true;
   }
-  if (PropertyName == L"SkinDirectory") return SkinDirectory = AsString(Value), true;
-  if (PropertyName == L"SkinName") return SkinName = AsString(Value), true;
-  if (PropertyName == L"SkinInfo") return SkinInfo = AsString(Value), true;
+  if (PropertyName == L"SkinDirectory") return FSkinDirectory = AsString(Value), true;
+  // Loads at once, while the component is still loading: no broadcast yet.
+  if (PropertyName == L"SkinName") return SetSkinName(AsString(Value)), true;
+  if (PropertyName == L"SkinInfo" || PropertyName == L"Version") return AsString(Value), true;
   constexpr std::wstring_view Prefix = L"ThirdParty.";
   if (PropertyName.starts_with(Prefix)) {
     const std::wstring_view List = std::wstring_view(PropertyName).substr(Prefix.size());
@@ -48,4 +127,358 @@ bool TsSkinManager::ReadProperty(const std::wstring& PropertyName, const TDescri
       if (List == ThirdPartyListNames[I]) return ThirdParty[I] = AsString(Value), true;
   }
   return TComponent::ReadProperty(PropertyName, Value);
+}
+
+// ---- Construction and destruction ----
+
+TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
+  FStore.SetSystem(WindowsSystemInfo());
+  // Built-in defaults of the foreign-control lists: a single blank, buttons "TButton".
+  ThirdParty.fill(L" ");
+  ThirdParty[1] = L"TButton";
+  ReadThirdLists();
+  if (!TheDefaultManager) {
+    TheDefaultManager = this;
+    if (Application)
+      FApplicationHook = Application->HookMainWindow([this](TMessage& Message) { return ApplicationWindowMessage(Message); });
+  }
+  FTimerCheckHot = new TTimer(this);
+  FTimerCheckHot->SetInterval(100);
+  FTimerCheckHot->SetEnabled(false);  // runs only while something is hot
+  FTimerCheckHot->SetOnTimer([this](TObject*) { CheckHot(); });
+  FSkinDirectory = L"c:\\Skins";
+}
+
+TsSkinManager::~TsSkinManager() {
+  MarkDestroying();
+  SetActive(false);
+  if (IsDefault()) {
+    if (Application && FApplicationHook) Application->UnhookMainWindow(FApplicationHook);
+    TheDefaultManager = nullptr;
+  }
+  WriteThirdLists();
+}
+
+TsSkinManager* TsSkinManager::DefaultManager() { return TheDefaultManager; }
+
+void TsSkinManager::Loaded() {
+  TComponent::Loaded();
+  if (FSkinDirectory.empty()) FSkinDirectory = L"c:\\Skins";
+  for (std::size_t I = 0; I < ThirdParty.size(); ++I)
+    if (ThirdParty[I].empty()) ThirdParty[I] = I == 1 ? L"TButton" : L" ";
+  ReadThirdLists();
+  if (FActive && !FSkinName.empty()) UpdateSkin(false);
+  if (FActive && OnActivate) OnActivate(this);
+}
+
+void TsSkinManager::ReadThirdLists() {
+  for (std::size_t I = 0; I < ThirdParty.size(); ++I) ThirdLists[I] = SplitLines(ThirdParty[I]);
+}
+
+void TsSkinManager::WriteThirdLists() {
+  for (std::size_t I = 0; I < ThirdParty.size(); ++I) {
+    std::wstring Text;
+    for (const std::wstring& Name : ThirdLists[I]) Text += (Text.empty() ? L"" : L"\r\n") + Name;
+    ThirdParty[I] = Text;
+  }
+}
+
+std::wstring TsSkinManager::SkinInfo() const { return Utf8ToWide(FStore.GetSkinInfo()); }
+
+HBRUSH TsSkinManager::EditBrush() {
+  if (!FEditBrush) FEditBrush.reset(CreateSolidBrush(ColorToRGB(FStore.GetActiveEditColor())));
+  return FEditBrush.get();
+}
+
+// ---- Loading a skin by name ----
+
+void TsSkinManager::SetSkinName(const std::wstring& Value) {
+  const std::wstring OldName = FSkinName;
+  FSkinName = StripAszSuffix(Value);
+  if (FActive) {
+    if (OnBeforeChange) OnBeforeChange(this);
+    FSkinLoadInProgress = true;
+    FStore.SetActive(false);
+    try {
+      LoadNamedSkin();
+    } catch (const std::exception& Error) {
+      FSkinName = OldName;
+      ErrorBox(Utf8ToWide(Error.what()));
+    }
+    if (!FActive) {
+      RemoveSkin();
+    } else if (!FNoAutoUpdate) {
+      UpdateSkin(true);
+    }
+    if (!Loading() && FActive && OnActivate) OnActivate(this);
+    FSkinLoadInProgress = false;
+    if (!FNoAutoUpdate && OnAfterChange) OnAfterChange(this);
+  }
+}
+
+void TsSkinManager::LoadNamedSkin() {
+  FEditBrush.reset();
+  const std::wstring Packed = PackedSkinPath(FSkinDirectory, FSkinName);
+  std::error_code Error;
+  if (!Packed.empty() && std::filesystem::is_regular_file(Packed, Error)) {
+    LoadPacked(Packed);
+  } else {
+    LoadFromFolderOrInternal();
+  }
+  if (FActive) WarnIfNewer();
+}
+
+void TsSkinManager::LoadPacked(const std::wstring& Path) {
+  TacSkinConvertor Package;
+  if (!LoadPackedSkinFile(Path, Package)) throw ESkinError(SNotPackedFile);
+  if (!Package.Options) {
+    // The previous skin stays.
+    MessageBoxW(nullptr, Utf8ToWide(InternalFormatErrorText(WideToUtf8(FSkinName))).c_str(), L"", MB_OK);
+    return;
+  }
+  FStore.SetSkinPath(WithTrailingSlash(GetFullSkinDirectory(FSkinDirectory, AppDirectory())));
+  const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
+  LoadDescription(&Description, &Package);
+}
+
+void TsSkinManager::LoadFromFolderOrInternal() {
+  const std::filesystem::path Folder =
+      GetFullSkinDirectory(FSkinDirectory, AppDirectory()) + L"\\" + FSkinName + L"\\";
+  const std::filesystem::path DescriptionFile = Folder / L"Options.dat";
+  std::error_code Error;
+  if (!FSkinName.empty() && std::filesystem::is_regular_file(DescriptionFile, Error)) {
+    std::ifstream File(DescriptionFile, std::ios::binary);
+    const std::vector<std::uint8_t> Bytes{std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
+    FStore.SetSkinPath(Folder);
+    const TSkinDescription Description = TSkinDescription::FromBytes(Bytes);
+    LoadDescription(&Description, nullptr);
+    return;
+  }
+  FStore.SetSkinPath({});
+  std::size_t Index = 0;
+  while (Index < InternalSkins.size() && InternalSkins[Index].Name != FSkinName) ++Index;
+  if (Index == InternalSkins.size()) {
+    if (InternalSkins.empty()) {
+      FActive = false;
+      return;
+    }
+    Index = 0;
+    FSkinName = InternalSkins[0].Name;
+  }
+  const TsStoredSkin& Skin = InternalSkins[Index];
+  if (Skin.PackedData.empty()) {
+    LoadDescription(nullptr, nullptr);
+    return;
+  }
+  TacSkinConvertor Package;
+  Package.PackedData = Skin.PackedData;
+  if (!UnpackSkinPackage(Package)) throw ESkinError(SNotPackedFile);
+  if (!Package.Options) throw ESkinError(InternalFormatErrorText(WideToUtf8(FSkinName)));
+  const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
+  LoadDescription(&Description, &Package);
+}
+
+void TsSkinManager::LoadDescription(const TSkinDescription* Description, const TacSkinConvertor* Package) {
+  FStore.SetHueOffset(FHueOffset);
+  FStore.SetSaturation(FSaturation);
+  FStore.SetBrightness(FBrightness);
+  FStore.LoadSkin(Description, Package, FCommonSections);
+}
+
+void TsSkinManager::WarnIfNewer() {
+  if (FStore.CommonSkinData().Version > 12.99) WarningBox(SNewerSkinWarning);
+}
+
+// ---- The broadcasts ----
+
+void TsSkinManager::UpdateSkin(bool Repaint) {
+  if (!FActive || Loading()) return;
+  FStore.SetActive(false);
+  FBroadcasting = true;
+  BroadcastToForms(SkinCommandMessage(SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(this)), HookedWindows);
+  FBroadcasting = false;
+  FStore.SetActive(true);
+  if (IsDefault() && !GlobalHookInstalled()) InstallHook();
+  if (Repaint) RepaintForms(false);
+}
+
+void TsSkinManager::RepaintForms(bool) {
+  const LPARAM Self = reinterpret_cast<LPARAM>(this);
+  BroadcastToForms(SkinCommandMessage(SKC_STOP_ANIMATIONS, Self), HookedWindows);
+  BroadcastToForms(SkinCommandMessage(SKC_REPAINT, Self), HookedWindows);
+  for (const HWND Window : HookedWindows)
+    if (IsWindowVisible(Window))
+      RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TsSkinManager::BeginUpdate() { FNoAutoUpdate = true; }
+
+void TsSkinManager::EndUpdate(bool Repaint, bool) {
+  FNoAutoUpdate = false;
+  UpdateSkin(Repaint);
+  if (OnAfterChange) OnAfterChange(this);
+}
+
+void TsSkinManager::UpdateSkinSection(const std::string& SectionName) {
+  std::string Upper = SectionName;
+  std::transform(Upper.begin(), Upper.end(), Upper.begin(),
+                 [](char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; });
+  BroadcastToForms(SkinCommandMessage(SKC_SECTION_CHANGED, reinterpret_cast<LPARAM>(Upper.c_str())), HookedWindows);
+}
+
+// ---- Option changes ----
+
+void TsSkinManager::SetHueOffset(int Value) {
+  if (Value == FHueOffset) return;
+  FHueOffset = Value;
+  ReloadAfterOptionChange();
+}
+
+void TsSkinManager::SetSaturation(int Value) {
+  if (Value == FSaturation) return;
+  FSaturation = Value;
+  ReloadAfterOptionChange();
+}
+
+void TsSkinManager::SetBrightness(int Value) {
+  Value = std::clamp(Value, -100, 100);
+  if (Value == FBrightness) return;
+  FBrightness = Value;
+  ReloadAfterOptionChange();
+}
+
+void TsSkinManager::SetCommonSections(const std::wstring& Value) {
+  FCommonSectionsText = WithoutSpaces(Value);
+  FCommonSections = TSkinDescription(WideToUtf8(FCommonSectionsText));
+  SetSkinName(FSkinName);
+}
+
+void TsSkinManager::ReloadAfterOptionChange() {
+  if (!FActive || Loading()) return;
+  try {
+    LoadNamedSkin();
+  } catch (const std::exception& Error) {
+    ErrorBox(Utf8ToWide(Error.what()));
+  }
+  UpdateSkin(true);
+  if (!FNoAutoUpdate) {
+    if (OnAfterChange) OnAfterChange(this);
+    RepaintForms(true);
+  }
+}
+
+// ---- Switching skinning off ----
+
+void TsSkinManager::SetActive(bool Value) {
+  if (Value == FActive) return;
+  if (!Value) {
+    FActive = false;
+    RemoveSkin();
+    if (!Destroying() && OnDeactivate) OnDeactivate(this);
+  } else {
+    FActive = true;
+    SetSkinName(FSkinName);
+  }
+}
+
+void TsSkinManager::RemoveSkin() {
+  FSkinRemoving = true;
+  UnInstallHook();
+  FStore.SetActive(false);
+  BroadcastToForms(SkinCommandMessage(SKC_SKIN_REMOVED, reinterpret_cast<LPARAM>(this)), HookedWindows);
+  FStore.ReleaseSkin();
+  FEditBrush.reset();
+  SetActiveControl(nullptr);
+  FActiveGraphControl = nullptr;
+  UpdateHotTimer();
+  FSkinRemoving = false;
+}
+
+// ---- Hot-control tracking ----
+
+void TsSkinManager::SetActiveControl(HWND Window) {
+  if (Window == FActiveControl) return;
+  if (FActiveControl && FActiveGraphControl) {
+    // A graphic control that still has the mouse keeps everything as it is.
+    const auto* State = reinterpret_cast<const TSkinState*>(
+        SendSkinCommandTo(FActiveGraphControl, SKC_QUERY_SKIN_STATE, 0));
+    if (State && State->FMouseAbove) return;
+    SendSkinCommandTo(FActiveGraphControl, SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(this));
+    FActiveGraphControl = nullptr;
+  }
+  const LPARAM Self = reinterpret_cast<LPARAM>(this);
+  const HWND Old = FActiveControl;
+  FActiveControl = Window;
+  // A hot window that was destroyed is forgotten, not messaged.
+  if (Old && IsWindow(Old)) SendSkinCommand(Old, SKC_MOUSE_LEAVE, Self);
+  if (Window) SendSkinCommand(Window, SKC_MOUSE_ENTER, Self);
+  UpdateHotTimer();
+}
+
+void TsSkinManager::SetActiveGraphControl(TControl* Control) {
+  FActiveGraphControl = Control;
+  UpdateHotTimer();
+}
+
+void TsSkinManager::UpdateHotTimer() {
+  if (FTimerCheckHot) FTimerCheckHot->SetEnabled(FActiveControl != nullptr);
+}
+
+void TsSkinManager::CheckHot() {
+  if (!FActiveControl) return UpdateHotTimer();
+  if (!IsWindow(FActiveControl)) {
+    FActiveControl = nullptr;
+    return UpdateHotTimer();
+  }
+  POINT Cursor{};
+  RECT Bounds{};
+  GetCursorPos(&Cursor);
+  GetWindowRect(FActiveControl, &Bounds);
+  if (PtInRect(&Bounds, Cursor)) return;
+  TControl* Graphic = FActiveGraphControl;
+  FActiveGraphControl = nullptr;
+  SetActiveControl(nullptr);
+  if (Graphic) SendSkinCommandTo(Graphic, SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Graphic));
+}
+
+// ---- The window-creation hook ----
+
+void TsSkinManager::InstallHook() {
+  if (!IsDefault() || GlobalHookInstalled()) return;
+  HookedWindows.clear();
+  FCbtHook.reset(SetWindowsHookExW(WH_CBT, &CbtProc, nullptr, GetCurrentThreadId()));
+}
+
+void TsSkinManager::UnInstallHook() {
+  FCbtHook.reset();
+  HookedWindows.clear();
+}
+
+LRESULT CALLBACK TsSkinManager::CbtProc(int Code, WPARAM WParam, LPARAM LParam) {
+  TsSkinManager* Manager = TheDefaultManager;
+  if (Code == HCBT_ACTIVATE && Manager && Manager->OnWindowActivated && !Manager->FSkinRemoving) {
+    try {
+      Manager->OnWindowActivated(reinterpret_cast<HWND>(WParam));
+    } catch (...) {
+      // A failing frame must not take the activation with it.
+    }
+  }
+  return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
+// ---- The application-window hook ----
+
+bool TsSkinManager::ApplicationWindowMessage(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_THEMECHANGED:
+      return true;
+    case WM_INVALIDATEFORMS:
+      if (Application)
+        for (TComponent* Component : std::vector<TComponent*>(Application->Components()))
+          if (auto* Form = dynamic_cast<TCustomForm*>(Component); Form && Form->HandleAllocated())
+            SendSkinCommand(Form->Handle(), SKC_INVALIDATE, 0);
+      return true;
+    default:
+      return false;
+  }
 }
