@@ -1,16 +1,15 @@
-// TsImage: a picture that can take a skin section's look. Skinned painting comes with the
-// engine; until then it is the platform's image carrying its stored skin options.
+// TsImage: a picture that can take a skin section's look. It owns its skin data (kind 50,
+// section "CHECKBOX" unless it names another); its own skinned painting comes with the
+// engine's pictures.
 #pragma once
 
-#include <string>
-
 #include "framework/Image.h"
+#include "skin/controls/SkinnedControl.h"
 
-class TsImage : public TImage {
+class TsImage : public TsSkinnedControl<TImage> {
  public:
-  using TImage::TImage;
+  explicit TsImage(TComponent* AOwner) : TsSkinnedControl(AOwner, cocImage, "TsImage", nullptr) {}
 
-  std::wstring SkinSection;  // stored as SkinData.SkinSection
   bool UseFullSize = false;
 
   bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;

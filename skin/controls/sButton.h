@@ -1,10 +1,11 @@
-// TsButton: the command button. Skinned painting comes with the engine; until then it is the
-// platform's button carrying its stored skin options.
+// TsButton: the command button. It owns its skin data (kind 93, section "BUTTON"); its own
+// skinned painting comes with the engine's buttons.
 #pragma once
 
 #include "framework/Button.h"
+#include "skin/controls/SkinnedControl.h"
 
-class TsButton : public TButton {
+class TsButton : public TsSkinnedControl<TButton> {
  public:
   explicit TsButton(TComponent* AOwner);
 

@@ -1,9 +1,11 @@
-// TsMemo: the multi-line output pane. Skinned painting comes with the engine.
+// TsMemo: the multi-line output pane. It owns its skin data (kind 7, section "EDIT"); its
+// own skinned painting comes with the engine's fields.
 #pragma once
 
 #include "framework/Memo.h"
+#include "skin/controls/SkinnedControl.h"
 
-class TsMemo : public TMemo {
+class TsMemo : public TsSkinnedControl<TMemo> {
  public:
-  using TMemo::TMemo;
+  explicit TsMemo(TComponent* AOwner) : TsSkinnedControl(AOwner, cocMemo, "TsMemo", FixedSection("EDIT")) {}
 };

@@ -1,9 +1,11 @@
-// TsPanel: a container panel. Skinned painting comes with the engine.
+// TsPanel: a container panel. It owns its skin data (kind 51); its section follows its
+// outer bevel. Its own skinned painting comes with the engine's panels.
 #pragma once
 
 #include "framework/Panel.h"
+#include "skin/controls/SkinnedControl.h"
 
-class TsPanel : public TPanel {
+class TsPanel : public TsSkinnedControl<TPanel> {
  public:
-  using TPanel::TPanel;
+  explicit TsPanel(TComponent* AOwner);
 };

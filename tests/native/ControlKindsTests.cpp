@@ -1,6 +1,7 @@
 // What hangs on a control's kind code, and the colour seen through a control.
 #include <gtest/gtest.h>
 
+#include "skin/render/BackgroundType.h"
 #include "skin/render/ControlKinds.h"
 #include "skin/render/SeenThrough.h"
 
@@ -82,6 +83,21 @@ TEST(SeenThroughTest, TheParentsShareIsTheTransparencyOver256) {
   // Per channel: red only behind, blue only in front, at 100: (255 x 100) shr 8 = 99 red,
   // (-255 x 100 + 255 x 256) shr 8 = 155 blue.
   EXPECT_EQ(MixSeenThrough(0x0000FF, 0xFF0000, 100), 0x9B0063);
+}
+
+TEST(BackgroundTypeTest, GradientsAndTextureModesGiveTheirBits) {
+  EXPECT_EQ(BackgroundType(-1, -1), 0);
+  EXPECT_EQ(BackgroundType(0, -1), bgVerticalGradient);
+  EXPECT_EQ(BackgroundType(1, -1), bgHorizontalGradient);
+  EXPECT_EQ(BackgroundType(2, -1), bgVerticalGradient | bgHorizontalGradient);
+  EXPECT_EQ(BackgroundType(3, -1), 0);  // "nothing" is no gradient
+  // Tiled everywhere: all four edges, not stretched; stretched over all: every bit.
+  EXPECT_EQ(BackgroundType(-1, 0), bgTextureLeft | bgTextureTop | bgTextureRight | bgTextureBottom);
+  EXPECT_EQ(BackgroundType(-1, 1),
+            bgStretchedTexture | bgTextureLeft | bgTextureTop | bgTextureRight | bgTextureBottom);
+  EXPECT_EQ(BackgroundType(-1, 6), bgTextureBottom);
+  EXPECT_EQ(BackgroundType(-1, 9), bgStretchedTexture | bgTextureRight);
+  EXPECT_EQ(BackgroundType(-1, 13), 0);
 }
 
 }  // namespace

@@ -213,7 +213,7 @@ TEST_F(MainWindow, ControlsHaveTheirStoredProperties) {
   EXPECT_EQ(Form->sImage2->Picture().Height(), 125);
   EXPECT_TRUE(Form->sImage1->Center());
   EXPECT_TRUE(Form->sImage1->UseFullSize);
-  EXPECT_EQ(Form->sImage2->SkinSection, L"CHECKBOX");
+  EXPECT_EQ(Form->sImage2->SkinData().SkinSection(), "CHECKBOX");
 
   TsSkinManager& Manager = *Form->sSkinManager1;
   ASSERT_EQ(Manager.InternalSkins.size(), 1u);

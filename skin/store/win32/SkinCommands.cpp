@@ -34,7 +34,8 @@ std::vector<TCustomForm*>& SkinnedFormList() {
 }
 
 LRESULT DispatchDirectly(TControl* Control, const TMessage& Message) {
-  const TPendingScope Pending(nullptr, Message);
+  auto* Windowed = dynamic_cast<TWinControl*>(Control);
+  const TPendingScope Pending(Windowed && Windowed->HandleAllocated() ? Windowed->Handle() : nullptr, Message);
   return Control->Perform(Message.Msg, Message.WParam, Message.LParam);
 }
 
@@ -86,6 +87,10 @@ LRESULT SendSkinCommandTo(TControl* Control, int Code, LPARAM LParam) {
     return SendSkinMessage(Windowed->Handle(), Message);
   }
   return DispatchDirectly(Control, Message);
+}
+
+LRESULT PerformSkinCommand(TControl* Control, int Code, LPARAM LParam) {
+  return DispatchDirectly(Control, SkinCommandMessage(Code, LParam));
 }
 
 bool AskSkinCommand(HWND Window, int Code) { return SendSkinCommand(Window, Code, 0) == 1; }

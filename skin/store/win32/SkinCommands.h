@@ -62,6 +62,9 @@ LRESULT SendSkinCommand(HWND Window, int Code, LPARAM LParam);
 // A windowed control with a window gets it by SendSkinCommand; one that is being destroyed
 // or has no window gets nothing; a control without a window of its kind gets it directly.
 LRESULT SendSkinCommandTo(TControl* Control, int Code, LPARAM LParam);
+// Straight to the control's message handling, window or not: for a control's skin state
+// asking its own control.
+LRESULT PerformSkinCommand(TControl* Control, int Code, LPARAM LParam);
 bool AskSkinCommand(HWND Window, int Code);
 
 // Every child of Container in order, stopping at the first one being destroyed; windowed

@@ -1,0 +1,38 @@
+// TsSkinnedControl: a platform control that owns its skin data (TsCommonData) and lets it
+// finish loading with the control. The skinned classes of the program derive from it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "framework/Component.h"
+#include "skin/render/ControlKinds.h"
+#include "skin/render/win32/sCommonData.h"
+
+template <class TBase>
+class TsSkinnedControl : public TBase {
+ public:
+  // Kind: the control-kind code; StandardSection: the section it uses when it names none.
+  TsSkinnedControl(TComponent* AOwner, int Kind, const char* ClassName, std::function<std::string()> StandardSection)
+      : TBase(AOwner), FCommonData(this, Kind) {
+    FCommonData.OwnerClassName = ClassName;
+    FCommonData.StandardSection = std::move(StandardSection);
+  }
+
+  TsCommonData& SkinData() { return FCommonData; }
+  const TsCommonData& SkinData() const { return FCommonData; }
+
+  void Loaded() override {
+    TBase::Loaded();
+    FCommonData.Loaded();
+  }
+
+ protected:
+  TsCommonData FCommonData;
+};
+
+// A StandardSection that is always Name.
+inline std::function<std::string()> FixedSection(const char* Name) {
+  return [Name] { return std::string(Name); };
+}

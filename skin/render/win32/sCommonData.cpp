@@ -1,0 +1,380 @@
+// Sections: construction and the window property; the skin and its indexes; lifecycle;
+// the message hook; the skin commands; hot tracking.
+#include "skin/render/win32/sCommonData.h"
+
+#include <algorithm>
+
+#include "framework/Application.h"
+#include "framework/Control.h"
+#include "framework/PrivateMessages.h"
+#include "framework/WinControl.h"
+#include "skin/render/BackgroundType.h"
+#include "skin/render/ControlKinds.h"
+#include "skin/render/SeenThrough.h"
+#include "skin/store/SkinText.h"
+#include "skin/store/win32/sSkinManager.h"
+
+// ---- Construction and the window property ----
+
+TsCommonData::TsCommonData(TControl* AOwner, int ACOC) : COC(ACOC), FOwnerControl(AOwner) {
+  WndProc = [this](TMessage& Message) { FOwnerControl->WindowProc(Message); };
+  FHook = FOwnerControl->AddMessageHook([this](TMessage& Message, const TMessageHookChain::TNext& Next) {
+    if (CommonWndProc(Message)) return;
+    Next(Message);
+    // The window exists once its creation has been handled.
+    if (Message.Msg == WM_CREATE) InitCommonProp();
+  });
+}
+
+TsCommonData::~TsCommonData() {
+  RemoveCommonProp();
+  SkinIndex = BorderIndex = Texture = HotTexture = -1;
+}
+
+TWinControl* TsCommonData::OwnerWindowed() const { return dynamic_cast<TWinControl*>(FOwnerControl); }
+
+HWND TsCommonData::OwnWindow() const {
+  TWinControl* Windowed = OwnerWindowed();
+  return Windowed && Windowed->HandleAllocated() ? Windowed->Handle() : nullptr;
+}
+
+void TsCommonData::InitCommonProp() {
+  const HWND Window = OwnWindow();
+  if (!Window || Window == FPropertyWindow) return;
+  RemoveCommonProp();
+  if (SetPropW(Window, SkinStateProperty, static_cast<TSkinState*>(this))) FPropertyWindow = Window;
+}
+
+void TsCommonData::RemoveCommonProp() {
+  if (FPropertyWindow && IsWindow(FPropertyWindow) &&
+      GetPropW(FPropertyWindow, SkinStateProperty) == static_cast<TSkinState*>(this))
+    RemovePropW(FPropertyWindow, SkinStateProperty);
+  FPropertyWindow = nullptr;
+}
+
+// ---- The skin and its indexes ----
+
+TsSkinManager* TsCommonData::SkinManager() const {
+  return FSkinManager ? FSkinManager : TsSkinManager::DefaultManager();
+}
+
+bool TsCommonData::Skinned(bool CheckSkinActive) const {
+  const TsSkinManager* Manager = SkinManager();
+  if (!Manager || Manager->Destroying() || !Manager->Store().IsValidSkinIndex(SkinIndex)) return false;
+  if (FOwnerControl->Destroying()) return false;
+  return !CheckSkinActive || Manager->SkinActive();
+}
+
+void TsCommonData::SetSkinSection(const std::string& Value) {
+  // The stored name is upper case and compared with the new text as given.
+  if (Value == FSkinSection) return;
+  FSkinSection = UpperCaseAscii(Value);
+  UpdateIndexes(true);
+  if (!FOwnerControl->Parent() || Loading || FOwnerControl->Loading() || FOwnerControl->Destroying()) return;
+  if (OwnerWindowed()) FCacheBmp = TBitmap32();
+  if (FUpdating) return;
+  const TsSkinManager* Manager = SkinManager();
+  const HWND Window = OwnWindow();
+  const int Code = Manager && Manager->Store().IsValidSkinIndex(SkinIndex) ? SKC_REPAINT : SKC_SKIN_REMOVED;
+  if (Window) SendSkinCommand(Window, Code, reinterpret_cast<LPARAM>(Manager));
+  else SendSkinCommandTo(FOwnerControl, Code, reinterpret_cast<LPARAM>(Manager));
+}
+
+void TsCommonData::UpdateIndexes(bool UpdateMain) {
+  BGChanged = true;
+  const TsSkinManager* Manager = SkinManager();
+  const bool Active = Manager && Manager->Active() && !Manager->Store().gd().empty();
+  if (UpdateMain) {
+    if (!Active) {
+      SkinIndex = -1;
+    } else if (!FSkinSection.empty()) {
+      SkinIndex = Manager->Store().GetSkinIndex(FSkinSection);
+    } else {
+      SkinIndex = static_cast<int>(PerformSkinCommand(FOwnerControl, SKC_QUERY_DEFAULT_SECTION, 0)) - 1;
+    }
+  }
+  BGType = 0;
+  if (!Active || !Manager->Store().IsValidSkinIndex(SkinIndex)) {
+    BorderIndex = Texture = HotTexture = -1;
+    return;
+  }
+  const TsSkinStore& Store = Manager->Store();
+  BorderIndex = Store.GetMaskIndex(SkinIndex, "BORDERSMASK");
+  Texture = Store.GetTextureIndex(SkinIndex, "PATTERN");
+  HotTexture = Store.GetTextureIndex(SkinIndex, "HOTPATTERN");
+  const TsGenState& Normal = Store.gd()[static_cast<std::size_t>(SkinIndex)].Props[0];
+  const int GradientKind =
+      Normal.GradientPercent > 0 && !Normal.GradientArray.empty() ? (Normal.GradientArray[0].Mode & GradientKindMask) : -1;
+  const int FillMode =
+      Normal.ImagePercent > 0 && Store.IsValidImgIndex(Texture) ? Store.ma()[static_cast<std::size_t>(Texture)].DrawMode : -1;
+  BGType = BackgroundType(GradientKind, FillMode);
+}
+
+void TsCommonData::ResolveSection() {
+  if (FSkinSection.empty()) {
+    switch (SectionSourceOf(COC)) {
+      case TSectionSource::Named:
+        FSkinSection = NamedSectionOf(COC);
+        break;
+      case TSectionSource::AskControl:
+        break;
+      case TSectionSource::ClassName:
+        FSkinSection = UpperCaseAscii(OwnerClassName);
+        break;
+    }
+  }
+  UpdateIndexes(true);
+}
+
+int TsCommonData::HotState() const {
+  const TsSkinManager* Manager = SkinManager();
+  const HWND Window = OwnWindow();
+  THotInputs In;
+  In.HasControl = true;
+  In.Loading = FOwnerControl->Loading();
+  In.Enabled = FOwnerControl->Enabled();
+  In.Focused = FFocused;
+  In.WindowFocused = Window && GetFocus() == Window;
+  In.IsPanel = COC == cocPanel;
+  In.MouseAbove = FMouseAbove;
+  In.NoMouseHover = false;  // the manager's option, off in this program
+  In.Code = COC;
+  (void)Manager;
+  return ::HotState(In);
+}
+
+// ---- Lifecycle ----
+
+void TsCommonData::Loaded(bool) {
+  Loading = false;
+  ResolveSection();
+  InitCommonProp();
+}
+
+void TsCommonData::BeginUpdate() {
+  ++FUpdateCount;
+  FUpdating = true;
+  CtrlSkinState |= csInUpdate;
+  PerformSkinCommand(FOwnerControl, SKC_UPDATE_BEGUN, 0);
+}
+
+void TsCommonData::EndUpdate(bool Repaint) {
+  FUpdateCount = std::max(FUpdateCount - 1, 0);
+  if (FUpdateCount > 0) return;
+  FUpdating = false;
+  CtrlSkinState &= static_cast<std::uint16_t>(~csInUpdate);
+  PerformSkinCommand(FOwnerControl, SKC_UPDATE_ENDED, 0);
+  if (Repaint) Invalidate(true);
+}
+
+void TsCommonData::Invalidate(bool UpdateNow) {
+  if (Loading || FOwnerControl->Loading() || FOwnerControl->Destroying()) return;
+  BGChanged = true;
+  if (const HWND Window = OwnWindow()) {
+    if (IsWindowVisible(Window))
+      RedrawWindow(Window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME | (UpdateNow ? RDW_UPDATENOW : 0));
+  } else if (FOwnerControl->Visible()) {
+    FOwnerControl->Invalidate();
+  }
+}
+
+// ---- The message hook ----
+
+bool TsCommonData::CommonWndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_SKINCOMMAND:
+      if (!IsOwnSkinCommand(OwnWindow(), Message)) {
+        Message.Result = 0;
+        return true;
+      }
+      return CommonSkinCommand(Message);
+    case WM_DESTROY:
+      RemoveCommonProp();
+      return false;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (Skinned()) {
+        BGChanged = true;
+        FFocused = Message.Msg == WM_SETFOCUS;
+      }
+      return false;
+    case CM_ENABLEDCHANGED:
+      FMouseAbove = false;
+      FFocused = false;
+      BGChanged = true;
+      return false;
+    case CM_MOUSEENTER:
+      MouseEntered();
+      return false;
+    case CM_MOUSELEAVE:
+      MouseLeft();
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool TsCommonData::FromOurManager(const TMessage& Message) const {
+  return Message.LParam == reinterpret_cast<LPARAM>(SkinManager());
+}
+
+TColor TsCommonData::SeenColor() const {
+  const TsSkinManager* Manager = SkinManager();
+  const TColor Own = FOwnerControl->Color();
+  if (!Skinned() || !Manager) return Own;
+  const TsGenState& Normal = Manager->Store().gd()[static_cast<std::size_t>(SkinIndex)].Props[0];
+  const int T = Normal.Transparency;
+  if (T == 0) return Normal.Color;
+  TWinControl* Parent = FOwnerControl->Parent();
+  if (!Parent) return Manager->Store().ColorToRGB(Own);
+  const HWND ParentWindow = Parent->HandleAllocated() ? Parent->Handle() : nullptr;
+  if (T == 100) {
+    if (ParentWindow && IsSkinnedWindow(ParentWindow))
+      return static_cast<TColor>(SendSkinCommand(ParentWindow, SKC_QUERY_BG_COLOR, 0));
+    return Parent->Color();
+  }
+  // Asked whether or not the parent is skinned: one that does not answer gives black.
+  const TColor Behind = static_cast<TColor>(
+      ParentWindow ? SendSkinCommand(ParentWindow, SKC_QUERY_BG_COLOR, 0) : SendSkinCommandTo(Parent, SKC_QUERY_BG_COLOR, 0));
+  return MixSeenThrough(Behind, Normal.Color, T);
+}
+
+bool TsCommonData::CommonSkinCommand(TMessage& Message) {
+  const WORD Argument = SkinCommandArgument(Message.WParam);
+  switch (SkinCommandCode(Message.WParam)) {
+    case SKC_SKIN_LOADED:
+      if (FromOurManager(Message)) {
+        ResolveSection();
+        FCacheBmp = TBitmap32();
+      }
+      break;
+    case SKC_SKIN_REMOVED:
+      if (FromOurManager(Message)) {
+        if (SkinManager() && SkinManager()->Destroying()) FSkinManager = nullptr;
+        BorderIndex = SkinIndex = Texture = HotTexture = -1;
+        FUpdating = true;
+        FCacheBmp = TBitmap32();
+      }
+      return false;  // left to the control too
+    case SKC_REPAINT:
+      if (FromOurManager(Message)) {
+        BGChanged = true;
+        FUpdating = false;
+        if (IsReframeOnRepaintKind(COC))
+          if (const HWND Window = OwnWindow())
+            SetWindowPos(Window, nullptr, 0, 0, 0, 0,
+                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Invalidate(false);
+      }
+      break;
+    case SKC_QUERY_SKINNED:
+      Message.Result = 1;
+      break;
+    case SKC_SET_UPDATING:
+      FUpdating = Argument == 1;
+      break;
+    case SKC_QUERY_HALF_VISIBLE:
+      Message.Result = HalfVisible ? 1 : 0;
+      break;
+    case SKC_SECTION_CHANGED:
+      if (Message.LParam && FSkinSection == reinterpret_cast<const char*>(Message.LParam)) Invalidate(false);
+      break;
+    case SKC_SET_SECTION:
+      if (!Message.LParam) {
+        Message.Result = 0;
+        break;
+      }
+      SetSkinSection(*reinterpret_cast<const std::string*>(Message.LParam));
+      Message.Result = 1;
+      break;
+    case SKC_STOP_ANIMATIONS:
+      break;  // no state animation runs yet
+    case SKC_BG_CHANGED:
+      BGChanged = true;
+      break;
+    case SKC_INVALIDATE:
+      Invalidate(false);
+      break;
+    case SKC_QUERY_CONTAINER:
+      Message.Result = 1;
+      break;
+    case SKC_QUERY_BG_COLOR:
+      Message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(SeenColor()));
+      break;
+    case SKC_SET_HALF_VISIBLE:
+      HalfVisible = true;
+      break;
+    case SKC_PREPARE_CACHE:
+      BGChanged = false;
+      break;
+    case SKC_QUERY_SKIN_INDEX:
+      if (Message.LParam) reinterpret_cast<std::int32_t*>(Message.LParam)[1] = SkinIndex;
+      break;
+    case SKC_CLEAR_CACHE:
+      if (TWinControl* Windowed = OwnerWindowed())
+        for (TControl* Child : Windowed->Controls())
+          if (auto* WindowedChild = dynamic_cast<TWinControl*>(Child); WindowedChild && WindowedChild->HandleAllocated())
+            SendSkinCommand(WindowedChild->Handle(), SKC_CLEAR_CACHE, 0);
+      FCacheBmp = TBitmap32();
+      BGChanged = true;
+      break;
+    case SKC_QUERY_SKIN_STATE:
+      Message.Result = reinterpret_cast<LRESULT>(static_cast<TSkinState*>(this));
+      break;
+    case SKC_SET_PRINT_DC:
+      PrintDC = reinterpret_cast<HDC>(Message.LParam);
+      if (PrintDC) CtrlSkinState |= csPrinting;
+      else CtrlSkinState &= static_cast<std::uint16_t>(~csPrinting);
+      break;
+    case SKC_QUERY_APPLICATION:
+      Message.Result = reinterpret_cast<LRESULT>(Application);
+      break;
+    case SKC_SET_SCALE:
+      ScalePercent = static_cast<int>(Message.LParam);
+      if (TWinControl* Windowed = OwnerWindowed())
+        for (TControl* Child : Windowed->Controls()) SendSkinCommandTo(Child, SKC_SET_SCALE, Message.LParam);
+      return false;  // left to the control too
+    case SKC_QUERY_SCALE:
+      Message.Result = ScalePercent;
+      break;
+    case SKC_QUERY_BOUNDS:
+      if (Message.LParam) {
+        const RECT Bounds = FOwnerControl->BoundsRect();
+        *reinterpret_cast<RECT*>(Message.LParam) = Bounds;
+      }
+      break;
+    case SKC_MOUSE_ENTER:
+      MouseEntered();
+      break;
+    case SKC_MOUSE_LEAVE:
+      MouseLeft();
+      break;
+    case SKC_QUERY_DEFAULT_SECTION: {
+      const std::string Name = StandardSection ? StandardSection() : std::string();
+      const TsSkinManager* Manager = SkinManager();
+      Message.Result = Name.empty() || !Manager ? 0 : Manager->Store().GetSkinIndex(Name) + 1;
+      break;
+    }
+    default:
+      return false;
+  }
+  return true;
+}
+
+// ---- Hot tracking ----
+
+void TsCommonData::MouseEntered() {
+  if (!Skinned() || FMouseAbove) return;
+  if (!IsNoHoverKind(COC)) FMouseAbove = true;
+  TsSkinManager* Manager = SkinManager();
+  if (const HWND Window = OwnWindow(); Window && Manager && Manager->ActiveControl() != Window)
+    Manager->SetActiveControl(Window);
+  BGChanged = true;
+}
+
+void TsCommonData::MouseLeft() {
+  if (!Skinned()) return;
+  if (!IsNoHoverKind(COC)) FMouseAbove = false;
+  BGChanged = true;
+}
