@@ -57,15 +57,16 @@ void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInf
         PaintSectionByIndex(Index, Parent, State, State > 0 ? 0 : -1, -1, &Store, Picture.View(), {1, 1}, Target, -1);
     // The whole section with colour effects, and sections reaching out of the picture or
     // placed at the ends of the int range in the parent's picture.
-    const TsSectionLook Look{&Store, Index, clFuchsia, 0x2040C0, 40, -30};
-    PaintSection(Look, Parent, -1, -1, true, Picture.View(), {1, 1}, Targets[0], 1);
+    const TsSectionLook Effects{&Store, Index, clFuchsia, 0x2040C0, 40, -30};
+    PaintSection(Effects, Parent, -1, -1, true, Picture.View(), {1, 1}, Targets[0], 1);
+    const TsSectionLook Plain{&Store, Index};
     for (const TRect& Target : ExtremeTargets) {
-      PaintSection(Look, Parent, -1, -1, true, Picture.View(), {1, 1}, Target, 0);
+      PaintSection(Plain, Parent, -1, -1, true, Picture.View(), {1, 1}, Target, 0);
       PaintSectionByIndex(Index, Parent, 1, 0, -1, &Store, Picture.View(), {1, 1}, Target, -1);
     }
     for (const TPoint Offset : ExtremeOffsets) {
-      PaintSection(Look, Parent, -1, -1, true, Picture.View(), Offset, Targets[1], 1);
-      PaintSectionByIndex(Index, Parent, 0, -1, -1, &Store, Picture.View(), Offset, Targets[0], -1);
+      PaintSection(Plain, Parent, -1, -1, true, Picture.View(), Offset, Targets[1], 1);
+      PaintSectionByIndex(Index, Parent, 0, -1, -1, &Store, Picture.View(), Offset, Targets[1], -1);
     }
   }
   // Indexes no skin has.
@@ -96,10 +97,9 @@ void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& 
     }
     for (const TRect& Target : ExtremeTargets) {
       PaintTextures(Picture, Target, Parent, Item, Mode);
-      for (const int State : {0, 1}) {
-        PaintNinePiece(Picture.View(), Target, Parent, true, State, Item);
-        PaintNinePieceAlpha(Picture.View(), Target, Parent, State, Item, 200, {2, 1, 40, 3});
-      }
+      // State 1: borders that skip state 0 are painted too.
+      PaintNinePiece(Picture.View(), Target, Parent, true, 1, Item);
+      PaintNinePieceAlpha(Picture.View(), Target, Parent, 1, Item, 200, {2, 1, 40, 3});
     }
     Mode = (Mode + 1) % FillModes;
   }
