@@ -1,8 +1,9 @@
 // libFuzzer target for painting with an untrusted skin: a container is loaded, then every
 // section is painted in its states and every picture item by each painter, over the three
 // kinds of parent answer, into rectangles that are normal, tiny, partly outside the picture
-// or inverted; textures, in every fill mode, also into rectangles far larger than the
-// picture or at the ends of the int range. Nothing may be read or written out of bounds
+// or inverted; textures in every fill mode, nine-piece borders and whole sections also into
+// rectangles far larger than the picture or at the ends of the int range, sections also from
+// offsets at the ends of the int range. Nothing may be read or written out of bounds
 // (ASan watches), nothing may throw or overflow (UBSan). Inputs are mutated by the mutator
 // in SkinFuzzing.cpp.
 #include <algorithm>
@@ -27,6 +28,7 @@ constexpr int Max = std::numeric_limits<int>::max();
 constexpr TRect ExtremeTargets[] = {
     {Min, Min, Max, Max}, {-20000, -20000, 20000, 20000}, {Max - 5, 0, Max, 30}, {0, Min, 48, Min + 7},
     {10, 5, Max, Max},    {Min, Min, 7, 9},               {-3, -2, 2000, 10},    {Min, 0, Max, 1}};
+constexpr TPoint ExtremeOffsets[] = {{Min, Min}, {Max, Max}, {Max, Min}};
 constexpr int FillModes = 14;
 
 // The parent answers: a ready picture, a colour, a colour with a frame from the picture.
@@ -53,7 +55,23 @@ void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInf
     for (int State = 0; State <= States; ++State)
       for (const TRect& Target : Targets)
         PaintSectionByIndex(Index, Parent, State, State > 0 ? 0 : -1, -1, &Store, Picture.View(), {1, 1}, Target, -1);
+    // The whole section with colour effects, and sections reaching out of the picture or
+    // placed at the ends of the int range in the parent's picture.
+    const TsSectionLook Effects{&Store, Index, clFuchsia, 0x2040C0, 40, -30};
+    PaintSection(Effects, Parent, -1, -1, true, Picture.View(), {1, 1}, Targets[0], 1);
+    const TsSectionLook Plain{&Store, Index};
+    for (const TRect& Target : ExtremeTargets) {
+      PaintSection(Plain, Parent, -1, -1, true, Picture.View(), {1, 1}, Target, 0);
+      PaintSectionByIndex(Index, Parent, 1, 0, -1, &Store, Picture.View(), {1, 1}, Target, -1);
+    }
+    for (const TPoint Offset : ExtremeOffsets) {
+      PaintSection(Plain, Parent, -1, -1, true, Picture.View(), Offset, Targets[1], 1);
+      PaintSectionByIndex(Index, Parent, 0, -1, -1, &Store, Picture.View(), Offset, Targets[1], -1);
+    }
   }
+  // Indexes no skin has.
+  for (const int Index : {-1, static_cast<int>(Store.gd.size()), Min, Max})
+    PaintSectionByIndex(Index, Parent, 0, Index, Index, &Store, Picture.View(), {1, 1}, Targets[0], Index);
 }
 
 void PaintTextures(TBitmap32& Picture, const TRect& Target, const TCacheInfo& Parent, const TsMaskData& Item,
@@ -78,7 +96,12 @@ void PaintItems(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInfo& 
         PaintTextures(Picture, Target, Parent, Item, Master, Mode);
       }
     }
-    for (const TRect& Target : ExtremeTargets) PaintTextures(Picture, Target, Parent, Item, Master, Mode);
+    for (const TRect& Target : ExtremeTargets) {
+      PaintTextures(Picture, Target, Parent, Item, Master, Mode);
+      // State 1: borders that skip state 0 are painted too.
+      PaintNinePiece(Picture.View(), Target, Parent, true, 1, Item, Master);
+      PaintNinePieceAlpha(Picture.View(), Target, Parent, 1, Item, Master, 200, {2, 1, 40, 3});
+    }
     Mode = (Mode + 1) % FillModes;
   }
 }

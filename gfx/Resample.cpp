@@ -73,14 +73,15 @@ struct TContributions {
   std::vector<TContributor> Items;
 };
 
-TContributions Contributions(int SrcSize, int DstSize, TResampleFilter Filter) {
+// Target positions From .. From + Count - 1 of a DstSize resize.
+TContributions Contributions(int SrcSize, std::int64_t DstSize, TResampleFilter Filter, std::int64_t From, int Count) {
   const double Scale = DstSize < SrcSize ? static_cast<double>(DstSize) / SrcSize : 1.0;
   const double Support = FilterSupport(Filter) / Scale;
   TContributions Result;
-  Result.Start.reserve(static_cast<std::size_t>(DstSize) + 1);
-  for (int I = 0; I < DstSize; ++I) {
+  Result.Start.reserve(static_cast<std::size_t>(Count) + 1);
+  for (std::int64_t I = From; I < From + Count; ++I) {
     Result.Start.push_back(static_cast<int>(Result.Items.size()));
-    const double Centre = static_cast<double>(I) * SrcSize / DstSize;
+    const double Centre = static_cast<double>(I) * SrcSize / static_cast<double>(DstSize);
     const int Low = static_cast<int>(std::floor(Centre - Support));
     const int High = static_cast<int>(std::ceil(Centre + Support));
     for (int J = Low; J <= High; ++J) {
@@ -138,30 +139,63 @@ void VerticalPass(TConstBitmapView Src, TBitmapView Dst, const TContributions& C
   }
 }
 
+bool IsInside(const TResizePart& Part, std::int64_t Width, std::int64_t Height) {
+  return Part.Width > 0 && Part.Height > 0 && Part.Left >= 0 && Part.Top >= 0 && Part.Left + Part.Width <= Width &&
+         Part.Top + Part.Height <= Height;
+}
+
+void CopyPart(TConstBitmapView Src, TBitmap32& Dst, const TResizePart& Part) {
+  TBitmap32 Result(Part.Width, Part.Height);
+  for (int Y = 0; Y < Part.Height; ++Y)
+    std::copy_n(Src.Row(static_cast<int>(Part.Top) + Y) + Part.Left, Part.Width, Result.Row(Y));
+  Dst = std::move(Result);
+}
+
 }  // namespace
 
 void ResampleBitmap(TConstBitmapView Src, TBitmap32& Dst, int NewWidth, TResampleFilter Filter, int NewHeight) {
-  if (Src.Width <= 1 || Src.Height <= 1 || NewWidth <= 1 || NewHeight <= 1 || Src.Row0 == nullptr) return;
+  ResampleBitmapPart(Src, Dst, NewWidth, NewHeight, Filter, {0, 0, NewWidth, NewHeight});
+}
+
+void ResampleBitmapPart(TConstBitmapView Src, TBitmap32& Dst, std::int64_t NewWidth, std::int64_t NewHeight,
+                        TResampleFilter Filter, const TResizePart& Part) {
+  if (Src.Width <= 1 || Src.Height <= 1 || NewWidth <= 1 || NewHeight <= 1 || Src.Row0 == nullptr ||
+      !IsInside(Part, NewWidth, NewHeight))
+    return;
   if (NewWidth == Src.Width && NewHeight == Src.Height) {
-    CloneBitmap(Dst, Src);
+    CopyPart(Src, Dst, Part);
     return;
   }
-  TBitmap32 Rows(NewWidth, Src.Height);
-  HorizontalPass(Src, Rows.View(), Contributions(Src.Width, NewWidth, Filter));
-  TBitmap32 Result(NewWidth, NewHeight);
-  VerticalPass(Rows.View(), Result.View(), Contributions(Src.Height, NewHeight, Filter));
+  // Only the source rows the part's rows read go through the first pass.
+  TContributions Columns = Contributions(Src.Height, NewHeight, Filter, Part.Top, Part.Height);
+  const auto [Lowest, Highest] = std::minmax_element(
+      Columns.Items.begin(), Columns.Items.end(),
+      [](const TContributor& A, const TContributor& B) { return A.Pixel < B.Pixel; });
+  const int FirstRow = Columns.Items.empty() ? 0 : Lowest->Pixel;
+  const int RowCount = Columns.Items.empty() ? 1 : Highest->Pixel - FirstRow + 1;
+  for (TContributor& C : Columns.Items) C.Pixel -= FirstRow;
+  const TConstBitmapView Read{Src.Row0 + FirstRow * Src.Stride, Src.Width, RowCount, Src.Stride};
+  TBitmap32 Rows(Part.Width, RowCount);
+  HorizontalPass(Read, Rows.View(), Contributions(Src.Width, NewWidth, Filter, Part.Left, Part.Width));
+  TBitmap32 Result(Part.Width, Part.Height);
+  VerticalPass(Rows.View(), Result.View(), Columns);
   Dst = std::move(Result);
 }
 
 void StretchNearest(TConstBitmapView Src, TBitmap32& Dst, int W, int H) {
-  if (Src.Empty() || W <= 0 || H <= 0) return;
-  TBitmap32 Result(W, H);
-  std::vector<int> Columns(static_cast<std::size_t>(W));
-  for (int X = 0; X < W; ++X) Columns[static_cast<std::size_t>(X)] = static_cast<int>(std::int64_t{X} * Src.Width / W);
-  for (int Y = 0; Y < H; ++Y) {
-    const TPixel32* const S = Src.Row(static_cast<int>(std::int64_t{Y} * Src.Height / H));
+  StretchNearestPart(Src, Dst, W, H, {0, 0, W, H});
+}
+
+void StretchNearestPart(TConstBitmapView Src, TBitmap32& Dst, std::int64_t W, std::int64_t H, const TResizePart& Part) {
+  if (Src.Empty() || W <= 0 || H <= 0 || !IsInside(Part, W, H)) return;
+  TBitmap32 Result(Part.Width, Part.Height);
+  std::vector<int> Columns(static_cast<std::size_t>(Part.Width));
+  for (int X = 0; X < Part.Width; ++X)
+    Columns[static_cast<std::size_t>(X)] = static_cast<int>((Part.Left + X) * Src.Width / W);
+  for (int Y = 0; Y < Part.Height; ++Y) {
+    const TPixel32* const S = Src.Row(static_cast<int>((Part.Top + Y) * Src.Height / H));
     TPixel32* const D = Result.Row(Y);
-    for (int X = 0; X < W; ++X) D[X] = S[Columns[static_cast<std::size_t>(X)]];
+    for (int X = 0; X < Part.Width; ++X) D[X] = S[Columns[static_cast<std::size_t>(X)]];
   }
   Dst = std::move(Result);
 }

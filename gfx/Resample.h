@@ -2,6 +2,8 @@
 // with 16.16 fixed-point weights. Portable: no <windows.h>.
 #pragma once
 
+#include <cstdint>
+
 #include "gfx/Bitmap32.h"
 
 enum TResampleFilter : int {
@@ -18,7 +20,25 @@ enum TResampleFilter : int {
 // less (source or target, either direction) leaves Dst untouched; equal sizes copy Src.
 void ResampleBitmap(TConstBitmapView Src, TBitmap32& Dst, int NewWidth, TResampleFilter Filter, int NewHeight);
 
+// The part of a resize (or stretch) that is worked out: Width x Height pixels from (Left,
+// Top) of the whole NewWidth x NewHeight result. The whole result may be far larger than
+// any bitmap; the work and Dst follow the part's size.
+struct TResizePart {
+  std::int64_t Left = 0, Top = 0;
+  int Width = 0, Height = 0;
+};
+
+// Dst becomes Part of Src resized to NewWidth x NewHeight, pixel for pixel what
+// ResampleBitmap gives there. A part not inside the result, or a size ResampleBitmap leaves
+// alone, leaves Dst untouched.
+void ResampleBitmapPart(TConstBitmapView Src, TBitmap32& Dst, std::int64_t NewWidth, std::int64_t NewHeight,
+                        TResampleFilter Filter, const TResizePart& Part);
+
 // Nearest-neighbour stretch of all four bytes, as the window system's colour-on-colour
 // stretch mode does it: target pixel (x, y) is source (x * Src.Width div W, y * Src.Height
 // div H). Dst becomes W x H; nothing happens for an empty source or size.
 void StretchNearest(TConstBitmapView Src, TBitmap32& Dst, int W, int H);
+
+// Dst becomes Part of Src stretched to W x H as StretchNearest does it; nothing happens for
+// an empty source or a part not inside the result.
+void StretchNearestPart(TConstBitmapView Src, TBitmap32& Dst, std::int64_t W, std::int64_t H, const TResizePart& Part);

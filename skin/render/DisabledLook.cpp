@@ -1,5 +1,8 @@
 #include "skin/render/DisabledLook.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "gfx/ColorOps.h"
 #include "skin/render/PixelBlend.h"
 #include "skin/render/PixelFill.h"
@@ -18,7 +21,13 @@ void ApplyDisabledLook(TBitmapView Bitmap, TsDisabledKind Kind, TColor ControlCo
   }
   if (!Kind.Contains(dkBlended)) return;
   if (Parent.Ready) {
-    const TRect Under = BitmapRect(Bitmap).Offset(Parent.X + Offset.X, Parent.Y + Offset.Y);
+    // Shifted beyond the int range the bitmap lies beyond the parent's picture: nothing to blend.
+    const std::int64_t X = std::int64_t{Parent.X} + Offset.X;
+    const std::int64_t Y = std::int64_t{Parent.Y} + Offset.Y;
+    constexpr std::int64_t Lowest = std::numeric_limits<int>::min();
+    constexpr std::int64_t Highest = std::numeric_limits<int>::max();
+    if (X < Lowest || Y < Lowest || X + Bitmap.Width > Highest || Y + Bitmap.Height > Highest) return;
+    const TRect Under = BitmapRect(Bitmap).Offset(static_cast<int>(X), static_cast<int>(Y));
     BlendBitmapsKeyed(Bitmap, 0, 0, clFuchsia, DisabledFadeWeight,
                       {Under.Left, Under.Top, Under.Right - 1, Under.Bottom - 1}, Parent.Bmp);
   } else {

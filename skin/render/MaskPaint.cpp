@@ -6,6 +6,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "skin/render/PixelBlend.h"
@@ -62,7 +65,8 @@ TPixel32 FillPixelOf(const TCacheInfo& Parent) {
 }
 
 // Copies pixels whole (all four bytes) from Src at (SX, SY) to Dst at (DX, DY).
-void CopyBlock(TBitmapView Dst, int DX, int DY, TConstBitmapView Src, std::int64_t SX, std::int64_t SY, int W, int H) {
+void CopyBlock(TBitmapView Dst, std::int64_t DX, std::int64_t DY, TConstBitmapView Src, std::int64_t SX,
+               std::int64_t SY, std::int64_t W, std::int64_t H) {
   TBlock B;
   if (Dst.Row0 == nullptr || Src.Row0 == nullptr ||
       !ClipBlock(DX, DY, SX, SY, W, H, Dst.Width, Dst.Height, Src.Width, Src.Height, B))
@@ -103,8 +107,9 @@ TPixel32 RaiseMask(TPixel32 M) {
 }
 
 // Composites a W x H block of Img at (IX, IY) through Mask at (MX, MY) onto Dst at (DX, DY).
-void CompositeMasked(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask,
-                     int MX, int MY, int W, int H, const TMaskRules& Rules, const TCacheInfo& Parent) {
+void CompositeMasked(TBitmapView Dst, std::int64_t DX, std::int64_t DY, TConstBitmapView Img, int IX, int IY,
+                     TConstBitmapView Mask, int MX, int MY, std::int64_t W, std::int64_t H, const TMaskRules& Rules,
+                     const TCacheInfo& Parent) {
   TBlock B;
   TPoint MaskAt;
   if (Dst.Row0 == nullptr || !ClipMaskedBlock(Dst, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, B, MaskAt)) return;
@@ -137,8 +142,9 @@ void CompositeMasked(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int 
 
 // The outer-effect mix: the mask's red byte weighs all three channels, scaled by Opacity;
 // alpha grows to the mask's coverage without being scaled.
-void CompositeOuterEffect(TBitmapView Dst, int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask,
-                          int MX, int MY, int W, int H, int Opacity, const TCacheInfo& Parent) {
+void CompositeOuterEffect(TBitmapView Dst, std::int64_t DX, std::int64_t DY, TConstBitmapView Img, int IX, int IY,
+                          TConstBitmapView Mask, int MX, int MY, std::int64_t W, std::int64_t H, int Opacity,
+                          const TCacheInfo& Parent) {
   TBlock B;
   TPoint MaskAt;
   if (Dst.Row0 == nullptr || !ClipMaskedBlock(Dst, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, B, MaskAt)) return;
@@ -174,56 +180,92 @@ void CompositeOuterEffect(TBitmapView Dst, int DX, int DY, TConstBitmapView Img,
 
 enum class TPieceKind { Corner, Side, Centre };
 
+// A rectangle of the target in 64-bit: pieces, and the strips the fill modes place a
+// texture wide or high beyond a rectangle's edges, may reach past the ends of the int range.
+struct TArea {
+  std::int64_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+  std::int64_t Width() const { return Right - Left; }
+  std::int64_t Height() const { return Bottom - Top; }
+};
+
+TArea Common(const TArea& A, const TArea& B) {
+  return {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
+}
+
+TArea WholeOf(TConstBitmapView Bitmap) { return {0, 0, Bitmap.Width, Bitmap.Height}; }
+
+// The first of the starts Origin, Origin + Size, ... whose tile reaches past Edge.
+std::int64_t FirstTileReaching(std::int64_t Origin, std::int64_t Edge, int Size) {
+  return Edge <= Origin ? Origin : Origin + (Edge - Origin) / Size * Size;
+}
+
 // One piece of a border or texture: where it goes and where its image (and mask) lie.
 struct TPiece {
-  TRect Dst;          // target area
+  TArea Dst;          // target area
   TRect Src;          // the piece in the source picture
   TPieceKind Kind = TPieceKind::Side;
 };
 
 // How a block of the source reaches the target: Put(DX, DY, Img, IX, IY, Mask, MX, MY, W, H).
-// For unmasked items Mask is empty and ignored.
+// For unmasked items Mask is empty and ignored. Only the tiles reaching into Target are put.
 template <class TPut>
-void TilePiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY, TPut&& Put) {
+void TilePiece(const TPiece& P, const TArea& Target, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY,
+               TPut&& Put) {
   const int SW = P.Src.Width();
   const int SH = P.Src.Height();
-  for (int Y = P.Dst.Top; Y < P.Dst.Bottom; Y += SH)
-    for (int X = P.Dst.Left; X < P.Dst.Right; X += SW)
-      Put(X, Y, Img, P.Src.Left, P.Src.Top, Mask, P.Src.Left, P.Src.Top + MaskDY, std::min(SW, P.Dst.Right - X),
-          std::min(SH, P.Dst.Bottom - Y));
+  const std::int64_t EndX = std::min(P.Dst.Right, Target.Right);
+  const std::int64_t EndY = std::min(P.Dst.Bottom, Target.Bottom);
+  for (std::int64_t Y = FirstTileReaching(P.Dst.Top, Target.Top, SH); Y < EndY; Y += SH)
+    for (std::int64_t X = FirstTileReaching(P.Dst.Left, Target.Left, SW); X < EndX; X += SW)
+      Put(X, Y, Img, P.Src.Left, P.Src.Top, Mask, P.Src.Left, P.Src.Top + MaskDY,
+          std::min<std::int64_t>(SW, P.Dst.Right - X), std::min<std::int64_t>(SH, P.Dst.Bottom - Y));
 }
 
-// Stretches a piece (image and mask alike) to its target size in scratch bitmaps. The
-// centre, and a side that shrinks along its length only, get the smooth filter; everything
-// else drops or repeats pixels as the window system's colour-on-colour stretch does.
+// Stretches a piece (image and mask alike) to its target size, working out only the part
+// inside Target, in scratch bitmaps of that part's size. The centre, and a side that shrinks
+// along its length only, get the smooth filter; everything else drops or repeats pixels as
+// the window system's colour-on-colour stretch does. A scratch bitmap that cannot be made
+// leaves the piece out.
 template <class TPut>
-void StretchPiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY, bool Masked, TPut&& Put) {
-  const int W = P.Dst.Width();
-  const int H = P.Dst.Height();
+void StretchPiece(const TPiece& P, const TArea& Target, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY,
+                  bool Masked, TPut&& Put) {
+  const std::int64_t W = P.Dst.Width();
+  const std::int64_t H = P.Dst.Height();
   const int SW = P.Src.Width();
   const int SH = P.Src.Height();
+  const TArea Visible = Common(P.Dst, Target);
+  if (Visible.IsEmpty()) return;
+  const TResizePart Part{Visible.Left - P.Dst.Left, Visible.Top - P.Dst.Top, static_cast<int>(Visible.Width()),
+                         static_cast<int>(Visible.Height())};
   const bool ShrinksOneWay = (W < SW && H == SH) || (H < SH && W == SW);
   const bool Smooth = Masked && (P.Kind == TPieceKind::Centre || ShrinksOneWay) && W > 1 && H > 1 && SW > 1 && SH > 1;
   const auto Stretch = [&](TConstBitmapView Source, TBitmap32& Out) {
     if (Smooth) {
-      ResampleBitmap(Source, Out, W, rfMitchell, H);
+      ResampleBitmapPart(Source, Out, W, H, rfMitchell, Part);
     } else {
-      StretchNearest(Source, Out, W, H);
+      StretchNearestPart(Source, Out, W, H, Part);
     }
   };
   TBitmap32 StretchedImg;
-  Stretch(SubView(Img, P.Src), StretchedImg);
   TBitmap32 StretchedMask;
-  if (Masked) Stretch(SubView(Mask, P.Src.Offset(0, MaskDY)), StretchedMask);
-  Put(P.Dst.Left, P.Dst.Top, StretchedImg.View(), 0, 0, StretchedMask.View(), 0, 0, W, H);
+  try {
+    Stretch(SubView(Img, P.Src), StretchedImg);
+    if (Masked) Stretch(SubView(Mask, P.Src.Offset(0, MaskDY)), StretchedMask);
+  } catch (const std::bad_alloc&) {
+    return;
+  } catch (const std::length_error&) {
+    return;
+  }
+  Put(Visible.Left, Visible.Top, StretchedImg.View(), 0, 0, StretchedMask.View(), 0, 0, Part.Width, Part.Height);
 }
 
 // Places one piece: corners once, sides and centre tiled or stretched. A side piece of size
 // 0 is copied once, as long as the side, when unmasked and left out when masked (tiling it
 // would never advance).
 template <class TPut>
-void PlacePiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY, bool Masked, bool Stretch,
-                TPut&& Put) {
+void PlacePiece(const TPiece& P, const TArea& Target, TConstBitmapView Img, TConstBitmapView Mask, int MaskDY,
+                bool Masked, bool Stretch, TPut&& Put) {
   if (P.Dst.IsEmpty()) return;
   if (P.Src.Width() <= 0 || P.Src.Height() <= 0) {
     if (!Masked)
@@ -231,9 +273,9 @@ void PlacePiece(const TPiece& P, TConstBitmapView Img, TConstBitmapView Mask, in
     return;
   }
   if (Stretch && P.Kind != TPieceKind::Corner && (P.Dst.Width() != P.Src.Width() || P.Dst.Height() != P.Src.Height())) {
-    StretchPiece(P, Img, Mask, MaskDY, Masked, Put);
+    StretchPiece(P, Target, Img, Mask, MaskDY, Masked, Put);
   } else {
-    TilePiece(P, Img, Mask, MaskDY, Put);
+    TilePiece(P, Target, Img, Mask, MaskDY, Put);
   }
 }
 
@@ -244,24 +286,34 @@ struct TNinePiece {
   TRect StateImage;  // the chosen state's image in the source
 };
 
+// The chosen state's image of Item (State held to the images there are); false when the
+// item has no images or the image's place does not fit an int (it lies beyond any picture).
+bool StateImageOf(const TsMaskData& Item, int State, TRect& Image) {
+  if (Item.ImageCount <= 0 || Item.Width <= 0 || Item.Height <= 0) return false;
+  const int S = std::clamp(State, 0, Item.ImageCount - 1);
+  const std::int64_t Left = Item.R.Left + std::int64_t{S} * Item.Width;
+  constexpr std::int64_t Last = std::numeric_limits<int>::max();
+  if (Left + Item.Width > Last || std::int64_t{Item.R.Top} + Item.Height > Last) return false;
+  Image = Bounds(static_cast<int>(Left), Item.R.Top, Item.Width, Item.Height);
+  return true;
+}
+
 // Border widths reduced to fit Rect (the excess taken half from the near side, the rest from
 // the far side) and the state image. False when the side pieces would have negative size.
 bool LayOutNinePiece(const TRect& Rect, int State, const TsMaskData& Item, TNinePiece& L) {
-  const auto Reduce = [](int& Near, int& Far, int Length) {
-    const int Excess = Near + Far - Length;
+  const auto Reduce = [](int& Near, int& Far, std::int64_t Length) {
+    const std::int64_t Excess = std::int64_t{Near} + Far - Length;
     if (Excess <= 0) return;
-    Near = std::max(0, Near - Excess / 2);
-    Far = std::max(0, Far - (Excess - Excess / 2));
+    Near = static_cast<int>(std::max<std::int64_t>(0, Near - Excess / 2));
+    Far = static_cast<int>(std::max<std::int64_t>(0, Far - (Excess - Excess / 2)));
   };
   L.WL = Item.WL;
   L.WT = Item.WT;
   L.WR = Item.WR;
   L.WB = Item.WB;
-  Reduce(L.WL, L.WR, Rect.Width());
-  Reduce(L.WT, L.WB, Rect.Height());
-  if (Item.ImageCount <= 0 || Item.Width <= 0 || Item.Height <= 0) return false;
-  const int S = std::clamp(State, 0, Item.ImageCount - 1);
-  L.StateImage = Bounds(Item.R.Left + S * Item.Width, Item.R.Top, Item.Width, Item.Height);
+  Reduce(L.WL, L.WR, std::int64_t{Rect.Right} - Rect.Left);
+  Reduce(L.WT, L.WB, std::int64_t{Rect.Bottom} - Rect.Top);
+  if (!StateImageOf(Item, State, L.StateImage)) return false;
   return Item.Width - L.WL - L.WR >= 0 && Item.Height - L.WT - L.WB >= 0;
 }
 
@@ -269,7 +321,7 @@ bool LayOutNinePiece(const TRect& Rect, int State, const TsMaskData& Item, TNine
 // left, top, bottom-left, bottom, bottom-right, top-right, right, centre.
 std::array<TPiece, 9> NinePieces(const TRect& Rect, const TNinePiece& L) {
   const TRect& I = L.StateImage;
-  const int X0 = Rect.Left, Y0 = Rect.Top, X1 = Rect.Right, Y1 = Rect.Bottom;
+  const std::int64_t X0 = Rect.Left, Y0 = Rect.Top, X1 = Rect.Right, Y1 = Rect.Bottom;
   const int IL = I.Left, IT = I.Top, IR = I.Right, IB = I.Bottom;
   using K = TPieceKind;
   return {TPiece{{X0, Y0, X0 + L.WL, Y0 + L.WT}, {IL, IT, IL + L.WL, IT + L.WT}, K::Corner},
@@ -284,33 +336,29 @@ std::array<TPiece, 9> NinePieces(const TRect& Rect, const TNinePiece& L) {
 }
 
 bool SkipsBorder(const TRect& Rect, int State, const TsMaskData& Item) {
-  return (State == 0 && (Item.DrawMode & dmNotInState0) != 0) || Rect.Width() < 2 || Rect.Height() < 2;
+  return (State == 0 && (Item.DrawMode & dmNotInState0) != 0) || std::int64_t{Rect.Right} - Rect.Left < 2 ||
+         std::int64_t{Rect.Bottom} - Rect.Top < 2;
 }
 
 // An unmasked piece: corners by key colour (the parent behind key pixels when asked), sides
 // and centre copied whole, key pixels included.
 void PutUnmasked(TBitmapView Bitmap, const TPiece& P, TConstBitmapView Src, bool Stretch, bool UseParent,
                  const TCacheInfo& Parent) {
+  const TArea Target = WholeOf(Bitmap);
   if (P.Kind == TPieceKind::Corner) {
+    // A corner reaching into the bitmap starts within a border width of it.
+    if (Common(P.Dst, Target).IsEmpty()) return;
     const TRect& S = P.Src;
-    CopyKeyed(Bitmap, Src, P.Dst.Left, P.Dst.Top, UseParent, Parent, clFuchsia,
+    CopyKeyed(Bitmap, Src, static_cast<int>(P.Dst.Left), static_cast<int>(P.Dst.Top), UseParent, Parent, clFuchsia,
               {S.Left, S.Top, S.Right - 1, S.Bottom - 1});
     return;
   }
-  PlacePiece(P, Src, {}, 0, false, Stretch,
-             [&](int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView, int, int, int W, int H) {
-               CopyBlock(Bitmap, DX, DY, Img, IX, IY, W, H);
-             });
+  PlacePiece(P, Target, Src, {}, 0, false, Stretch,
+             [&](std::int64_t DX, std::int64_t DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView, int, int,
+                 std::int64_t W, std::int64_t H) { CopyBlock(Bitmap, DX, DY, Img, IX, IY, W, H); });
 }
 
 // ---- Textures
-
-// A rectangle of the target in 64-bit: the fill modes place strips a texture wide or high
-// beyond the edges of a rectangle that may reach the ends of the int range.
-struct TArea {
-  std::int64_t Left = 0, Top = 0, Right = 0, Bottom = 0;
-  bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-};
 
 // How an area's columns (or rows) pick the texture's: repeated with a tile starting at
 // Origin, or, with a Length, the texture stretched once over Length pixels from Origin,
@@ -342,9 +390,14 @@ void PaintArea(TBitmapView Bitmap, const TArea& Area, TConstBitmapView Texture, 
   const int X0 = static_cast<int>(Visible.Left);
   const int W = static_cast<int>(Visible.Right - Visible.Left);
   // Stretched columns are worked out once for every row; repeated ones are copied in runs.
+  // Without room for that table nothing is painted.
   std::vector<int> Picks;
   if (Columns.Length > 0) {
-    Picks.resize(static_cast<std::size_t>(W));
+    try {
+      Picks.resize(static_cast<std::size_t>(W));
+    } catch (const std::bad_alloc&) {
+      return;
+    }
     for (int X = 0; X < W; ++X) Picks[static_cast<std::size_t>(X)] = Columns.At(Visible.Left + X);
   }
   const int FirstColumn = Columns.At(Visible.Left);
@@ -383,22 +436,14 @@ void StretchArea(TBitmapView Bitmap, const TArea& Area, TConstBitmapView Texture
 // The count of rows (or columns) of size Size whose start stays below End - Size.
 std::int64_t WholeStarts(std::int64_t Length, int Size) { return Length > Size ? (Length - 1) / Size : 0; }
 
-// The first of the starts Origin, Origin + Size, ... whose tile reaches past Edge.
-std::int64_t FirstTileReaching(std::int64_t Origin, std::int64_t Edge, int Size) {
-  return Edge <= Origin ? Origin : Origin + (Edge - Origin) / Size * Size;
-}
-
 }  // namespace
 
 void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheInfo& Parent, const TsMaskData& MaskData,
                      TConstBitmapView Master, int Mode) {
   if (!MaskData.Bmp && MaskData.ImageCount <= 0) return;
   const TConstBitmapView Src = ItemSource(MaskData, Master);
-  if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || MaskData.ImageCount <= 0 || MaskData.Width <= 0 ||
-      MaskData.Height <= 0)
-    return;
-  const int S = std::clamp(State, 0, MaskData.ImageCount - 1);
-  const TRect Image = Bounds(MaskData.R.Left + S * MaskData.Width, MaskData.R.Top, MaskData.Width, MaskData.Height);
+  TRect Image;
+  if (Src.Row0 == nullptr || Bitmap.Row0 == nullptr || !StateImageOf(MaskData, State, Image)) return;
   if (MaskData.MaskType == 0) {
     if (MaskData.Bmp) {
       // An own picture (a PNG with its own alpha) is copied pixel by pixel, alpha included.
@@ -421,7 +466,7 @@ void PaintStateImage(TBitmapView Bitmap, TPoint Point, int State, const TCacheIn
     }
     return;
   }
-  if (Image.Bottom + MaskData.Height > Src.Height) return;
+  if (std::int64_t{Image.Bottom} + MaskData.Height > Src.Height) return;
   CompositeMasked(Bitmap, Point.X, Point.Y, Src, Image.Left, Image.Top, Src, Image.Left, Image.Top + MaskData.Height,
                   Image.Width(), Image.Height(), {TKeyRule::Leave, TAlphaRule::Accumulate, Mode != 1}, Parent);
 }
@@ -454,9 +499,11 @@ void PaintNinePiece(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Par
       continue;
     }
     const TMaskRules& Rules = P.Kind == TPieceKind::Corner ? CornerRules : InnerRules;
-    PlacePiece(P, Src, Src, MaskDY, true, Stretch,
-               [&](int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask, int MX, int MY, int W,
-                   int H) { CompositeMasked(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Rules, Parent); });
+    PlacePiece(P, WholeOf(Bitmap), Src, Src, MaskDY, true, Stretch,
+               [&](std::int64_t DX, std::int64_t DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask, int MX,
+                   int MY, std::int64_t W, std::int64_t H) {
+                 CompositeMasked(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Rules, Parent);
+               });
   }
 }
 
@@ -492,9 +539,11 @@ void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo
   for (int I = 0; I < 8; ++I) {
     const TPiece& P = Pieces[I];
     if (P.Kind == TPieceKind::Side && (P.Src.Width() <= 0 || P.Src.Height() <= 0)) continue;
-    PlacePiece(P, Src, Src, MaskDY, true, Stretch,
-               [&](int DX, int DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask, int MX, int MY, int W,
-                   int H) { CompositeOuterEffect(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Opacity, Parent); });
+    PlacePiece(P, WholeOf(Bitmap), Src, Src, MaskDY, true, Stretch,
+               [&](std::int64_t DX, std::int64_t DY, TConstBitmapView Img, int IX, int IY, TConstBitmapView Mask, int MX,
+                   int MY, std::int64_t W, std::int64_t H) {
+                 CompositeOuterEffect(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Opacity, Parent);
+               });
   }
 }
 

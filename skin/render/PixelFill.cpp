@@ -1,5 +1,8 @@
 #include "skin/render/PixelFill.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 // Calls RowFunction(Line, Left, Right) for every row of Rect clipped to Bitmap.
@@ -61,21 +64,30 @@ void FadeBitmapToColor(TBitmapView Bitmap, int K, TColor Color) {
 
 void DrawDotFrame(TBitmapView Bitmap, const TRect& Rect, TColor Color1, TColor Color2) {
   if (Rect.IsEmpty() || Bitmap.Empty()) return;
-  const auto Put = [&](int X, int Y, TColor Color) {
+  const auto Put = [&](std::int64_t X, std::int64_t Y, TColor Color) {
     if (Color == clNone || X < 0 || Y < 0 || X >= Bitmap.Width || Y >= Bitmap.Height) return;
-    TPixel32& P = Bitmap.Row(Y)[X];
+    TPixel32& P = Bitmap.Row(static_cast<int>(Y))[X];
     P = (P & 0xFF000000u) | (ExchangeRedBlue(static_cast<TPixel32>(Color)) & 0x00FFFFFFu);
   };
-  const int W = Rect.Width();
-  const int H = Rect.Height();
-  for (int I = 1; I <= W / 2; ++I)
-    for (const int Y : {Rect.Top, Rect.Bottom - 1}) {
-      Put(Rect.Left + 2 * I - 1, Y, Color1);
-      Put(Rect.Left + 2 * I, Y, Color2);
+  // Dot pair I lies at Start + 2I - 1 and Start + 2I: only the pairs reaching into the
+  // bitmap's Size are visited.
+  const auto Pairs = [](std::int64_t Start, std::int64_t Length, int Size, auto&& PutPair) {
+    const std::int64_t First = std::max<std::int64_t>(1, -Start / 2);
+    const std::int64_t Last = std::min<std::int64_t>(Length / 2, (Size - Start) / 2 + 1);
+    for (std::int64_t I = First; I <= Last; ++I) PutPair(Start + 2 * I - 1, Start + 2 * I);
+  };
+  const std::int64_t Bottom = std::int64_t{Rect.Bottom} - 1;
+  const std::int64_t Right = std::int64_t{Rect.Right} - 1;
+  Pairs(Rect.Left, std::int64_t{Rect.Right} - Rect.Left, Bitmap.Width, [&](std::int64_t A, std::int64_t B) {
+    for (const std::int64_t Y : {std::int64_t{Rect.Top}, Bottom}) {
+      Put(A, Y, Color1);
+      Put(B, Y, Color2);
     }
-  for (int I = 1; I <= H / 2; ++I)
-    for (const int X : {Rect.Left, Rect.Right - 1}) {
-      Put(X, Rect.Top + 2 * I - 1, Color1);
-      Put(X, Rect.Top + 2 * I, Color2);
+  });
+  Pairs(Rect.Top, std::int64_t{Rect.Bottom} - Rect.Top, Bitmap.Height, [&](std::int64_t A, std::int64_t B) {
+    for (const std::int64_t X : {std::int64_t{Rect.Left}, Right}) {
+      Put(X, A, Color1);
+      Put(X, B, Color2);
     }
+  });
 }

@@ -2,6 +2,10 @@
 #include "skin/render/SectionPaint.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <new>
+#include <stdexcept>
 
 #include "gfx/ColorOps.h"
 #include "skin/render/FrameStrips.h"
@@ -58,6 +62,18 @@ TLayers LayersOf(const TsSkinStore& Manager, const TsGenState& S, TColor CustomC
 
 const TsGradArray& GradientOf(const TLayers& L) { return L.Gradient != nullptr ? *L.Gradient : NoGradient; }
 
+// A scratch bitmap of Rect's size; false when there is no room for it.
+bool MakeLayer(const TRect& Rect, TBitmap32& Layer) {
+  try {
+    Layer = NewBitmap32(Rect);
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+  return true;
+}
+
 TConstBitmapView TextureSource(const TsMaskData& Item, TConstBitmapView Master) {
   return Item.Bmp ? Item.Bmp->View() : Master;
 }
@@ -96,7 +112,9 @@ void PaintOpaqueLayers(TBitmapView Bitmap, const TRect& Rect, const TLayers& L, 
   }
   if (G > 0) {
     if (Textured) {
-      TBitmap32 Layer = NewBitmap32(Rect);
+      // Without room for the gradient's layer the texture stays as it is.
+      TBitmap32 Layer;
+      if (!MakeLayer(Rect, Layer)) return;
       PaintGradientOrColor(Layer.View(), BitmapRect(Layer.View()), L);
       BlendBitmaps(Bitmap, Layer.View(), std::min(255, PercentToWeight(I)), {Rect.Left, Rect.Top},
                    BitmapRect(Layer.View()));
@@ -112,28 +130,47 @@ void PaintOpaqueLayers(TBitmapView Bitmap, const TRect& Rect, const TLayers& L, 
 
 bool IsSameBitmap(TConstBitmapView A, TConstBitmapView B) { return A.Row0 != nullptr && A.Row0 == B.Row0; }
 
-// Copies what the parent's picture holds under Rect (moved by Shift), alpha included.
-void CopyFromParent(TBitmapView Bitmap, const TRect& Rect, TConstBitmapView Picture, TPoint Shift) {
+// Where the parent's picture lies from the bitmap: 64-bit, as a position plus an offset
+// may leave the int range.
+struct TShift {
+  std::int64_t X = 0, Y = 0;
+};
+
+// Copies what the parent's picture holds under Rect (moved by Shift), alpha included; only
+// the pixels whose place in the picture lies inside Within.
+void CopyFromParent(TBitmapView Bitmap, const TRect& Rect, TConstBitmapView Picture, TShift Shift,
+                    const TRect& Within) {
+  if (Bitmap.Row0 == nullptr || Picture.Row0 == nullptr) return;
   const TRect R = IntersectRect(Rect, BitmapRect(Bitmap));
-  const TRect From = IntersectRect(R.Offset(Shift.X, Shift.Y), BitmapRect(Picture));
-  if (From.IsEmpty() || Bitmap.Row0 == nullptr) return;
-  for (int Y = From.Top; Y < From.Bottom; ++Y)
-    std::copy_n(Picture.Row(Y) + From.Left, From.Width(), Bitmap.Row(Y - Shift.Y) + From.Left - Shift.X);
+  const TRect In = IntersectRect(Within, BitmapRect(Picture));
+  const std::int64_t Left = std::max<std::int64_t>(R.Left, In.Left - Shift.X);
+  const std::int64_t Right = std::min<std::int64_t>(R.Right, In.Right - Shift.X);
+  const std::int64_t Top = std::max<std::int64_t>(R.Top, In.Top - Shift.Y);
+  const std::int64_t Bottom = std::min<std::int64_t>(R.Bottom, In.Bottom - Shift.Y);
+  if (Right <= Left || Bottom <= Top) return;
+  // Inside both bitmaps now, so every place fits an int.
+  for (auto Y = static_cast<int>(Top); Y < Bottom; ++Y)
+    std::copy_n(Picture.Row(static_cast<int>(Y + Shift.Y)) + (Left + Shift.X), Right - Left,
+                Bitmap.Row(Y) + Left);
 }
 
 // The parent's look under Rect: its picture when ready; otherwise its colour, and with
 // WithFrame the edge strips of a colour frame taken from the picture behind it.
 void PutParent(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, TPoint Offset, bool WithFrame) {
-  const TPoint Shift{Parent.X + Offset.X, Parent.Y + Offset.Y};
+  const TShift Shift{std::int64_t{Parent.X} + Offset.X, std::int64_t{Parent.Y} + Offset.Y};
   if (Parent.Ready) {
-    CopyFromParent(Bitmap, Rect, Parent.Bmp, Shift);
+    CopyFromParent(Bitmap, Rect, Parent.Bmp, Shift, BitmapRect(Parent.Bmp));
     return;
   }
   FillPixels(Bitmap, Rect, Parent.FillColor, 255);
   if (!WithFrame || Parent.Bmp.Row0 == nullptr) return;
+  // Widths held to the picture's sides cut the same strips from it and keep the sums in range.
   const TRect& F = Parent.FillRect;
-  for (const TRect& Strip : SolidFrameStrips(BitmapRect(Parent.Bmp), F.Left, F.Top, F.Right, F.Bottom))
-    CopyFromParent(Bitmap, IntersectRect(Rect, Strip.Offset(-Shift.X, -Shift.Y)), Parent.Bmp, Shift);
+  const int W = Parent.Bmp.Width;
+  const int H = Parent.Bmp.Height;
+  for (const TRect& Strip : SolidFrameStrips(BitmapRect(Parent.Bmp), std::clamp(F.Left, 0, W), std::clamp(F.Top, 0, H),
+                                             std::clamp(F.Right, 0, W), std::clamp(F.Bottom, 0, H)))
+    CopyFromParent(Bitmap, Rect, Parent.Bmp, Shift, Strip);
 }
 
 // ---- Whole section
@@ -145,7 +182,7 @@ void PaintCornerImages(const TsSkinStore& Manager, const TsGeneralData& Section,
   Self.Ready = true;
   const auto Paint = [&](int Index, bool Right, bool Bottom) {
     const TsMaskData* Item = ItemAt(Manager, Index);
-    if (Item == nullptr) return;
+    if (Item == nullptr || Item->Width <= 0 || Item->Height <= 0) return;
     const TPoint At{Right ? Rect.Right - Item->Width : Rect.Left, Bottom ? Rect.Bottom - Item->Height : Rect.Top};
     PaintStateImage(Bitmap, At, State, Self, *Item, Manager.MasterBitmap().View(), 1);
   };
@@ -155,9 +192,14 @@ void PaintCornerImages(const TsSkinStore& Manager, const TsGeneralData& Section,
   Paint(Section.ImgBR, true, true);
 }
 
+// Held to the int range: a parent that far away lies beyond every pixel either way.
 TCacheInfo MovedBy(TCacheInfo Parent, TPoint Offset) {
-  Parent.X += Offset.X;
-  Parent.Y += Offset.Y;
+  const auto Moved = [](int Position, int By) {
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{Position} + By, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+  };
+  Parent.X = Moved(Parent.X, Offset.X);
+  Parent.Y = Moved(Parent.Y, Offset.Y);
   return Parent;
 }
 
@@ -197,7 +239,8 @@ void PaintSectionBackgroundByIndex(int SkinIndex, const TCacheInfo& Parent, int 
     } else if (T >= 100) {
       if (!(Parent.Ready && IsSameBitmap(Parent.Bmp, Bitmap))) PutParent(Bitmap, Rect, Parent, Offset, true);
     } else if (Parent.Ready || L.ImagePercent > 0 || L.GradientPercent > 0 || L.GradientOnTop) {
-      TBitmap32 Layer = NewBitmap32(Rect);
+      TBitmap32 Layer;
+      if (!MakeLayer(Rect, Layer)) return;
       PaintOpaqueLayers(Layer.View(), BitmapRect(Layer.View()), L, MovedBy(Moved, {Rect.Left, Rect.Top}));
       PutParent(Bitmap, Rect, Parent, Offset, false);
       BlendBitmaps(Bitmap, Layer.View(), PercentToWeight(T), {Rect.Left, Rect.Top}, BitmapRect(Layer.View()));

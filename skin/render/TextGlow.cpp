@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <new>
 #include <numeric>
 
 namespace {
@@ -85,12 +88,29 @@ void CompositeGlow(TBitmapView Picture, const TGlowMask& Mask, TPoint Origin, TC
 
 void PaintTextGlow(TBitmapView Picture, const TRect& Rect, TGlowMask& Mask, TColor Color, int Size,
                    const TGlowTextDrawer& DrawText) {
-  const TRect Area = GlowArea(Rect, Size);
   if (Size <= 0 || Rect.IsEmpty()) return;
+  // An area beyond the int range or larger than any bitmap, or a mask there is no room for,
+  // paints nothing.
+  const std::int64_t Grow64 = std::int64_t{Size} + 4;
+  const std::int64_t Left = std::int64_t{Rect.Left} + 1 - Grow64;
+  const std::int64_t Top = std::int64_t{Rect.Top} + 1 - Grow64;
+  const std::int64_t Right = std::int64_t{Rect.Right} + 1 + Grow64;
+  const std::int64_t Bottom = std::int64_t{Rect.Bottom} + 1 + Grow64;
+  constexpr std::int64_t Lowest = std::numeric_limits<int>::min();
+  constexpr std::int64_t Highest = std::numeric_limits<int>::max();
+  if (Left < Lowest || Top < Lowest || Right > Highest || Bottom > Highest ||
+      !IsValidBitmapSize(Right - Left, Bottom - Top))
+    return;
+  const TRect Area = GlowArea(Rect, Size);
   if (Mask.Width != Area.Width() || Mask.Height != Area.Height()) {
+    try {
+      Mask.Pixels.assign(static_cast<std::size_t>(Area.Width()) * static_cast<std::size_t>(Area.Height()), 255);
+    } catch (const std::bad_alloc&) {
+      Mask = {};
+      return;
+    }
     Mask.Width = Area.Width();
     Mask.Height = Area.Height();
-    Mask.Pixels.assign(static_cast<std::size_t>(Mask.Width) * static_cast<std::size_t>(Mask.Height), 255);
     const int Grow = Size + 4;
     DrawText(Mask, {Grow, Grow, Mask.Width - Grow, Mask.Height - Grow});
     BlurGlowMask(Mask, GlowKernel(Size));

@@ -514,6 +514,158 @@ TEST_F(MaskPaint, MaskedTextureOnAnyRectanglePaintsWhatFitsTheTarget) {
   }
 }
 
+// ---- Nine-piece borders over any rectangle
+
+// A border cut by the target's left and top edges: every pixel of a 5 x 4 target, tiled and
+// stretched. The item is 2 wide on every side; the rectangle starts 3 left of and 1 above
+// the target, so only the top and bottom sides and the right corners reach into it.
+TEST_F(MaskPaint, BorderCutAtTheTargetsEdgeKeepsItsPlace) {
+  const TPixel32 B = Back;
+  const struct {
+    int PictureWidth;
+    int DrawMode;
+    TRect Rect;
+    TBitmap32 Expected;
+  } Cases[] = {
+      // Top side (1 wide) from x -1, the rows below row 0 of the rectangle: source row 1;
+      // bottom side rows 3 and 4; the right corners from x 2.
+      {5,
+       0,
+       {-3, -1, 4, 3},
+       BitmapOf(5, 4, {At(2, 1), At(2, 1), At(3, 1), At(4, 1), B,  //
+                       At(2, 3), At(2, 3), At(3, 3), At(4, 3), B,  //
+                       At(2, 4), At(2, 4), At(3, 4), At(4, 4), B,  //
+                       B, B, B, B, B})},
+      // Sides 2 wide (columns 2, 3) stretched over 8 pixels from x -1: x + 1 < 4 reads
+      // column 2, the rest column 3; the right corners lie beyond the target.
+      {6,
+       dmStretch,
+       {-3, -1, 9, 3},
+       BitmapOf(5, 4, {At(2, 1), At(2, 1), At(2, 1), At(3, 1), At(3, 1),  //
+                       At(2, 3), At(2, 3), At(2, 3), At(3, 3), At(3, 3),  //
+                       At(2, 4), At(2, 4), At(2, 4), At(3, 4), At(3, 4),  //
+                       B, B, B, B, B})},
+  };
+  for (const auto& C : Cases) {
+    Master = NamedPixels(C.PictureWidth, 5);
+    const TsMaskData Border = Item({0, 0, C.PictureWidth, 5}, 1, 0, C.DrawMode, 2, 2, 2, 2);
+    TBitmap32 Dst = Filled(5, 4, Back);
+    PaintNinePiece(Dst.View(), C.Rect, NoParent, false, 0, Border, Master.View());
+    EXPECT_EQ(Dst, C.Expected) << "draw mode " << C.DrawMode;
+  }
+}
+
+// Rectangles far larger than the 16 x 10 target or reaching the ends of the int range: the
+// border paints the part inside the target and returns. A 6 x 6 picture with 2-pixel sides:
+// the centre piece is columns and rows 2 and 3.
+TEST_F(MaskPaint, BorderOnAnyRectanglePaintsWhatFitsTheTarget) {
+  constexpr int Min = INT_MIN;
+  constexpr int Max = INT_MAX;
+  struct TProbe {
+    TPoint P;
+    TPixel32 Expected;
+  };
+  const struct {
+    int DrawMode;
+    TRect Rect;
+    TProbe A, B, C;
+  } Cases[] = {
+      // Tiled centre, its grid starting on an even column and row.
+      {dmCentre, {Min, Min, Max, Max}, {{0, 0}, At(2, 2)}, {{15, 9}, At(3, 3)}, {{7, 4}, At(3, 2)}},
+      {dmCentre, {-20000, -20000, 20000, 20000}, {{0, 0}, At(2, 2)}, {{15, 9}, At(3, 3)}, {{7, 4}, At(3, 2)}},
+      // Top and bottom sides across the whole int range; no centre.
+      {0, {Min, 0, Max, 10}, {{0, 0}, At(2, 0)}, {{15, 9}, At(3, 5)}, {{7, 5}, Back}},
+      // Left side, centre and right side stretched INT_MAX - 4 high: the rows near the top
+      // read the pieces' first row; the centre, 12 wide, reads column 2 up to x 7.
+      {dmStretch | dmCentre, {0, 0, 16, Max}, {{0, 5}, At(0, 2)}, {{7, 9}, At(2, 2)}, {{8, 9}, At(3, 2)}},
+      {dmStretch | dmCentre, {0, 0, 16, Max}, {{15, 9}, At(5, 2)}, {{8, 1}, At(3, 1)}, {{0, 0}, At(0, 0)}},
+      // Stretched across the whole int range: the centre runs from INT_MIN + 2 over
+      // 2^32 - 5 pixels, so x 0 lies 2^31 - 2 in, past its middle: column 3 and row 3.
+      {dmStretch | dmCentre, {Min, Min, Max, Max}, {{0, 0}, At(3, 3)}, {{15, 9}, At(3, 3)}, {{7, 4}, At(3, 3)}},
+      {dmStretch | dmCentre, {Min, Min, 16, 10}, {{0, 0}, At(3, 3)}, {{13, 7}, At(3, 3)}, {{15, 9}, At(5, 5)}},
+  };
+  Master = NamedPixels(6, 6);
+  for (const auto& C : Cases) {
+    const TsMaskData Border = Item({0, 0, 6, 6}, 1, 0, C.DrawMode, 2, 2, 2, 2);
+    TBitmap32 Dst = Filled(16, 10, Back);
+    PaintNinePiece(Dst.View(), C.Rect, NoParent, false, 0, Border, Master.View());
+    for (const TProbe& Probe : {C.A, C.B, C.C})
+      EXPECT_EQ(Dst.Row(Probe.P.Y)[Probe.P.X], Probe.Expected)
+          << "draw mode " << C.DrawMode << " from " << C.Rect.Left << ", " << C.Rect.Top << " at " << Probe.P.X
+          << ", " << Probe.P.Y;
+  }
+}
+
+// A masked border whose mask is 0 everywhere shows its image's own pixels; over the whole
+// int range only the tiled or stretched centre reaches the target.
+TEST_F(MaskPaint, MaskedBorderOnAnyRectanglePaintsWhatFitsTheTarget) {
+  TBitmap32 Pic = NamedPixels(6, 12);
+  for (int Y = 6; Y < 12; ++Y)
+    for (int X = 0; X < 6; ++X) Pic.Row(Y)[X] = 0;
+  // A centre of one colour: every stretch of it is that colour (bytes 0 and 255 stay put
+  // through the smooth filter's rounding and clamping).
+  for (int Y = 2; Y < 4; ++Y)
+    for (int X = 2; X < 4; ++X) Pic.Row(Y)[X] = 0xFF00FF00u;
+  Master = Pic;
+  for (const int DrawMode : {dmCentre, dmStretch | dmCentre}) {
+    const TsMaskData Border = Item({0, 0, 6, 12}, 1, 1, DrawMode, 2, 2, 2, 2);
+    for (const TRect& Rect : {TRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, TRect{-20000, -20000, 20000, 20000}}) {
+      TBitmap32 Dst = Filled(16, 10, Back);
+      PaintNinePiece(Dst.View(), Rect, NoParent, false, 0, Border, Master.View());
+      for (const TPoint P : {TPoint{0, 0}, TPoint{15, 9}, TPoint{8, 5}})
+        EXPECT_EQ(Dst.Row(P.Y)[P.X] & 0x00FFFFFFu, 0x0000FF00u) << DrawMode << " from " << Rect.Left;
+    }
+  }
+}
+
+// Stretching only the visible part changes no pixel: a smoothly stretched masked centre and
+// sides seen through a 7 x 5 target anywhere over them match the border painted whole.
+TEST_F(MaskPaint, StretchedPartsMatchTheWholeStretch) {
+  TBitmap32 Pic(6, 12);
+  for (int Y = 0; Y < 6; ++Y)
+    for (int X = 0; X < 6; ++X) {
+      Pic.Row(Y)[X] = At(40 * X, 40 * Y, 90);
+      Pic.Row(Y + 6)[X] = MakePixel32(static_cast<std::uint8_t>(20 * X), 0, 0, 0);
+    }
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 6, 12}, 1, 1, dmStretch | dmCentre, 2, 2, 2, 2);
+  TBitmap32 Whole = Filled(40, 30, Back);
+  PaintNinePiece(Whole.View(), {0, 0, 40, 30}, NoParent, false, 0, Border, Master.View());
+  for (const TPoint At : {TPoint{0, 0}, TPoint{5, 3}, TPoint{17, 11}, TPoint{33, 25}}) {
+    TBitmap32 Part = Filled(7, 5, Back);
+    PaintNinePiece(Part.View(), {-At.X, -At.Y, 40 - At.X, 30 - At.Y}, NoParent, false, 0, Border, Master.View());
+    for (int Y = 0; Y < 5; ++Y)
+      for (int X = 0; X < 7; ++X)
+        EXPECT_EQ(Part.Row(Y)[X], Whole.Row(At.Y + Y)[At.X + X]) << At.X + X << ", " << At.Y + Y;
+  }
+}
+
+TEST_F(MaskPaint, AlphaBorderOnAnyRectanglePaintsWhatFitsTheTarget) {
+  // Image 6 x 6 over a mask of 0: full coverage; at opacity 255 a colour byte c becomes
+  // (c * 254) >> 8 (weight 255 * 255 >> 8), alpha 255 over alpha 0.
+  TBitmap32 Pic = NamedPixels(6, 12);
+  for (int Y = 6; Y < 12; ++Y)
+    for (int X = 0; X < 6; ++X) Pic.Row(Y)[X] = 0;
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 6, 12}, 1, 1, 0, 2, 2, 2, 2);
+  const struct {
+    TRect Rect;
+    TPoint P;
+    TPixel32 Expected;
+  } Cases[] = {
+      {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {8, 5}, 0u},  // no centre, the sides far away
+      // Left side, 2 rows tiled from y 2: row 5 reads image row 3 (G 3 -> 2, B 7 -> 6).
+      {{0, 0, 16, INT_MAX}, {0, 5}, 0xFF000206u},
+      // Top side, 2 columns tiled from INT_MIN + 2: column 9 reads image column 3 (R 3 -> 2).
+      {{INT_MIN, 0, INT_MAX, 10}, {9, 1}, 0xFF020006u},
+  };
+  for (const auto& C : Cases) {
+    TBitmap32 Dst = Filled(16, 10, 0u);
+    PaintNinePieceAlpha(Dst.View(), C.Rect, NoParent, 0, Border, Master.View(), 255, {2, 2, 2, 2});
+    EXPECT_EQ(Dst.Row(C.P.Y)[C.P.X], C.Expected) << C.Rect.Left << ", " << C.Rect.Top;
+  }
+}
+
 // ---- Alpha-producing borders
 
 TEST_F(MaskPaint, AlphaBorderScalesColourByOpacityButNotAlpha) {

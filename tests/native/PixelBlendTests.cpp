@@ -360,4 +360,16 @@ TEST(ApplyDisabledLook, WithoutFillColourUsesTheControlColour) {
   EXPECT_EQ(Bitmap.Row(0)[0], MakePixel32(255 * 155 >> 8, 0, 0, 255));
 }
 
+// The control's place in its parent beyond the int range lies beyond the parent's picture:
+// nothing is blended.
+TEST(ApplyDisabledLook, ParentBeyondTheIntRangeBlendsNothing) {
+  const TBitmap32 ParentPicture = Filled(3, 3, 0x00C8C8C8u);
+  for (const TPoint Offset : {TPoint{INT_MAX, 0}, TPoint{0, INT_MAX}, TPoint{INT_MIN, INT_MIN}}) {
+    const TCacheInfo Parent{ParentPicture.View(), Offset.X < 0 ? -1 : 1, 1, clFuchsia, {}, true};
+    TBitmap32 Bitmap = Filled(2, 2, 0x33646464u);
+    ApplyDisabledLook(Bitmap.View(), {dkBlended}, clNone, Offset, Parent);
+    EXPECT_EQ(Bitmap, Filled(2, 2, 0x33646464u)) << Offset.X << ", " << Offset.Y;
+  }
+}
+
 }  // namespace

@@ -96,4 +96,25 @@ TEST(DrawDotFrame, NoneColourIsNotDrawn) {
   EXPECT_EQ(Bitmap.Row(0)[2], 0x00FFFFFFu);
 }
 
+// A frame reaching the ends of the int range: only the dots inside the bitmap are drawn,
+// counted from the frame's corner as for any frame.
+TEST(DrawDotFrame, AnyRectangleDrawsTheDotsThatFit) {
+  constexpr TPixel32 O = 0xFF000000u;
+  constexpr TPixel32 A = 0xFFFF0000u;  // clRed in pixel order
+  constexpr TPixel32 B = 0xFF00FF00u;  // clLime
+  TBitmap32 Bitmap = Filled(5, 3, O);
+  DrawDotFrame(Bitmap.View(), {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, clRed, clLime);
+  EXPECT_EQ(Bitmap, Filled(5, 3, O));
+  // Top and bottom rows 0 and 2: offsets 1, 3 Color1, 2, 4 Color2; the left side: row 1
+  // Color1, row 2 Color2 (drawn after the bottom row).
+  DrawDotFrame(Bitmap.View(), {0, 0, INT_MAX, 3}, clRed, clLime);
+  const TPixel32 Expected[3][5] = {{O, A, B, A, B}, {A, O, O, O, O}, {B, A, B, A, B}};
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 5; ++X) EXPECT_EQ(Bitmap.Row(Y)[X], Expected[Y][X]) << X << "," << Y;
+  // From INT_MIN + 1, x 0 lies an odd distance (2^31 - 1) in: Color1 there.
+  TBitmap32 Odd = Filled(4, 1, O);
+  DrawDotFrame(Odd.View(), {INT_MIN + 1, 0, INT_MAX, INT_MAX}, clRed, clLime);
+  EXPECT_EQ(Odd, BitmapOf(4, 1, {A, B, A, B}));
+}
+
 }  // namespace

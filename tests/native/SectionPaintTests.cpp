@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 #include "gfx/ColorOps.h"
@@ -366,5 +367,61 @@ TEST(BackgroundAnswer, PictureAndColourKinds) {
   EXPECT_EQ(Colour.FillRect, (TRect{1, 2, 3, 4}));
   EXPECT_EQ(Colour.X, 4);
 }
+
+// Rectangles and offsets at the ends of the int range and indexes no skin has: a rectangle
+// not inside the bitmap and an invalid section paint nothing, an invalid border or texture
+// index is left out, a parent picture shifted beyond the int range shows nowhere.
+TEST_F(SectionPaint, AnyRectangleOffsetOrIndexPaintsWhatFits) {
+  constexpr int Min = INT_MIN;
+  constexpr int Max = INT_MAX;
+  const TBitmap32 Picture = NamedPixels(10, 10, 60);
+  const TBitmap32 Untouched = Filled(4, 3, Back);
+  TBitmap32 Shown(4, 3);  // the parent picture from (0, 0)
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 4; ++X) Shown.Row(Y)[X] = At(X, Y, 60);
+  TCacheInfo Framed = ColourParent(0x0000FF);  // a frame wider and higher than its picture
+  Framed.Bmp = Picture.View();
+  Framed.FillRect = {Max, Max, Min, Min};
+  const struct {
+    int Transparency;
+    int SkinIndex;
+    TCacheInfo Parent;
+    TPoint Offset;
+    TRect Rect;
+    const TBitmap32& Expected;
+  } Cases[] = {
+      {0, 0, {}, {0, 0}, {Min, Min, Max, Max}, Untouched},
+      {0, 0, {}, {0, 0}, {-20000, -20000, 20000, 20000}, Untouched},
+      {0, 0, {}, {0, 0}, {0, 0, Max, 3}, Untouched},
+      {0, Max, {}, {0, 0}, {0, 0, 4, 3}, Untouched},
+      {0, -1, {}, {0, 0}, {0, 0, 4, 3}, Untouched},
+      {0, Min, {}, {0, 0}, {0, 0, 4, 3}, Untouched},
+      {100, 0, ReadyParent(Picture, 1, 1), {Max, Max}, {0, 0, 4, 3}, Untouched},
+      {100, 0, ReadyParent(Picture, -1, -1), {Min, Min}, {0, 0, 4, 3}, Untouched},
+      {100, 0, ReadyParent(Picture, 1, 1), {-1, -1}, {0, 0, 4, 3}, Shown},
+      // The frame's widths held to the picture: its top strip is all of it.
+      {100, 0, Framed, {0, 0}, {0, 0, 4, 3}, Shown},
+  };
+  for (const auto& C : Cases) {
+    Section(0x3366CC, C.Transparency);
+    Look.SkinIndex = C.SkinIndex;
+    TBitmap32 Bmp = Filled(4, 3, Back);
+    PaintSection(Skinned(), C.Parent, -1, -1, true, Bmp.View(), C.Offset, C.Rect, 0);
+    EXPECT_EQ(Bmp, C.Expected) << "section " << C.SkinIndex << " offset " << C.Offset.X << " rect " << C.Rect.Left
+                               << ", " << C.Rect.Right;
+    TBitmap32 ByIndex = Filled(4, 3, Back);
+    PaintSectionByIndex(C.SkinIndex, C.Parent, 0, -1, -1, Store(), ByIndex.View(), C.Offset, C.Rect, -1);
+    EXPECT_EQ(ByIndex, C.Expected) << "section " << C.SkinIndex << " offset " << C.Offset.X << " rect "
+                                   << C.Rect.Left << ", " << C.Rect.Right;
+  }
+  // Border and texture (and overlay texture) indexes no skin has: the colour alone.
+  Section(0x3366CC);
+  for (const int Index : {Min, -2, 0, Max}) {
+    TBitmap32 Bmp = Filled(4, 3, Back);
+    PaintSectionByIndex(0, {}, 0, Index, Index, Store(), Bmp.View(), {0, 0}, {0, 0, 4, 3}, Index);
+    EXPECT_EQ(Bmp, Filled(4, 3, Opaque(0x3366CC))) << Index;
+  }
+}
+
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "skin/render/TextGlow.h"
 #include "tests/native/PixelTestSupport.h"
 
@@ -97,6 +99,28 @@ TEST(TextGlow, MaskIsDrawnOnceAndKept) {
   EXPECT_NE(Picture, Once);  // composited again from the kept mask
   PaintTextGlow(Picture.View(), Text, Mask, 0xFFFFFF, 0, Draw);
   EXPECT_EQ(Drawn, 1);  // no glow size, nothing drawn
+}
+
+// A glow area beyond the int range or larger than any bitmap is never made: nothing is
+// drawn or painted, and the kept mask stays as it was.
+TEST(TextGlow, AreaBeyondAnyBitmapPaintsNothing) {
+  const struct {
+    TRect Text;
+    int Size;
+  } Cases[] = {{{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 2},
+               {{INT_MAX - 10, 0, INT_MAX - 5, 5}, 2},
+               {{0, INT_MIN, 5, INT_MIN + 3}, 2},
+               {{0, 0, 70000, 4}, 2},
+               {{10, 10, 14, 12}, INT_MAX}};
+  for (const auto& C : Cases) {
+    TBitmap32 Picture = Filled(20, 20, 0xFF000000u);
+    TGlowMask Mask;
+    int Drawn = 0;
+    PaintTextGlow(Picture.View(), C.Text, Mask, 0xFFFFFF, C.Size, [&](TGlowMask&, const TRect&) { ++Drawn; });
+    EXPECT_EQ(Drawn, 0) << C.Text.Left << ", " << C.Size;
+    EXPECT_EQ(Mask.Width, 0);
+    EXPECT_EQ(Picture, Filled(20, 20, 0xFF000000u));
+  }
 }
 
 }  // namespace
