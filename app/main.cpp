@@ -3,10 +3,15 @@
 
 #include "app/Unit1.h"
 #include "framework/Application.h"
+#include "framework/ProgramArguments.h"
+#include "skin/store/win32/SkinManagerStartup.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   TApplication App;
   App.Initialize();
+  // Before the main window: /acver shows its box first, and the skin manager the main
+  // window holds finds the shadow templates and system facts ready.
+  const TsManagerUnit ManagerUnit = StartSkinManagerUnit(ProgramArguments());
   // The taskbar button belongs to the main window itself.
   App.MainFormOnTaskBar = true;
   App.CreateForm<TForm1>();

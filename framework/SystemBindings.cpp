@@ -31,6 +31,7 @@ struct TBindings {
       Bind<TSetLayeredWindowAttributes>(User32, "SetLayeredWindowAttributes");
   TSetLayout SetLayout = Bind<TSetLayout>(Gdi32, "SetLayout");
   TGetLayout GetLayout = Bind<TGetLayout>(Gdi32, "GetLayout");
+  TSetProcessDPIAware SetProcessDPIAware = Bind<TSetProcessDPIAware>(User32, "SetProcessDPIAware");
   int CheckWidth = 0;
   int CheckHeight = 0;
 
@@ -92,6 +93,8 @@ DWORD CallGetLayout(HDC DC) {
   const auto Function = Bindings().GetLayout;
   return Function ? Function(DC) : 0;
 }
+
+TSetProcessDPIAware BoundSetProcessDPIAware() { return Bindings().SetProcessDPIAware; }
 
 int SysCheckWidth() { return Bindings().CheckWidth; }
 int SysCheckHeight() { return Bindings().CheckHeight; }

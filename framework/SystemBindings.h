@@ -22,6 +22,11 @@ int SysCheckHeight();
 // reporting composition; asked once and kept.
 bool DesktopCompositionEnabled();
 
+// SetProcessDPIAware of user32, or null when the system lacks it (before Windows Vista):
+// asks the system not to scale the program's windows.
+using TSetProcessDPIAware = BOOL(WINAPI*)();
+TSetProcessDPIAware BoundSetProcessDPIAware();
+
 // Binds everything above; called once at start-up (later calls do nothing). The modules
 // stay loaded until the program ends.
 void BindSystemFunctions();

@@ -96,4 +96,32 @@ TEST_F(EndToEnd, ClosingTheWindowWhilePingRunsEndsEverything) {
       << "a ping process outlived the program";
 }
 
+TEST(EndToEndStart, VersionSwitchShowsTheVersionBeforeTheMainWindow) {
+  TLaunchedProgram Program(L"\"" + ExeDirectory() + L"e2e\\quorvane.exe\" -x /ACVER");
+  struct TEnd {
+    const TLaunchedProgram& Program;
+    ~TEnd() {
+      if (!Program.WaitForExit(0ms)) TerminateProcess(Program.Process(), 1);
+    }
+  } End{Program};
+
+  HWND Box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (Box = FindTopWindowShowing(Program.ProcessId(), L"Kestrane v12.08")); }, 60s))
+      << "no box with the version";
+  // The main window waits for the box.
+  Sleep(1000);
+  EXPECT_EQ(FindTopWindow(Program.ProcessId(), Caption), nullptr);
+  ASSERT_TRUE(IsWindow(Box));
+
+  HWND Ok = FindChildByText(Box, L"OK");
+  ASSERT_NE(Ok, nullptr);
+  Click(Ok);
+  HWND Window = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (Window = FindTopWindow(Program.ProcessId(), Caption)); }, 60s))
+      << "the main window did not appear after the box was closed";
+  EXPECT_FALSE(IsWindow(Box));
+  PostMessageW(Window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Program.WaitForExit(10s));
+}
+
 }  // namespace

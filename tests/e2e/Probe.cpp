@@ -90,6 +90,26 @@ HWND FindTopWindow(DWORD ProcessId, const std::wstring& Caption) {
   return Search.Found;
 }
 
+HWND FindTopWindowShowing(DWORD ProcessId, const std::wstring& Text) {
+  struct TSearch {
+    DWORD ProcessId;
+    const std::wstring* Text;
+    HWND Found;
+  } Search{ProcessId, &Text, nullptr};
+  EnumWindows(
+      [](HWND Window, LPARAM Param) -> BOOL {
+        auto& Query = *reinterpret_cast<TSearch*>(Param);
+        DWORD Owner = 0;
+        GetWindowThreadProcessId(Window, &Owner);
+        if (Owner != Query.ProcessId || !IsWindowVisible(Window) || !FindChildByText(Window, *Query.Text))
+          return TRUE;
+        Query.Found = Window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
 HWND FindChildByText(HWND Parent, const std::wstring& Text) {
   for (HWND Window : Descendants(Parent))
     if (ReadText(Window) == Text) return Window;

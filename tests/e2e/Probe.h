@@ -37,6 +37,9 @@ bool WaitUntil(const std::function<bool()>& Condition, std::chrono::milliseconds
 
 // The visible top-level window with this exact caption (of any process when ProcessId is 0).
 HWND FindTopWindow(DWORD ProcessId, const std::wstring& Caption);
+// A visible top-level window of the process with a descendant whose text is exactly Text
+// (a message box showing that text, say), or null.
+HWND FindTopWindowShowing(DWORD ProcessId, const std::wstring& Text);
 // The first descendant whose text is exactly Text, or null.
 HWND FindChildByText(HWND Parent, const std::wstring& Text);
 // The descendants that are edit controls, multi-line or single-line, in Z order.

@@ -1,5 +1,6 @@
 // qv_picgen <output directory>
-// Writes quorvane.ico, logo.bmp and donate.bmp into the directory (which must exist).
+// Writes quorvane.ico, logo.bmp, donate.bmp, acSHDA.png and acSHDI.png into the directory
+// (which must exist).
 #include <exception>
 #include <filesystem>
 #include <fstream>

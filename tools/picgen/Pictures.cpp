@@ -1,4 +1,4 @@
-// Sections: palette, the tile (icon and logo), the donate badge, the files.
+// Sections: palette, the tile (icon and logo), the donate badge, the form shadows, the files.
 #include "tools/picgen/Pictures.h"
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 
 #include "gfx/codec/BmpCodec.h"
 #include "gfx/codec/IconWriter.h"
+#include "gfx/codec/PngEncode.h"
 #include "tools/picgen/Canvas.h"
 #include "tools/picgen/Shapes.h"
 #include "tools/picgen/TinyFont.h"
@@ -25,6 +26,8 @@ constexpr TRgba Shadow = Rgb(0x000000, 0.40);
 constexpr TRgba HeartTop = Rgb(0xF08C98);
 constexpr TRgba HeartBottom = Rgb(0xC8566C);
 constexpr TRgba Text = Rgb(0xECECEC);
+constexpr TRgba ActiveFormShadow = Rgb(0x000000, 0.50);
+constexpr TRgba InactiveFormShadow = Rgb(0x000000, 0.28);
 
 TBoxF BoundsOf(const TRoundRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
@@ -125,6 +128,18 @@ TBitmap32 DrawDonate() {
   return Canvas.ToBitmap();
 }
 
+TBitmap32 DrawFormShadow(bool Active) {
+  constexpr double S = ShadowTemplateSize;
+  constexpr double M = ShadowTemplateMargin;
+  TCanvas Canvas(ShadowTemplateSize, ShadowTemplateSize);
+  // Darkest a little inside the form's edge, gone at the template's edge: the whole falloff
+  // lies in the margin that stays visible around the form.
+  const TRoundRect Form{M, M, S - M, S - M, 3};
+  Canvas.FillSoft([&](TPointF P) { return 1 - SmoothStep(-3, M, RoundRectDistance(P, Form)); },
+                  Active ? ActiveFormShadow : InactiveFormShadow);
+  return Canvas.ToBitmap();
+}
+
 std::vector<TPictureFile> GeneratePictures() {
   std::vector<TBitmap32> Tiles;
   std::vector<TConstBitmapView> Views;
@@ -132,5 +147,7 @@ std::vector<TPictureFile> GeneratePictures() {
   for (const TBitmap32& Tile : Tiles) Views.push_back(Tile.View());
   return {{"quorvane.ico", WriteIco(Views)},
           {"logo.bmp", WriteBmp32(DrawTile(LogoSize).View())},
-          {"donate.bmp", WriteBmp32(DrawDonate().View())}};
+          {"donate.bmp", WriteBmp32(DrawDonate().View())},
+          {"acSHDA.png", EncodePng(DrawFormShadow(true))},
+          {"acSHDI.png", EncodePng(DrawFormShadow(false))}};
 }

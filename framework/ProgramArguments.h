@@ -1,0 +1,8 @@
+// The program's command-line parameters, split the way the system splits them for C
+// programs (CommandLineToArgvW), without the program's own name. Win32.
+#pragma once
+
+#include <string>
+#include <vector>
+
+std::vector<std::wstring> ProgramArguments();
