@@ -6,8 +6,8 @@
 #include "framework/core/DescriptionValues.h"
 #include "framework/WinControl.h"
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
-  WindowProc = [this](TMessage& Message) { WndProc(Message); };
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), FMessageHooks([this](TMessage& Message) { WndProc(Message); }) {
   FFont.OnChange = [this](TObject*) {
     if (!FTakingParentFont) FParentFont = false;
     Perform(CM_FONTCHANGED);

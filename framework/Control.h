@@ -1,18 +1,21 @@
 // TControl: a visible component placed in a windowed parent. Every message meant for the
 // control, window messages and the framework's CM_/CN_ messages alike, goes through
-// WindowProc, which starts as the virtual WndProc; code that wants to subclass a control
-// replaces WindowProc and chains to the old one.
+// WindowProc: first the control's message hooks (the one added last first), then the
+// virtual WndProc. Code that wants to subclass a control adds a hook and passes messages
+// on through its Next.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/core/AlignLayout.h"
 #include "framework/Component.h"
 #include "framework/Cursors.h"
 #include "framework/Font.h"
 #include "framework/Message.h"
+#include "framework/MessageHookChain.h"
 #include "gfx/Set.h"
 #include "gfx/Color.h"
 
@@ -29,7 +32,11 @@ class TControl : public TComponent {
   explicit TControl(TComponent* AOwner);
   ~TControl() override;
 
-  TWndMethod WindowProc;
+  void WindowProc(TMessage& Message) { FMessageHooks.Deliver(Message); }
+  // Hook sees the control's messages until the result goes (see TMessageHookChain).
+  [[nodiscard]] TMessageHook AddMessageHook(TMessageHookChain::THook Hook) {
+    return FMessageHooks.Add(std::move(Hook));
+  }
   // Sends a message through WindowProc and returns its result.
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 
@@ -116,6 +123,7 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;  // the parent keeps its children's links and states
+  TMessageHookChain FMessageHooks;
   TWinControl* FParent = nullptr;
   int FLeft = 0;
   int FTop = 0;

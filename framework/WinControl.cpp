@@ -42,13 +42,11 @@ TWinControl::~TWinControl() {
   // Children go first; each leaves FControls in its own destructor.
   while (!FControls.empty()) delete FControls.back();
   if (Parent()) std::erase(Parent()->FTabList, this);
-  if (FHandle) {
-    // Messages of the dying window must not reach this half-destroyed object.
-    const HWND Window = FHandle.Release();
-    SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
-    SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
-    DestroyWindow(Window);
-  }
+  // The window goes the way it goes on RecreateWnd: WM_DESTROY and WM_NCDESTROY pass the
+  // message hooks, which are still whole, and TWinControl's own handling (what was derived
+  // from it is gone already). The window procedure is never put back: one installed over
+  // ours by someone else stays in place and sees the window's end too.
+  TWinControl::DestroyWnd();
 }
 
 TWinControl* TWinControl::FromHandle(HWND Window) {

@@ -1,7 +1,9 @@
 // TWinControl: a control with its own window. The window is created on demand (Handle()),
 // after its parent's, and its windowed children are created with it. One framework window
 // procedure serves every window of the framework: it finds the control and passes EVERY
-// message, from the first one sent during CreateWindowExW to WM_NCDESTROY, to WindowProc.
+// message, from the first one sent during CreateWindowExW to WM_NCDESTROY, to WindowProc,
+// also when the window goes with the control. The framework never writes a window's
+// procedure, so a subclass someone else puts over it stays in place to the window's end.
 //
 // Controls over system classes (BUTTON, EDIT) register a superclass of them whose procedure is
 // the framework's; unhandled messages go on to the system class's own procedure

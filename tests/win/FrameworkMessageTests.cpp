@@ -1,4 +1,4 @@
-// Message routing: replaced WindowProc, reflected notifications, graphic children painted,
+// Message routing: message hooks, reflected notifications, graphic children painted,
 // hit-tested and given the cursor, mouse enter and leave.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -17,21 +17,21 @@
 
 namespace {
 
-// Replaces Control's WindowProc by one that records each message and chains to the old one.
-void RecordMessages(TControl& Control, std::vector<UINT>& Seen) {
-  Control.WindowProc = [&Seen, Old = Control.WindowProc](TMessage& Message) {
+// A hook in front of Control's handling that records each message and passes it on.
+[[nodiscard]] TMessageHook RecordMessages(TControl& Control, std::vector<UINT>& Seen) {
+  return Control.AddMessageHook([&Seen](TMessage& Message, const TMessageHookChain::TNext& Next) {
     Seen.push_back(Message.Msg);
-    Old(Message);
-  };
+    Next(Message);
+  });
 }
 
-TEST(WindowProcTest, EveryMessagePassesTheReplacedWindowProc) {
+TEST(WindowProcTest, EveryMessagePassesAHook) {
   TForm Form(nullptr);
   auto* Button = new TButton(&Form);
   Button->SetParent(&Form);
   std::vector<UINT> Seen;
-  RecordMessages(*Button, Seen);
-  // Replaced before the window exists: the creation messages come through it too.
+  const TMessageHook Recorder = RecordMessages(*Button, Seen);
+  // Hooked before the window exists: the creation messages come through it too.
   const HWND Window = Button->Handle();
   EXPECT_EQ(Seen.front(), static_cast<UINT>(WM_NCCREATE));
   EXPECT_NE(std::find(Seen.begin(), Seen.end(), static_cast<UINT>(WM_CREATE)), Seen.end());
@@ -43,19 +43,18 @@ TEST(WindowProcTest, EveryMessagePassesTheReplacedWindowProc) {
   EXPECT_EQ(Seen.back(), static_cast<UINT>(WM_APP + 17));
 }
 
-TEST(WindowProcTest, AWindowProcThatDoesNotChainStopsTheMessage) {
+TEST(WindowProcTest, AHookThatDoesNotPassItOnStopsTheMessage) {
   TForm Form(nullptr);
   auto* Button = new TButton(&Form);
   Button->SetParent(&Form);
   Button->SetCaption(L"Before");
-  const TWndMethod Old = Button->WindowProc;
-  Button->WindowProc = [Old](TMessage& Message) {
+  const TMessageHook Hook = Button->AddMessageHook([](TMessage& Message, const TMessageHookChain::TNext& Next) {
     if (Message.Msg == WM_SETTEXT) {
       Message.Result = TRUE;
       return;
     }
-    Old(Message);
-  };
+    Next(Message);
+  });
   SetWindowTextW(Button->Handle(), L"After");
   EXPECT_EQ(Button->Caption(), L"Before");
 }
@@ -72,7 +71,7 @@ TEST(WindowProcTest, AButtonHandlesItsOwnClickReflectedFromItsParent) {
     ++Clicks;
   };
   std::vector<UINT> Seen;
-  RecordMessages(*Button, Seen);
+  const TMessageHook Recorder = RecordMessages(*Button, Seen);
   // What the button sends its parent when it is clicked.
   const HWND Window = Button->Handle();
   SendMessageW(Panel->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Window), BN_CLICKED),
@@ -89,7 +88,7 @@ TEST(WindowProcTest, FrameworkMessagesTellAboutChanges) {
   auto* Label = new TLabel(&Form);
   Label->SetParent(&Form);
   std::vector<UINT> Seen;
-  RecordMessages(*Label, Seen);
+  const TMessageHook Recorder = RecordMessages(*Label, Seen);
   Label->SetCaption(L"x");
   Label->Font().SetHeight(-20);
   Label->SetColor(clYellow);
