@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Dialogs.h"
 #include "framework/Form.h"
 
 TApplication* Application = nullptr;
@@ -23,6 +24,7 @@ std::wstring ProgramTitle() {
 TApplication::TApplication()
     : TComponent(nullptr),
       FTitle(ProgramTitle()),
+      FErrorReporting([](const std::wstring& Text) { ErrorBox(Text); }),
       FWindow(TUtilityWindow::TKind::TopLevel, FTitle,
               [this](TMessage& Message) { return WindowMessage(Message); }) {
   Application = this;

@@ -14,6 +14,7 @@
 #include "framework/Message.h"
 #include "framework/Synchronizer.h"
 #include "framework/UtilityWindow.h"
+#include "framework/WindowProcErrors.h"
 
 class TCustomForm;
 
@@ -66,6 +67,7 @@ class TApplication : public TComponent {
   bool FTerminated = false;
   std::vector<std::pair<THookId, TWindowHook>> FHooks;
   THookId FLastHookId = 0;
+  TErrorReporterScope FErrorReporting;  // errors in message handlers: the error box
   TSynchronizer FSynchronizer;  // the process's main synchronizer, for worker threads
   TUtilityWindow FWindow;
 

@@ -51,6 +51,14 @@ struct TIconTraits {
   static HICON Invalid() { return nullptr; }
   static void Free(HICON Handle) { DestroyIcon(Handle); }
 };
+struct THookTraits {
+  static HHOOK Invalid() { return nullptr; }
+  static void Free(HHOOK Handle) { UnhookWindowsHookEx(Handle); }
+};
+struct TModuleTraits {
+  static HMODULE Invalid() { return nullptr; }
+  static void Free(HMODULE Handle) { FreeLibrary(Handle); }
+};
 // Kernel handles whose empty value is null (threads, processes, events, pipes, jobs).
 struct TKernelHandleTraits {
   static HANDLE Invalid() { return nullptr; }
@@ -67,6 +75,10 @@ using TUniquePen = TUniqueHandleOf<HPEN, TGdiObjectTraits<HPEN>>;
 using TUniqueRegion = TUniqueHandleOf<HRGN, TGdiObjectTraits<HRGN>>;
 using TUniqueIcon = TUniqueHandleOf<HICON, TIconTraits>;
 using TUniqueHandle = TUniqueHandleOf<HANDLE, TKernelHandleTraits>;
+// A hook from SetWindowsHookExW.
+using TUniqueHook = TUniqueHandleOf<HHOOK, THookTraits>;
+// A module from LoadLibraryW (not GetModuleHandleW, which lends one).
+using TUniqueModule = TUniqueHandleOf<HMODULE, TModuleTraits>;
 
 // A window's DC from GetDC (or the whole window's from GetWindowDC), given back with ReleaseDC.
 class TWindowDC {
@@ -86,6 +98,41 @@ class TWindowDC {
   HDC FDC;
 };
 
+// A DC from GetDCEx (any flags), given back with ReleaseDC and the window it came from.
+class TWindowDCEx {
+ public:
+  TWindowDCEx(HWND Window, HRGN Clip, DWORD Flags) : FWindow(Window), FDC(GetDCEx(Window, Clip, Flags)) {}
+  TWindowDCEx(const TWindowDCEx&) = delete;
+  TWindowDCEx& operator=(const TWindowDCEx&) = delete;
+  ~TWindowDCEx() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};
+
+// A window property (SetPropW), removed again when the owner goes; a property that another
+// value has replaced meanwhile is left alone.
+class TWindowProperty {
+ public:
+  TWindowProperty(HWND Window, const wchar_t* Name, HANDLE Value)
+      : FWindow(Window), FName(Name), FValue(SetPropW(Window, Name, Value) ? Value : nullptr) {}
+  TWindowProperty(const TWindowProperty&) = delete;
+  TWindowProperty& operator=(const TWindowProperty&) = delete;
+  ~TWindowProperty() {
+    if (FValue && GetPropW(FWindow, FName) == FValue) RemovePropW(FWindow, FName);
+  }
+  bool Set() const { return FValue != nullptr; }
+
+ private:
+  HWND FWindow;
+  const wchar_t* FName;  // a string literal or atom name that outlives the property
+  HANDLE FValue;
+};
+
 // BeginPaint / EndPaint.
 class TPaintDC {
  public:
@@ -102,10 +149,14 @@ class TPaintDC {
   HDC FDC;
 };
 
-// Selects an object into a DC and selects the previous one back when it goes.
+// Selects an object into a DC and selects the previous one back when it goes. Selecting a
+// region sets the DC's clipping to a copy of it and returns a region type (SIMPLEREGION …),
+// not a previous object: nothing is selected back then (a saved DC state restores clipping).
 class TSelectObjectGuard {
  public:
-  TSelectObjectGuard(HDC DC, HGDIOBJ Object) : FDC(DC), FOld(SelectObject(DC, Object)) {}
+  TSelectObjectGuard(HDC DC, HGDIOBJ Object) : FDC(DC), FOld(SelectObject(DC, Object)) {
+    if (GetObjectType(Object) == OBJ_REGION) FOld = nullptr;
+  }
   TSelectObjectGuard(const TSelectObjectGuard&) = delete;
   TSelectObjectGuard& operator=(const TSelectObjectGuard&) = delete;
   ~TSelectObjectGuard() {

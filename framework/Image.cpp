@@ -1,9 +1,9 @@
 #include "framework/Image.h"
 
-#include <cstring>
+#include <optional>
 
 #include "framework/core/DescriptionValues.h"
-#include "framework/Handles.h"
+#include "framework/DibSection.h"
 #include "framework/core/ImageLayout.h"
 
 namespace {
@@ -42,37 +42,27 @@ void TCustomImage::Paint() {
   const int H = Source.Height();
   const HDC DC = Canvas().Handle();
 
-  BITMAPINFO Info{};
-  Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
-  Info.bmiHeader.biWidth = W;
-  Info.bmiHeader.biHeight = -H;  // top-down, like TBitmap32
-  Info.bmiHeader.biPlanes = 1;
-  Info.bmiHeader.biBitCount = 32;
-  Info.bmiHeader.biCompression = BI_RGB;
-  void* Bits = nullptr;
-  const TUniqueBitmap Dib(CreateDIBSection(DC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
-  if (!Dib) return;
+  const std::optional<TDibSection> Premultiplied32 = TDibSection::Make(W, H);
+  if (!Premultiplied32) return;
 
   const bool HasAlpha = FPicture.BitCount() == 32;
   const TPixel32 Key = Source.Row(H - 1)[0] | 0xFF000000u;
-  auto* Out = static_cast<TPixel32*>(Bits);
+  const TBitmapView Out = Premultiplied32->Pixels();
   for (int Y = 0; Y < H; ++Y) {
     const TPixel32* Row = Source.Row(Y);
+    TPixel32* const OutRow = Out.Row(Y);
     for (int X = 0; X < W; ++X) {
       TPixel32 Pixel = Row[X];
       if (!HasAlpha) Pixel = (FTransparent && (Pixel | 0xFF000000u) == Key) ? 0 : Pixel | 0xFF000000u;
-      Out[static_cast<std::size_t>(Y) * static_cast<std::size_t>(W) + static_cast<std::size_t>(X)] =
-          Premultiplied(Pixel);
+      OutRow[X] = Premultiplied(Pixel);
     }
   }
 
-  const TMemoryDC Memory(CreateCompatibleDC(DC));
-  const TSelectObjectGuard Selected(Memory.Get(), Dib.Get());
   const TRect Dest = ImageDestRect(Width(), Height(), W, H, FStretch, FProportional, FCenter);
   const BLENDFUNCTION Blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   // gdi32's own entry: msimg32's AlphaBlend only forwards to it, and loading that module
   // costs start-up time.
-  GdiAlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Memory.Get(), 0, 0, W, H, Blend);
+  GdiAlphaBlend(DC, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Premultiplied32->DC(), 0, 0, W, H, Blend);
 }
 
 bool TCustomImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {

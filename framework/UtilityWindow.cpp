@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/WindowProcErrors.h"
+
 namespace {
 
 constexpr wchar_t ClassName[] = L"QvUtilityWindow";
@@ -41,7 +43,12 @@ LRESULT CALLBACK TUtilityWindow::WindowProcedure(HWND Window, UINT Msg, WPARAM W
   auto* Self = reinterpret_cast<TUtilityWindow*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
   if (Self && Self->FHandler) {
     TMessage Message{Msg, WParam, LParam, 0};
-    if (Self->FHandler(Message)) return Message.Result;
+    try {
+      if (Self->FHandler(Message)) return Message.Result;
+    } catch (...) {
+      ReportCurrentException();
+      return Message.Result;
+    }
   }
   return DefWindowProcW(Window, Msg, WParam, LParam);
 }

@@ -8,7 +8,7 @@
 #include "framework/Colors.h"
 #include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
-#include "framework/Dialogs.h"
+#include "framework/WindowProcErrors.h"
 
 namespace {
 
@@ -68,10 +68,8 @@ LRESULT CALLBACK TWinControl::FrameworkWndProc(HWND Window, UINT Msg, WPARAM WPa
   TMessage Message{Msg, WParam, LParam, 0};
   try {
     Control->WindowProc(Message);
-  } catch (const std::exception& Error) {
-    // An exception must not unwind through the system's message dispatch.
-    const std::string What = Error.what();
-    ErrorBox(std::wstring(What.begin(), What.end()));
+  } catch (...) {
+    ReportCurrentException();
   }
   return Message.Result;
 }

@@ -3,6 +3,11 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+#include "framework/DibSection.h"
 #include "framework/Handles.h"
 #include "gfx/Bitmap32.h"
 #include "skin/render/win32/SolidPaint.h"
@@ -12,40 +17,16 @@
 namespace {
 
 // A W x H top-down 32-bit DIB section selected into its own memory DC.
-class TDibCanvas {
- public:
-  TDibCanvas(int W, int H) : FDC(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO Info{};
-    Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
-    Info.bmiHeader.biWidth = W;
-    Info.bmiHeader.biHeight = -H;
-    Info.bmiHeader.biPlanes = 1;
-    Info.bmiHeader.biBitCount = 32;
-    Info.bmiHeader.biCompression = BI_RGB;
-    FBitmap.Reset(CreateDIBSection(FDC.Get(), &Info, DIB_RGB_COLORS, &FBits, nullptr, 0));
-    FOld = SelectObject(FDC.Get(), FBitmap.Get());
-    FView = TBitmapView(static_cast<std::byte*>(FBits), W, H, std::ptrdiff_t{W} * 4);
-  }
-  ~TDibCanvas() { SelectObject(FDC.Get(), FOld); }
-  HDC DC() const { return FDC.Get(); }
-  // The pixels, after GDI has finished its queued drawing.
-  TBitmapView Pixels() const {
-    GdiFlush();
-    return FView;
-  }
-
- private:
-  TMemoryDC FDC;
-  TUniqueBitmap FBitmap;
-  void* FBits = nullptr;
-  HGDIOBJ FOld = nullptr;
-  TBitmapView FView;
-};
+TDibSection NewCanvas(int W, int H) {
+  std::optional<TDibSection> Dib = TDibSection::Make(W, H);
+  if (!Dib) throw std::runtime_error("no DIB section");
+  return std::move(*Dib);
+}
 
 constexpr TPixel32 RGBOnly(TPixel32 P) { return P & 0x00FFFFFFu; }
 
 TEST(SolidPaint, FrameFillsOnlyTheFourStripsAndRestoresTheBrush) {
-  TDibCanvas Canvas(6, 5);
+  const TDibSection Canvas = NewCanvas(6, 5);
   Canvas.Pixels().Fill(0);
   const HGDIOBJ BrushBefore = GetCurrentObject(Canvas.DC(), OBJ_BRUSH);
   PaintSolidFrame(Canvas.DC(), {0, 0, 6, 5}, 1, 1, 2, 1, clRed);
@@ -59,7 +40,7 @@ TEST(SolidPaint, FrameFillsOnlyTheFourStripsAndRestoresTheBrush) {
 }
 
 TEST(SolidPaint, RectResolvesSystemColours) {
-  TDibCanvas Canvas(3, 3);
+  const TDibSection Canvas = NewCanvas(3, 3);
   Canvas.Pixels().Fill(0);
   PaintSolidRect(Canvas.DC(), {1, 1, 3, 2}, clBtnFace);
   const COLORREF Face = GetSysColor(COLOR_BTNFACE);
@@ -72,8 +53,8 @@ TEST(SolidPaint, RectResolvesSystemColours) {
 }
 
 TEST(SolidPaint, CopyFrameStripsLeavesTheInside) {
-  TDibCanvas Source(4, 4);
-  TDibCanvas Target(4, 4);
+  const TDibSection Source = NewCanvas(4, 4);
+  const TDibSection Target = NewCanvas(4, 4);
   const TBitmapView S = Source.Pixels();
   for (int Y = 0; Y < 4; ++Y)
     for (int X = 0; X < 4; ++X) S.Row(Y)[X] = static_cast<TPixel32>(0x10 * Y + X + 1);
@@ -88,7 +69,7 @@ TEST(SolidPaint, CopyFrameStripsLeavesTheInside) {
 }
 
 TEST(StretchDrawImage32, CompositesAndStretchesByAlpha) {
-  TDibCanvas Canvas(6, 4);
+  const TDibSection Canvas = NewCanvas(6, 4);
   Canvas.Pixels().Fill(0xFF0000FFu);  // opaque blue
   TBitmap32 Picture(2, 2);
   Picture.Row(0)[0] = 0xFFFFFFFFu;  // opaque white
@@ -111,7 +92,7 @@ TEST(SystemBindings, BindsWhatThisSystemHas) {
   EXPECT_TRUE(LayeredWindowsSupported());
   EXPECT_GT(SysCheckWidth(), 0);
   EXPECT_GT(SysCheckHeight(), 0);
-  TDibCanvas Canvas(1, 1);
+  const TDibSection Canvas = NewCanvas(1, 1);
   EXPECT_EQ(CallGetLayout(Canvas.DC()), 0u);
 }
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <thread>
 
+#include "framework/DibSection.h"
 #include "framework/Handles.h"
 
 bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline) {
@@ -34,26 +36,19 @@ int TCapture::Count(COLORREF Color, const RECT& Area) const {
 }
 
 TCapture PrintClient(HWND Window, int Width, int Height, UINT Flags, COLORREF Under) {
-  BITMAPINFO Info{};
-  Info.bmiHeader.biSize = sizeof(Info.bmiHeader);
-  Info.bmiHeader.biWidth = Width;
-  Info.bmiHeader.biHeight = -Height;
-  Info.bmiHeader.biPlanes = 1;
-  Info.bmiHeader.biBitCount = 32;
-  void* Bits = nullptr;
-  const TUniqueBitmap Dib(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
-  const TMemoryDC DC(CreateCompatibleDC(nullptr));
-  const TSelectObjectGuard Selected(DC.Get(), Dib.Get());
+  const std::optional<TDibSection> Dib = TDibSection::Make(Width, Height);
+  if (!Dib) return {};
   const TUniqueBrush Brush(CreateSolidBrush(Under));
   const RECT All{0, 0, Width, Height};
-  FillRect(DC.Get(), &All, Brush.Get());
-  SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC.Get()), Flags);
-  GdiFlush();
+  FillRect(Dib->DC(), &All, Brush.Get());
+  SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dib->DC()), Flags);
+  const TBitmapView Pixels = Dib->Pixels();
   TCapture Capture{Width, Height, {}};
-  const auto* Source = static_cast<const std::uint32_t*>(Bits);
-  for (int I = 0; I < Width * Height; ++I) {
-    const std::uint32_t P = Source[I];
-    Capture.Pixels.push_back(RGB((P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF));
+  for (int Y = 0; Y < Height; ++Y) {
+    for (int X = 0; X < Width; ++X) {
+      const TPixel32 P = Pixels.Row(Y)[X];
+      Capture.Pixels.push_back(RGB((P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF));
+    }
   }
   return Capture;
 }
