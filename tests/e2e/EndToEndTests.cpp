@@ -1,6 +1,8 @@
 // The real quorvane.exe, started and driven from outside with real mouse and keyboard input.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/e2e/Probe.h"
 
 using namespace probe;
@@ -62,6 +64,37 @@ TEST_F(EndToEnd, BasicConfigurationAppearsInThePane) {
   ClickButton(L"Display basic TCP / IP configuration");
   EXPECT_TRUE(PaneShows(L"IPv4 address", 1, 30s)) << "pane: " << testing::PrintToString(ReadText(Pane));
   EXPECT_NE(ReadText(Pane).find(L"127.0.0.1"), std::wstring::npos);
+}
+
+std::vector<HWND> Descendants(HWND Parent) {
+  std::vector<HWND> Found;
+  EnumChildWindows(
+      Parent,
+      [](HWND Child, LPARAM List) {
+        reinterpret_cast<std::vector<HWND>*>(List)->push_back(Child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&Found));
+  return Found;
+}
+
+// Both panels, the pane, both fields and the twelve buttons are skinned windows; a skin
+// command from this process, even a harmless question, gets 0.
+TEST_F(EndToEnd, EverySkinnedControlCarriesItsSkinStateAndRefusesForeignSkinCommands) {
+  constexpr UINT WM_SKINCOMMAND = 0xA100;
+  constexpr WPARAM QuerySkinned = WPARAM{7} << 16;
+  constexpr WPARAM SetSection = WPARAM{15} << 16;
+  const std::vector<HWND> Children = Descendants(Window);
+  EXPECT_EQ(Children.size(), 17u);
+  for (const HWND Child : Children) {
+    EXPECT_NE(GetPropW(Child, L"ACSDATA"), nullptr) << ReadText(Child).substr(0, 40);
+    EXPECT_EQ(SendMessageW(Child, WM_SKINCOMMAND, QuerySkinned, 0), 0);
+    // A junk pointer, which our own sends would follow.
+    EXPECT_EQ(SendMessageW(Child, WM_SKINCOMMAND, SetSection, 0x12345678), 0);
+  }
+  // Still alive and working.
+  ClickButton(L"Display basic TCP / IP configuration");
+  EXPECT_TRUE(PaneShows(L"IPv4 address", 1, 30s));
 }
 
 TEST_F(EndToEnd, ContinuousPingRunsUntilStopped) {
