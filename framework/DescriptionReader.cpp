@@ -5,18 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/TextConversion.h"
 #include "framework/WinControl.h"
 
 namespace {
-
-std::string Narrow(const std::wstring& Text) {
-  const int Size = WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string Utf8(static_cast<std::size_t>(Size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Utf8.data(), Size, nullptr,
-                      nullptr);
-  return Utf8;
-}
 
 class TReader {
  public:
@@ -37,7 +29,7 @@ class TReader {
 
   void ReadChild(const TDescriptionObject& Description, TComponent* Enclosing) {
     const auto Class = FClasses.find(Description.ClassName);
-    if (Class == FClasses.end()) throw EDescriptionError("class not found: " + Narrow(Description.ClassName));
+    if (Class == FClasses.end()) throw EDescriptionError("class not found: " + Utf8FromWide(Description.ClassName));
     TComponent* Component = Class->second(&FRoot);
     FRead.push_back(Component);
     Component->SetName(Description.Name);
@@ -52,8 +44,8 @@ class TReader {
   static void ApplyProperties(TComponent& Component, const TDescriptionObject& Description) {
     for (const TDescriptionProperty& Property : Description.Properties)
       if (!Component.ReadProperty(Property.Name, Property.Value))
-        throw EDescriptionError("property " + Narrow(Property.Name) + " does not exist on " +
-                                Narrow(Description.Name.empty() ? Description.ClassName : Description.Name));
+        throw EDescriptionError("property " + Utf8FromWide(Property.Name) + " does not exist on " +
+                                Utf8FromWide(Description.Name.empty() ? Description.ClassName : Description.Name));
   }
 };
 
@@ -68,7 +60,7 @@ TDescriptionObject LoadDescriptionResource(const wchar_t* ResourceName) {
   HRSRC Resource = FindResourceW(nullptr, ResourceName, RT_RCDATA);
   HGLOBAL Loaded = Resource ? LoadResource(nullptr, Resource) : nullptr;
   const void* Bytes = Loaded ? LockResource(Loaded) : nullptr;
-  if (!Bytes) throw EDescriptionError("stored description not found: " + Narrow(ResourceName));
+  if (!Bytes) throw EDescriptionError("stored description not found: " + Utf8FromWide(ResourceName));
   // Resources live as long as the module; nothing to free.
   return ParseDescription(std::string_view(static_cast<const char*>(Bytes), SizeofResource(nullptr, Resource)));
 }

@@ -5,6 +5,8 @@
 #include <exception>
 #include <utility>
 
+#include "framework/TextConversion.h"
+
 namespace {
 
 // The innermost reporter scope of this thread, and whether a report is open.
@@ -42,14 +44,4 @@ void ReportCurrentException() noexcept {
     // A reporter that fails has nowhere to report to.
   }
   Reporting = false;
-}
-
-std::wstring WideFromUtf8(std::string_view Text) {
-  if (Text.empty()) return {};
-  const int Size = static_cast<int>(Text.size());
-  const int Length = MultiByteToWideChar(CP_UTF8, 0, Text.data(), Size, nullptr, 0);
-  if (Length <= 0) return {};
-  std::wstring Result(static_cast<std::size_t>(Length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, Text.data(), Size, Result.data(), Length);
-  return Result;
 }

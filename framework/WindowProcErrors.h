@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 using TErrorReporter = std::function<void(const std::wstring& Text)>;
 
@@ -29,6 +28,3 @@ class TErrorReporterScope {
 // Reports the exception being handled; call it from a catch block. Never throws.
 void ReportCurrentException() noexcept;
 
-// UTF-8 (what std::exception::what() holds here) to UTF-16; bytes that are not UTF-8 become
-// U+FFFD.
-std::wstring WideFromUtf8(std::string_view Text);

@@ -11,6 +11,7 @@
 
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "skin/store/PreviewBlock.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
@@ -215,6 +216,46 @@ TEST_F(SkinManager, TheHotWindowIsLeftWithinAboutATenthOfASecondWithoutAMouseLea
   ASSERT_TRUE(PumpUntil([&] { return Hot->Count(SKC_MOUSE_LEAVE) == 1; }, 2s));
   EXPECT_LT(std::chrono::steady_clock::now() - Start, 400ms);
   EXPECT_EQ(Manager->ActiveControl(), nullptr);
+}
+
+// A preview block as the skin editor writes it.
+std::vector<std::uint8_t> PreviewBlock(std::uint32_t Magic, const std::string& Name, const std::string& Data) {
+  std::vector<std::uint8_t> Block(PreviewBlockSize, 0);
+  for (int I = 0; I < 4; ++I) Block[static_cast<std::size_t>(I)] = static_cast<std::uint8_t>(Magic >> (8 * I));
+  std::copy(Name.begin(), Name.end(), Block.begin() + PreviewSkinNameOffset);
+  const std::string Dir = "c:\\NoSkinsHere";
+  std::copy(Dir.begin(), Dir.end(), Block.begin() + PreviewSkinDirOffset);
+  std::copy(Data.begin(), Data.end(), Block.begin() + PreviewDataOffset);
+  return Block;
+}
+
+// Sends the block to the application window from another thread, as another process would,
+// and serves messages until the manager has dealt with it.
+void SendFromOutside(HWND Target, WPARAM Channel, std::vector<std::uint8_t> Block, DWORD Size) {
+  bool Sent = false;
+  std::thread Sender([&] {
+    COPYDATASTRUCT Data{0, Size, Block.data()};
+    SendMessageW(Target, WM_COPYDATA, Channel, reinterpret_cast<LPARAM>(&Data));
+    Sent = true;
+  });
+  PumpUntil([&] { return Sent; }, 5s);
+  Sender.join();
+  PumpUntil([] { return false; }, 100ms);  // the posted SKC_APPLY_PREVIEW, if any
+}
+
+TEST_F(SkinManager, APreviewBlockFromOutsideLoadsThePreviewAndBadOnesAreIgnored) {
+  MakeManager(L"Graphite");
+  const std::string Data = "[GLOBALINFO]\nVERSION=8.10\n[PREVIEWED]\nCOLOR=255\n";
+  const HWND Target = App.Handle();
+  SendFromOutside(Target, 6, PreviewBlock(PreviewMagic, "Previewed", Data), PreviewBlockSize);
+  SendFromOutside(Target, 7, PreviewBlock(0xA401, "Previewed", Data), PreviewBlockSize);
+  SendFromOutside(Target, 7, PreviewBlock(PreviewMagic, "Previewed", Data), PreviewBlockSize - 1);
+  EXPECT_EQ(Manager->Store().GetSkinIndex("PREVIEWED"), -1);
+  EXPECT_EQ(Manager->SkinName(), L"Graphite");
+  SendFromOutside(Target, 7, PreviewBlock(PreviewMagic, "Previewed", Data), PreviewBlockSize);
+  EXPECT_NE(Manager->Store().GetSkinIndex("PREVIEWED"), -1);
+  EXPECT_EQ(Manager->SkinName(), L"Previewed");
+  EXPECT_TRUE(Manager->SkinActive());
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
 #include "framework/SystemBindings.h"
+#include "framework/TextConversion.h"
 #include "framework/Timer.h"
 #include "framework/core/DescriptionValues.h"
 #include "skin/store/SkinError.h"
@@ -26,22 +27,8 @@ namespace {
 
 TsSkinManager* TheDefaultManager = nullptr;
 
-std::wstring Utf8ToWide(std::string_view Text) {
-  if (Text.empty()) return {};
-  const int Size = MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
-  std::wstring Wide(static_cast<std::size_t>(std::max(Size, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Wide.data(), Size);
-  return Wide;
-}
-
-std::string WideToUtf8(std::wstring_view Text) {
-  if (Text.empty()) return {};
-  const int Size =
-      WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0, nullptr, nullptr);
-  std::string Narrow(static_cast<std::size_t>(std::max(Size, 0)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Narrow.data(), Size, nullptr, nullptr);
-  return Narrow;
-}
+// The preview tool writes 8-bit text in the system's ANSI code page.
+std::wstring AnsiToWide(std::string_view Text) { return WideFrom(CP_ACP, Text); }
 
 // The folder of the program file, with its trailing "\".
 std::wstring AppDirectory() {
@@ -183,7 +170,7 @@ void TsSkinManager::WriteThirdLists() {
   }
 }
 
-std::wstring TsSkinManager::SkinInfo() const { return Utf8ToWide(FStore.GetSkinInfo()); }
+std::wstring TsSkinManager::SkinInfo() const { return WideFromUtf8(FStore.GetSkinInfo()); }
 
 HBRUSH TsSkinManager::EditBrush() {
   if (!FEditBrush) FEditBrush.reset(CreateSolidBrush(ColorToRGB(FStore.GetActiveEditColor())));
@@ -203,7 +190,7 @@ void TsSkinManager::SetSkinName(const std::wstring& Value) {
       LoadNamedSkin();
     } catch (const std::exception& Error) {
       FSkinName = OldName;
-      ErrorBox(Utf8ToWide(Error.what()));
+      ErrorBox(WideFromUtf8(Error.what()));
     }
     if (!FActive) {
       RemoveSkin();
@@ -220,7 +207,9 @@ void TsSkinManager::LoadNamedSkin() {
   FEditBrush.reset();
   const std::wstring Packed = PackedSkinPath(FSkinDirectory, FSkinName);
   std::error_code Error;
-  if (!Packed.empty() && std::filesystem::is_regular_file(Packed, Error)) {
+  const bool PreferFolder =
+      FPreviewMode && std::filesystem::is_directory(WithTrailingSlash(FSkinDirectory) + FSkinName, Error);
+  if (!PreferFolder && !Packed.empty() && std::filesystem::is_regular_file(Packed, Error)) {
     LoadPacked(Packed);
   } else {
     LoadFromFolderOrInternal();
@@ -233,7 +222,7 @@ void TsSkinManager::LoadPacked(const std::wstring& Path) {
   if (!LoadPackedSkinFile(Path, Package)) throw ESkinError(SNotPackedFile);
   if (!Package.Options) {
     // The previous skin stays.
-    MessageBoxW(nullptr, Utf8ToWide(InternalFormatErrorText(WideToUtf8(FSkinName))).c_str(), L"", MB_OK);
+    MessageBoxW(nullptr, WideFromUtf8(InternalFormatErrorText(Utf8FromWide(FSkinName))).c_str(), L"", MB_OK);
     return;
   }
   FStore.SetSkinPath(WithTrailingSlash(GetFullSkinDirectory(FSkinDirectory, AppDirectory())));
@@ -246,6 +235,11 @@ void TsSkinManager::LoadFromFolderOrInternal() {
       GetFullSkinDirectory(FSkinDirectory, AppDirectory()) + L"\\" + FSkinName + L"\\";
   const std::filesystem::path DescriptionFile = Folder / L"Options.dat";
   std::error_code Error;
+  if (FPreviewOptions) {
+    FStore.SetSkinPath(Folder);
+    LoadDescription(&*FPreviewOptions, nullptr);
+    return;
+  }
   if (!FSkinName.empty() && std::filesystem::is_regular_file(DescriptionFile, Error)) {
     std::ifstream File(DescriptionFile, std::ios::binary);
     const std::vector<std::uint8_t> Bytes{std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
@@ -273,7 +267,7 @@ void TsSkinManager::LoadFromFolderOrInternal() {
   TacSkinConvertor Package;
   Package.PackedData = Skin.PackedData;
   if (!UnpackSkinPackage(Package)) throw ESkinError(SNotPackedFile);
-  if (!Package.Options) throw ESkinError(InternalFormatErrorText(WideToUtf8(FSkinName)));
+  if (!Package.Options) throw ESkinError(InternalFormatErrorText(Utf8FromWide(FSkinName)));
   const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
   LoadDescription(&Description, &Package);
 }
@@ -349,7 +343,7 @@ void TsSkinManager::SetBrightness(int Value) {
 
 void TsSkinManager::SetCommonSections(const std::wstring& Value) {
   FCommonSectionsText = WithoutSpaces(Value);
-  FCommonSections = TSkinDescription(WideToUtf8(FCommonSectionsText));
+  FCommonSections = TSkinDescription(Utf8FromWide(FCommonSectionsText));
   SetSkinName(FSkinName);
 }
 
@@ -358,7 +352,7 @@ void TsSkinManager::ReloadAfterOptionChange() {
   try {
     LoadNamedSkin();
   } catch (const std::exception& Error) {
-    ErrorBox(Utf8ToWide(Error.what()));
+    ErrorBox(WideFromUtf8(Error.what()));
   }
   UpdateSkin(true);
   if (!FNoAutoUpdate) {
@@ -472,6 +466,16 @@ bool TsSkinManager::ApplicationWindowMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_THEMECHANGED:
       return true;
+    case WM_COPYDATA:
+      if (Message.WParam != 7) return false;
+      TakePreviewBlock(Message);
+      return true;
+    case WM_SKINCOMMAND:
+      if (SkinCommandCode(Message.WParam) != SKC_APPLY_PREVIEW ||
+          !IsOwnSkinCommand(Application ? Application->Handle() : nullptr, Message))
+        return false;
+      ApplyPreview();
+      return true;
     case WM_INVALIDATEFORMS:
       if (Application)
         for (TComponent* Component : std::vector<TComponent*>(Application->Components()))
@@ -481,4 +485,35 @@ bool TsSkinManager::ApplicationWindowMessage(TMessage& Message) {
     default:
       return false;
   }
+}
+
+// ---- The skin preview channel ----
+
+void TsSkinManager::TakePreviewBlock(const TMessage& Message) {
+  if (FTakingPreview) return;
+  FTakingPreview = true;
+  const auto* Data = reinterpret_cast<const COPYDATASTRUCT*>(Message.LParam);
+  // The block comes from another process: its size is checked before any byte is read.
+  std::optional<TacSkinData> Block = Data ? ReadPreviewBlock(Data->lpData, Data->cbData) : std::nullopt;
+  if (Block) {
+    FPreviewBuffer = std::move(Block);
+    // Loading runs outside the message that delivered the block.
+    if (Application) PostMessageW(Application->Handle(), WM_SKINCOMMAND, SkinCommandWParam(SKC_APPLY_PREVIEW), 0);
+  }
+  FTakingPreview = false;
+}
+
+void TsSkinManager::ApplyPreview() {
+  if (!FPreviewBuffer || FPreviewBuffer->Magic != PreviewMagic) return;
+  const TacSkinData Block = std::move(*FPreviewBuffer);
+  FPreviewBuffer.reset();
+  FPreviewMode = true;
+  BeginUpdate();
+  const std::string& Data = Block.Data;
+  FPreviewOptions = TSkinDescription::FromBytes(
+      std::span(reinterpret_cast<const std::uint8_t*>(Data.data()), Data.size()));
+  FSkinDirectory = AnsiToWide(Block.SkinDir);
+  SetSkinName(AnsiToWide(Block.SkinName));
+  EndUpdate(true, false);
+  FPreviewOptions.reset();
 }

@@ -18,6 +18,7 @@
 #include "framework/Brush.h"
 #include "framework/Component.h"
 #include "framework/Message.h"
+#include "skin/store/PreviewBlock.h"
 #include "skin/store/SkinDescription.h"
 #include "skin/store/sSkinStore.h"
 #include "skin/store/sStoredSkins.h"
@@ -136,6 +137,13 @@ class TsSkinManager : public TComponent {
   TTimer* FTimerCheckHot = nullptr;  // owned as a component
   std::unique_ptr<std::remove_pointer_t<HHOOK>, THookDeleter> FCbtHook;
   int FApplicationHook = 0;
+  // The preview channel: the last block taken, whether one is being taken, whether a
+  // preview ran (folders are then preferred to .asz files), and the preview's description
+  // while it loads.
+  std::optional<TacSkinData> FPreviewBuffer;
+  bool FTakingPreview = false;
+  bool FPreviewMode = false;
+  std::optional<TSkinDescription> FPreviewOptions;
 
   // Loads the skin FSkinName names; throws ESkinError. Clears FActive when there is no
   // skin at all.
@@ -151,5 +159,7 @@ class TsSkinManager : public TComponent {
   void ReadThirdLists();
   void WriteThirdLists();
   bool ApplicationWindowMessage(TMessage& Message);
+  void TakePreviewBlock(const TMessage& Message);
+  void ApplyPreview();
   static LRESULT CALLBACK CbtProc(int Code, WPARAM WParam, LPARAM LParam);
 };
