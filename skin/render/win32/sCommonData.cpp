@@ -127,7 +127,6 @@ void TsCommonData::ResolveSection() {
 }
 
 int TsCommonData::HotState() const {
-  const TsSkinManager* Manager = SkinManager();
   const HWND Window = OwnWindow();
   THotInputs In;
   In.HasControl = true;
@@ -137,9 +136,7 @@ int TsCommonData::HotState() const {
   In.WindowFocused = Window && GetFocus() == Window;
   In.IsPanel = COC == cocPanel;
   In.MouseAbove = FMouseAbove;
-  In.NoMouseHover = false;  // the manager's option, off in this program
-  In.Code = COC;
-  (void)Manager;
+  In.Code = COC;  // NoMouseHover: the manager's option, off in this program
   return ::HotState(In);
 }
 
