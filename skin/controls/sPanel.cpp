@@ -11,4 +11,6 @@ TsPanel::TsPanel(TComponent* AOwner)
             break;
         }
         return std::string("PANEL");
-      }) {}
+      }) {
+  FCommonData.ForwardsSkinChanges = true;
+}

@@ -147,4 +147,24 @@ TEST_F(CommonData, RemovingTheSkinClearsTheIndexesAndLoadingItAgainRestoresThem)
   EXPECT_EQ(Button->SkinData().SkinIndex, Index);
 }
 
+TEST_F(CommonData, APanelPassesTheSkinOnToItsChildrenEvenUnderAnotherManager) {
+  auto* Panel = Make<TsPanel>(*Form);
+  auto* Button = Make<TsButton>(*Panel);
+  ASSERT_NE(Button->SkinData().SkinIndex, -1);
+  TsSkinManager Foreign(nullptr);
+  Panel->SkinData().SetSkinManager(&Foreign);
+  const int PanelIndex = Panel->SkinData().SkinIndex;
+  // A skin without BUTTON: the button learns of it only through the panel.
+  TsStoredSkin Plain;
+  Plain.Name = L"Plain";
+  const std::string Text = "[GLOBALINFO]\nVERSION=8.10\n[PANEL]\nCOLOR=1\n";
+  const std::vector<std::uint8_t> Bytes(Text.begin(), Text.end());
+  const TacPackageEntry Entries[] = {{"Options.dat", Bytes}};
+  Plain.PackedData = WriteSkinPackage(Entries);
+  Manager->InternalSkins.push_back(Plain);
+  Manager->SetSkinName(L"Plain");
+  EXPECT_EQ(Button->SkinData().SkinIndex, -1);
+  EXPECT_EQ(Panel->SkinData().SkinIndex, PanelIndex);  // not its manager's news
+}
+
 }  // namespace

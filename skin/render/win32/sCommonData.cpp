@@ -19,10 +19,10 @@
 TsCommonData::TsCommonData(TControl* AOwner, int ACOC) : COC(ACOC), FOwnerControl(AOwner) {
   WndProc = [this](TMessage& Message) { FOwnerControl->WindowProc(Message); };
   FHook = FOwnerControl->AddMessageHook([this](TMessage& Message, const TMessageHookChain::TNext& Next) {
-    if (CommonWndProc(Message)) return;
-    Next(Message);
+    if (!CommonWndProc(Message)) Next(Message);
     // The window exists once its creation has been handled.
     if (Message.Msg == WM_CREATE) InitCommonProp();
+    if (Message.Msg == WM_SKINCOMMAND) ForwardToChildren(Message);
   });
 }
 
@@ -50,6 +50,21 @@ void TsCommonData::RemoveCommonProp() {
       GetPropW(FPropertyWindow, SkinStateProperty) == static_cast<TSkinState*>(this))
     RemovePropW(FPropertyWindow, SkinStateProperty);
   FPropertyWindow = nullptr;
+}
+
+void TsCommonData::ForwardToChildren(const TMessage& Message) {
+  TWinControl* Container = OwnerWindowed();
+  if (!ForwardsSkinChanges || !Container || !IsOwnSkinCommand(OwnWindow(), Message)) return;
+  switch (SkinCommandCode(Message.WParam)) {
+    case SKC_SKIN_LOADED:
+    case SKC_SKIN_REMOVED:
+    case SKC_REPAINT:
+      // Whatever manager sent it: the children may have another one.
+      BroadcastToChildren(Container, SkinCommandMessage(SkinCommandCode(Message.WParam), Message.LParam));
+      break;
+    default:
+      break;
+  }
 }
 
 // ---- The skin and its indexes ----

@@ -63,6 +63,9 @@ class TsCommonData : public TSkinState {
   // The section a control of this kind uses when it names none (SKC_QUERY_DEFAULT_SECTION);
   // empty: none.
   std::function<std::string()> StandardSection;
+  // A container passes the skin's load, removal and repaint on to its children (a skinned
+  // window is not entered by the broadcasts, which leave that to it).
+  bool ForwardsSkinChanges = false;
   // The control's class name ("TsButton"), the section of kinds that name none otherwise.
   std::string OwnerClassName;
 
@@ -101,6 +104,7 @@ class TsCommonData : public TSkinState {
   TWinControl* OwnerWindowed() const;
   bool FromOurManager(const TMessage& Message) const;
   TColor SeenColor() const;
+  void ForwardToChildren(const TMessage& Message);
   void MouseEntered();
   void MouseLeft();
 };
