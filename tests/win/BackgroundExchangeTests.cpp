@@ -16,6 +16,7 @@
 #include "skin/controls/sButton.h"
 #include "skin/controls/sPanel.h"
 #include "skin/render/win32/BackgroundExchange.h"
+#include "skin/render/win32/SectionPaintWin.h"
 #include "skin/render/win32/SkinText.h"
 #include "skin/render/win32/TextOnPicture.h"
 #include "skin/store/acSkinPackage.h"
@@ -169,7 +170,7 @@ TEST_F(BackgroundExchange, APanelAskedToPaintCopiesItsPictureUnderTheChild) {
       EXPECT_EQ(Pixels.Row(Y)[X], 0xFF000000u | static_cast<TPixel32>((X + 5) + 16 * (Y + 6))) << X << "," << Y;
 }
 
-TEST_F(BackgroundExchange, AnOpaquePlainPanelAnswersItsColourAndFillsTheAreaWhenAsked) {
+TEST_F(BackgroundExchange, AnOpaquePlainPanelAnswersItsColour) {
   TsPanel* Panel = Make<TsPanel>(*Form);
   ASSERT_EQ(Panel->SkinData().SkinIndex, Manager->Store().GetSkinIndex("PANEL"));
   BackgroundInfo Info;
@@ -183,6 +184,30 @@ TEST_F(BackgroundExchange, TheWindowSystemCannotAskForABackground) {
   BackgroundInfo Info;
   SendMessageW(Panel->Handle(), WM_SKINCOMMAND, SkinCommandWParam(SKC_QUERY_BG_INFO), reinterpret_cast<LPARAM>(&Info));
   EXPECT_EQ(Info.Kind, bkUnanswered);
+}
+
+TEST_F(BackgroundExchange, APanelPaintsItsSectionOverItsParentsColour) {
+  auto* Plain = Make<TPanel>(*Form);
+  Plain->SetColor(0x0000FF);  // red
+  auto* Half = Make<TsPanel>(*Plain);
+  Half->SkinData().SetSkinSection("HALF");
+  TBitmap32 Picture(4, 3);
+  EXPECT_TRUE(PaintSectionOverParent(Half->SkinData(), Plain, -1, -1, false, Picture.View(), {0, 0}, {0, 0, 4, 3}, 0));
+  // Black over red, half see-through: (255 * 127) >> 8 = 126 red, opaque.
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 4; ++X) EXPECT_EQ(Picture.Row(Y)[X], 0xFF7E0000u) << X << "," << Y;
+}
+
+TEST_F(BackgroundExchange, ASectionPaintedToADeviceContextCoversOnlyItsRectangle) {
+  const TDibSection Dib = NewDib(6, 4, 0);
+  PaintSectionToDC(Manager->Store().GetSkinIndex("PANEL"), TCacheInfo{}, 0, nullptr, Dib.DC(), {0, 0}, {1, 1, 4, 3},
+                   -1);
+  const TBitmapView Pixels = Dib.Pixels();
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 6; ++X) {
+      const bool Inside = X >= 1 && X < 4 && Y >= 1 && Y < 3;
+      EXPECT_EQ(Pixels.Row(Y)[X], Inside ? 0xFFFFFFFFu : 0u) << X << "," << Y;
+    }
 }
 
 TEST(TextOnPicture, TextKeepsTheAlphaOfThePixelsItLeavesAlone) {

@@ -4,12 +4,10 @@
 
 #include "framework/Colors.h"
 #include "framework/Control.h"
-#include "framework/Form.h"
 #include "framework/WinControl.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/win32/ControlLook.h"
 #include "skin/render/win32/PictureToDC.h"
-#include "skin/render/win32/SolidPaint.h"
 #include "skin/render/win32/sCommonData.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
@@ -42,7 +40,7 @@ TColor GlobalColor() {
   return Manager ? Manager->Store().GetGlobalColor() : static_cast<TColor>(0xFF00000F);
 }
 
-HWND WindowOf(const TWinControl* Control) { return Control->HandleAllocated() ? Control->Handle() : nullptr; }
+HWND WindowOf(TWinControl* Control) { return Control->HandleAllocated() ? Control->Handle() : nullptr; }
 
 // A control that is not a windowed one keeps no picture of its own to lend.
 bool HasPictureBitmap(const TsCommonData& SkinData) {
@@ -86,27 +84,17 @@ TColor ControlColorOf(const TsCommonData& SkinData, int State) {
   });
 }
 
-// A see-through control without a picture of its own hands its parent's answer on, moved
-// by its own position in that parent.
+// A see-through control without a picture of its own (a window-less one) hands its
+// parent's answer on, moved by its own position in that parent.
 void PassQuestionOn(TsCommonData& SkinData, BackgroundInfo& Info) {
   const TControl* Control = SkinData.FOwnerControl;
-  TPoint Position;
-  if (TWinControl* Parent = Control->Parent()) {
-    AskParentBackground(Info, Parent, Info.PaintNow);
-    Position = {Control->Left(), Control->Top()};
-  } else if (const HWND Window = WindowOf(static_cast<const TWinControl*>(Control)); Window && GetParent(Window)) {
-    AskParentBackground(Info, GetParent(Window), Info.PaintNow);
-    POINT Origin{0, 0};
-    MapWindowPoints(Window, GetParent(Window), &Origin, 1);
-    Position = {Origin.x, Origin.y};
-  } else {
-    AnswerColor(Info, GlobalColor());
-    return;
-  }
+  TWinControl* Parent = Control->Parent();
+  if (!Parent) return AnswerColor(Info, GlobalColor());
+  AskParentBackground(Info, Parent, Info.PaintNow);
   if (Info.Picture.Empty()) return;
-  Info.Offset = {Info.Offset.X + Position.X, Info.Offset.Y + Position.Y};
-  Info.ColorFrame.Left -= Position.X;
-  Info.ColorFrame.Top -= Position.Y;
+  Info.Offset = {Info.Offset.X + Control->Left(), Info.Offset.Y + Control->Top()};
+  Info.ColorFrame.Left -= Control->Left();
+  Info.ColorFrame.Top -= Control->Top();
 }
 
 bool IsPlainSection(const TsCommonData& SkinData, const TsGenState& Props) {
@@ -128,10 +116,6 @@ void AnswerOpaque(TsCommonData& SkinData, BackgroundInfo& Info, const TsGenState
         Info.Picture = SkinData.FCacheBmp.View();
       }
     }
-    if (Info.PaintNow && Info.TargetDC) {
-      const TRect& A = Info.Area;
-      PaintSolidRect(Info.TargetDC, RECT{A.Left, A.Top, A.Right, A.Bottom}, Info.Color);
-    }
     return;
   }
   Info.Color = GlobalColor();
@@ -147,10 +131,7 @@ void AnswerOpaque(TsCommonData& SkinData, BackgroundInfo& Info, const TsGenState
       return;
     }
   }
-  if (Info.PaintNow)
-    PaintPictureNow(SkinData, Info);
-  else
-    AnswerPicture(SkinData, Info);
+  AnswerPicture(SkinData, Info);
 }
 
 }  // namespace
@@ -188,6 +169,8 @@ TCacheInfo BackgroundToCacheInfo(const BackgroundInfo& Info) {
 }
 
 void AnswerBackgroundQuery(TsCommonData& SkinData, BackgroundInfo& Info, int State) {
+  // A child asking for painting always gets the picture (the colour answers below are for
+  // children that paint for themselves).
   if (Info.PaintNow) {
     if (SkinData.BGChanged) PrepareCache(SkinData);
     if (!SkinData.BGChanged) PaintPictureNow(SkinData, Info);
