@@ -11,6 +11,7 @@
 #include "skin/render/BackgroundType.h"
 #include "skin/render/ControlKinds.h"
 #include "skin/render/SeenThrough.h"
+#include "skin/render/win32/BackgroundExchange.h"
 #include "skin/store/SkinText.h"
 #include "skin/store/win32/sSkinManager.h"
 
@@ -313,6 +314,9 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       break;
     case SKC_QUERY_BG_COLOR:
       Message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(SeenColor()));
+      break;
+    case SKC_QUERY_BG_INFO:
+      if (Message.LParam) AnswerBackgroundQuery(*this, *reinterpret_cast<BackgroundInfo*>(Message.LParam), HotState());
       break;
     case SKC_SET_HALF_VISIBLE:
       HalfVisible = true;
