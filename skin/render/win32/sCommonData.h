@@ -11,16 +11,18 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "framework/DibSection.h"
 #include "framework/MessageHookChain.h"
-#include "gfx/Bitmap32.h"
 #include "gfx/Color.h"
 #include "skin/store/win32/SkinCommands.h"
 
 class TControl;
 class TWinControl;
 class TsSkinManager;
+struct TsGeneralData;
 
 // CtrlSkinState bits.
 constexpr std::uint16_t csPrinting = 0x0200;
@@ -53,7 +55,9 @@ class TsCommonData : public TSkinState {
   int FUpdateCount = 0;
   int HotTexture = -1;
   HDC PrintDC = nullptr;
-  TBitmap32 FCacheBmp;
+  // The control's finished picture; none until PrepareCacheBitmap makes it (and for a
+  // control of no size). A DIB section, so GDI draws into it and copies it to the screen.
+  std::optional<TDibSection> FCacheBmp;
   std::uint16_t BGType = 0;
   std::uint16_t CtrlSkinState = 0;
   bool BGChanged = true;
@@ -77,6 +81,23 @@ class TsCommonData : public TSkinState {
   void ResolveSection();
   // 0 normal, 1 hot.
   int HotState() const;
+  // Whether the control's picture changes when it moves against its parent's picture.
+  bool RepaintIfMoved() const;
+
+  // ---- Colours
+  bool CustomColor() const { return FCustomColor; }
+  void SetCustomColor(bool Value);
+  bool CustomFont() const { return FCustomFont; }
+  void SetCustomFont(bool Value);
+  // The control's colour and font colour from the section's state HotState.
+  void UpdateControlColors(bool NoRedrawToggle = false);
+  // For kinds whose colours follow their state: the normal state's colours, with the
+  // control's hue and saturation.
+  void ApplySectionColors(bool Repaint);
+
+  // ---- The picture
+  // Makes the picture the control's size (none for no size), keeping it when it is that.
+  void PrepareCacheBitmap();
 
   // ---- Lifecycle
   void Loaded(bool UpdateColors = true);
@@ -85,6 +106,10 @@ class TsCommonData : public TSkinState {
   void BeginUpdate();
   void EndUpdate(bool Repaint = true);
   void Invalidate(bool UpdateNow = false);
+  // Postponed: this control's update, or its parent's (asked with SKC_QUERY_UPDATING).
+  bool Updating() const;
+  // With Reset, forgets the own flag first; sets it again when still updating.
+  bool CheckUpdating(bool Reset = false);
 
   // ---- Messages (true: consumed)
   bool CommonWndProc(TMessage& Message);
@@ -103,4 +128,17 @@ class TsCommonData : public TSkinState {
   TColor SeenColor() const;
   void MouseEntered();
   void MouseLeft();
+  const TsGeneralData* Section() const;
+  // Fully transparent in both the normal and the hot state.
+  bool SeeThroughBothStates() const;
+  // The state's colours on the control unless custom; true when one changed.
+  bool SetStateColors(int State, bool WithEffects, bool FontToo);
+  // For kinds whose colours follow their state: the colours of State, redrawn if changed.
+  void FollowStateColors(int State);
+  void FocusChanged(bool Focused);
+  void SkinRemovedColors();
+  bool PictureOutOfDate();
+  void PassToChildren(int Code, WORD Argument = 0);
+  void ReframeWindow();
+  LRESULT QueryStateSection(TacStateSectionQuery& Query);
 };
