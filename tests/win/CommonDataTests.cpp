@@ -12,6 +12,7 @@
 #include "framework/Form.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
@@ -20,14 +21,15 @@
 namespace {
 
 // Sections of the test skin: white panels; GLASS fully transparent; HALF 50 % over black;
-// edits dark grey with red text, green with blue text when hot.
+// edits dark grey with red text, green with blue text when hot; REDEDIT pure red.
 constexpr char TestSkin[] =
     "[GLOBALINFO]\nVERSION=8.10\n"
     "[BUTTON]\nCOLOR=255\nSTATES=3\n"
     "[EDIT]\nCOLOR=3355443\nFONTCOLOR=255\nHOTCOLOR=43520\nHOTFONTCOLOR=16711680\nSTATES=2\n"
     "[PANEL]\nCOLOR=16777215\n"
     "[GLASS]\nTRANSPARENCY=100\nCOLOR=65280\n"
-    "[HALF]\nTRANSPARENCY=50\nCOLOR=0\n";
+    "[HALF]\nTRANSPARENCY=50\nCOLOR=0\n"
+    "[REDEDIT]\nCOLOR=255\n";
 
 class CommonData : public testing::Test {
  protected:
@@ -337,6 +339,37 @@ TEST_F(CommonData, TheSectionUnderAPartIsTheFirstOneNotSeenThrough) {
   EXPECT_EQ(Query.SkinIndex, Manager->Store().GetSkinIndex("BUTTON"));
   EXPECT_EQ(Ask(Button, 3, Query), -1);  // BUTTON has three states
   EXPECT_EQ(Query.SkinIndex, -1);
+}
+
+TEST_F(CommonData, AHueOffsetTurnsTheSectionsColoursOnTheControlAndTheSameOneDoesNothing) {
+  auto* Edit = Make<TsEdit>(*Form);
+  Edit->SkinData().SetSkinSection("REDEDIT");
+  EXPECT_EQ(Edit->Color(), 0x0000FF);
+  Edit->SkinData().SetHUEOffset(120);  // red turned by a third of the circle: green
+  EXPECT_EQ(Edit->Color(), 0x00FF00);
+  Edit->SkinData().BGChanged = false;
+  Edit->SkinData().SetHUEOffset(120);
+  EXPECT_FALSE(Edit->SkinData().BGChanged);
+}
+
+TEST_F(CommonData, AMemosScrollBarsStartAtTheSystemSizesAndANewSizeMeasuresTheFrameAgain) {
+  auto* Memo = Make<TsMemo>(*Form);
+  TacScrollData& Vert = Memo->SkinData().VertScrollData();
+  EXPECT_EQ(Vert.ScrollWidth(), -1);
+  EXPECT_EQ(Vert.ButtonsSize(), -1);
+  EXPECT_EQ(Memo->SkinData().HorzScrollData().ScrollWidth(), -1);
+  EXPECT_EQ(Memo->SkinData().OuterEffects().Visibility(), TacOuterVisibility::ovNone);
+  int FrameQuestions = 0;
+  const TMessageHook Counting = Memo->AddMessageHook([&](TMessage& Message, const TMessageHookChain::TNext& Next) {
+    if (Message.Msg == WM_NCCALCSIZE) ++FrameQuestions;
+    Next(Message);
+  });
+  Vert.SetScrollWidth(20);
+  EXPECT_EQ(FrameQuestions, 1);
+  Vert.SetScrollWidth(20);
+  EXPECT_EQ(FrameQuestions, 1);
+  Vert.SetButtonsSize(12);
+  EXPECT_EQ(FrameQuestions, 2);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "framework/DibSection.h"
 #include "framework/MessageHookChain.h"
 #include "gfx/Color.h"
+#include "skin/render/OuterEffects.h"
 #include "skin/store/win32/SkinCommands.h"
 
 class TControl;
@@ -64,6 +65,8 @@ class TsCommonData : public TSkinState {
   int SkinIndex = -1;
   TControl* const FOwnerControl;
 
+  TacOuterEffects& OuterEffects() { return FOuterEffects; }
+
   // The section a control of this kind uses when it names none (SKC_QUERY_DEFAULT_SECTION);
   // empty: none.
   std::function<std::string()> StandardSection;
@@ -106,6 +109,8 @@ class TsCommonData : public TSkinState {
   void BeginUpdate();
   void EndUpdate(bool Repaint = true);
   void Invalidate(bool UpdateNow = false);
+  // Repositions the control's window with a frame change, so its frame is measured again.
+  void ReframeWindow();
   // Postponed: this control's update, or its parent's (asked with SKC_QUERY_UPDATING).
   bool Updating() const;
   // With Reset, forgets the own flag first; sets it again when still updating.
@@ -117,6 +122,7 @@ class TsCommonData : public TSkinState {
 
  private:
   std::string FSkinSection;
+  TacOuterEffects FOuterEffects;
   TsSkinManager* FSkinManager = nullptr;
   HWND FPropertyWindow = nullptr;  // the window "ACSDATA" is set on
   TMessageHook FHook;
@@ -139,6 +145,5 @@ class TsCommonData : public TSkinState {
   void SkinRemovedColors();
   bool PictureOutOfDate();
   void PassToChildren(int Code, WORD Argument = 0);
-  void ReframeWindow();
   LRESULT QueryStateSection(TacStateSectionQuery& Query);
 };
