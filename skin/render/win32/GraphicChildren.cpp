@@ -31,6 +31,7 @@ class TReentryGuard {
   bool FEntered;
 };
 
+TRect AsTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
 TRect Moved(const RECT& R, TPoint By) { return {R.left + By.X, R.top + By.Y, R.right + By.X, R.bottom + By.Y}; }
 RECT AsRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
@@ -72,7 +73,7 @@ void CopyArea(TBitmapView Bitmap, const TRect& Area, TConstBitmapView Picture, T
 }
 
 void FillChildBackground(TBitmapView Bitmap, TControl* Child, const BackgroundInfo& Behind) {
-  const TRect Area = Moved(Child->BoundsRect(), {});
+  const TRect Area = AsTRect(Child->BoundsRect());
   if (Child->ControlStyle().Contains(TControlStyleFlag::csOpaque)) {
     const bool Skinned = SendSkinCommandTo(Child, SKC_QUERY_SKINNED, 0) == 1;
     FillArea(Bitmap, Area, Skinned ? static_cast<TColor>(SendSkinCommandTo(Child, SKC_QUERY_BG_COLOR, 0)) : Child->Color());

@@ -1,5 +1,6 @@
 // Sections: construction and the window property; the skin and its indexes; lifecycle;
-// the message hook; the skin commands; hot tracking.
+// the picture; colours; the message hook; the skin commands; sections under a part; hot
+// tracking.
 #include "skin/render/win32/sCommonData.h"
 
 #include <algorithm>
