@@ -134,6 +134,7 @@ class TsCommonData : public TSkinState {
   TColor SeenColor() const;
   void MouseEntered();
   void MouseLeft();
+  // The section while skinned, else null.
   const TsGeneralData* Section() const;
   // Fully transparent in both the normal and the hot state.
   bool SeeThroughBothStates() const;
