@@ -8,9 +8,10 @@
 
 #include "framework/Component.h"
 #include "skin/render/ControlKinds.h"
-#include "skin/render/win32/sCommonData.h"
+#include "skin/render/win32/sCtrlSkinData.h"
 
-template <class TBase>
+// TData: the kind of skin data the control owns.
+template <class TBase, class TData = TsCtrlSkinData>
 class TsSkinnedControl : public TBase {
  public:
   // Kind: the control-kind code; StandardSection: the section it uses when it names none.
@@ -20,8 +21,8 @@ class TsSkinnedControl : public TBase {
     FCommonData.StandardSection = std::move(StandardSection);
   }
 
-  TsCommonData& SkinData() { return FCommonData; }
-  const TsCommonData& SkinData() const { return FCommonData; }
+  TData& SkinData() { return FCommonData; }
+  const TData& SkinData() const { return FCommonData; }
 
   void Loaded() override {
     TBase::Loaded();
@@ -29,7 +30,7 @@ class TsSkinnedControl : public TBase {
   }
 
  protected:
-  TsCommonData FCommonData;
+  TData FCommonData;
 };
 
 // A StandardSection that is always Name.

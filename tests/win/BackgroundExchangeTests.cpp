@@ -75,10 +75,10 @@ class BackgroundExchange : public testing::Test {
   TsPanel* PanelWithPicture(const char* Section) {
     auto* Panel = Make<TsPanel>(*Form);
     Panel->SkinData().SetSkinSection(Section);
-    TBitmap32 Picture(20, 20);
+    Panel->SkinData().FCacheBmp.emplace(std::move(*TDibSection::Make(20, 20)));
+    const TBitmapView Picture = Panel->SkinData().CachePicture();
     for (int Y = 0; Y < 20; ++Y)
       for (int X = 0; X < 20; ++X) Picture.Row(Y)[X] = 0xFF000000u | static_cast<TPixel32>(X + 16 * Y);
-    Panel->SkinData().FCacheBmp = std::move(Picture);
     Panel->SkinData().BGChanged = false;
     return Panel;
   }
@@ -148,7 +148,7 @@ TEST_F(BackgroundExchange, APartlyTransparentPanelLendsItsPicture) {
   Info.Offset = {7, 7};
   EXPECT_TRUE(AskParentBackground(Info, Panel, false));
   EXPECT_EQ(Info.Kind, bkPicture);
-  EXPECT_EQ(Info.Picture.Row0, Panel->SkinData().FCacheBmp.View().Row0);
+  EXPECT_EQ(Info.Picture.Row0, Panel->SkinData().CachePicture().Row0);
   EXPECT_EQ(Info.Offset, (TPoint{0, 0}));
   const TCacheInfo Cache = BackgroundToCacheInfo(Info);
   EXPECT_TRUE(Cache.Ready);

@@ -6,11 +6,13 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
@@ -18,14 +20,16 @@
 
 namespace {
 
-// Sections of the test skin: white panels; GLASS fully transparent; HALF 50 % over black.
+// Sections of the test skin: white panels; GLASS fully transparent; HALF 50 % over black;
+// edits dark grey with red text, green with blue text when hot; REDEDIT pure red.
 constexpr char TestSkin[] =
     "[GLOBALINFO]\nVERSION=8.10\n"
     "[BUTTON]\nCOLOR=255\nSTATES=3\n"
-    "[EDIT]\nCOLOR=3355443\n"
+    "[EDIT]\nCOLOR=3355443\nFONTCOLOR=255\nHOTCOLOR=43520\nHOTFONTCOLOR=16711680\nSTATES=2\n"
     "[PANEL]\nCOLOR=16777215\n"
     "[GLASS]\nTRANSPARENCY=100\nCOLOR=65280\n"
-    "[HALF]\nTRANSPARENCY=50\nCOLOR=0\n";
+    "[HALF]\nTRANSPARENCY=50\nCOLOR=0\n"
+    "[REDEDIT]\nCOLOR=255\n";
 
 class CommonData : public testing::Test {
  protected:
@@ -165,6 +169,227 @@ TEST_F(CommonData, APanelPassesTheSkinOnToItsChildrenEvenUnderAnotherManager) {
   Manager->SetSkinName(L"Plain");
   EXPECT_EQ(Button->SkinData().SkinIndex, -1);
   EXPECT_EQ(Panel->SkinData().SkinIndex, PanelIndex);  // not its manager's news
+}
+
+TEST_F(CommonData, AnEditTakesTheHotColoursWithTheFocusAndTheNormalOnesWithoutIt) {
+  auto* Edit = Make<TsEdit>(*Form);
+  auto* Other = Make<TsEdit>(*Form);
+  Form->Show();
+  Edit->SetFocus();
+  EXPECT_EQ(Edit->SkinData().HotState(), 1);
+  EXPECT_EQ(Edit->Color(), 0x00AA00);
+  EXPECT_EQ(Edit->Font().Color(), 0xFF0000);
+  Other->SetFocus();
+  EXPECT_EQ(Edit->SkinData().HotState(), 0);
+  EXPECT_EQ(Edit->Color(), 0x333333);
+  EXPECT_EQ(Edit->Font().Color(), 0x0000FF);
+}
+
+TEST_F(CommonData, HoverLeavesAnEditsColoursAlone) {
+  auto* Edit = Make<TsEdit>(*Form);
+  Edit->SetColor(clYellow);
+  SendSkinCommand(Edit->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_EQ(Edit->SkinData().HotState(), 0);
+  EXPECT_EQ(Edit->Color(), clYellow);
+}
+
+TEST_F(CommonData, CustomColoursKeepTheApplicationsOwnAndRemovingTheSkinGivesTheOthersTheSystemOnes) {
+  auto* Plain = Make<TsEdit>(*Form);
+  auto* Custom = Make<TsEdit>(*Form);
+  Custom->SkinData().SetCustomColor(true);
+  Custom->SkinData().SetCustomFont(true);
+  Custom->SetColor(clYellow);
+  Custom->Font().SetColor(clGreen);
+  SendSkinCommand(Plain->Handle(), SKC_REPAINT, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_EQ(Plain->Color(), 0x333333);
+  EXPECT_EQ(Plain->Font().Color(), 0x0000FF);
+  Manager->SetActive(false);
+  EXPECT_EQ(Plain->Color(), clWindow);
+  EXPECT_EQ(Plain->Font().Color(), clWindowText);
+  EXPECT_EQ(Custom->Color(), clYellow);
+  EXPECT_EQ(Custom->Font().Color(), clGreen);
+}
+
+TEST_F(CommonData, TurningCustomColoursOffAndOnAgainGivesBackTheSavedOnes) {
+  auto* Edit = Make<TsEdit>(*Form);
+  Edit->Font().SetColor(clGreen);
+  Edit->SkinData().SetCustomFont(true);  // the colour is the skin's meanwhile
+  EXPECT_EQ(Edit->Color(), 0x333333);
+  Edit->SetColor(clYellow);
+  Edit->SkinData().SetCustomColor(true);
+  EXPECT_EQ(Edit->SkinData().SavedColor, clYellow);
+  EXPECT_EQ(Edit->SkinData().SavedFontColor, clGreen);
+  Edit->SkinData().SetCustomColor(false);
+  Edit->SkinData().SetCustomFont(false);
+  EXPECT_EQ(Edit->Color(), 0x333333);  // the skin's again
+  EXPECT_EQ(Edit->Font().Color(), 0x0000FF);
+  Edit->SkinData().SetCustomColor(true);
+  Edit->SkinData().SetCustomFont(true);
+  EXPECT_EQ(Edit->Color(), clYellow);
+  EXPECT_EQ(Edit->Font().Color(), clGreen);
+}
+
+TEST_F(CommonData, ThePictureIsADibOfTheControlsSizeMadeAgainOnlyWhenTheSizeChanges) {
+  auto* Panel = Make<TsPanel>(*Form);
+  Panel->SetBounds(0, 0, 30, 20);
+  TsCommonData& Data = Panel->SkinData();
+  EXPECT_FALSE(Data.FCacheBmp.has_value());
+  Data.PrepareCacheBitmap();
+  ASSERT_TRUE(Data.FCacheBmp.has_value());
+  EXPECT_EQ(Data.FCacheBmp->Width(), 30);
+  EXPECT_EQ(Data.FCacheBmp->Height(), 20);
+  EXPECT_NE(Data.FCacheBmp->DC(), nullptr);
+  const HBITMAP First = Data.FCacheBmp->Bitmap();
+  Data.PrepareCacheBitmap();
+  EXPECT_EQ(Data.FCacheBmp->Bitmap(), First);
+  Panel->SetBounds(0, 0, 40, 20);
+  Data.PrepareCacheBitmap();
+  ASSERT_TRUE(Data.FCacheBmp.has_value());
+  EXPECT_EQ(Data.FCacheBmp->Width(), 40);
+  Panel->SetBounds(0, 0, 0, 20);
+  Data.PrepareCacheBitmap();
+  EXPECT_FALSE(Data.FCacheBmp.has_value());
+}
+
+TEST_F(CommonData, OnlyAControlSeenThroughOnASkinnedContainerRepaintsWhenMoved) {
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Opaque = Make<TsPanel>(*Outer);
+  auto* Glass = Make<TsPanel>(*Outer);
+  auto* GlassOnForm = Make<TsPanel>(*Form);
+  auto* Disabled = Make<TsPanel>(*Outer);
+  Glass->SkinData().SetSkinSection("GLASS");
+  GlassOnForm->SkinData().SetSkinSection("GLASS");
+  Disabled->SetEnabled(false);
+  EXPECT_FALSE(Opaque->SkinData().RepaintIfMoved());
+  EXPECT_TRUE(Glass->SkinData().RepaintIfMoved());
+  EXPECT_FALSE(GlassOnForm->SkinData().RepaintIfMoved());  // the bare form is no container
+  EXPECT_TRUE(Disabled->SkinData().RepaintIfMoved());
+}
+
+TEST_F(CommonData, RepaintIfMovedGoesDownOnlyThroughControlsSeenThrough) {
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Glass = Make<TsPanel>(*Outer);
+  auto* UnderGlass = Make<TsPanel>(*Glass);
+  auto* Opaque = Make<TsPanel>(*Outer);
+  auto* UnderOpaque = Make<TsPanel>(*Opaque);
+  for (TsPanel* Panel : {Glass, UnderGlass, UnderOpaque}) Panel->SkinData().SetSkinSection("GLASS");
+  for (TsPanel* Panel : {Glass, UnderGlass, Opaque, UnderOpaque}) Panel->SkinData().BGChanged = false;
+  SendSkinMessage(Glass->Handle(), SkinCommandMessage(SKC_REPAINT_IF_MOVED, 0, 1));
+  SendSkinMessage(Opaque->Handle(), SkinCommandMessage(SKC_REPAINT_IF_MOVED, 0, 1));
+  EXPECT_TRUE(Glass->SkinData().BGChanged);
+  EXPECT_TRUE(UnderGlass->SkinData().BGChanged);
+  EXPECT_FALSE(Opaque->SkinData().BGChanged);
+  EXPECT_FALSE(UnderOpaque->SkinData().BGChanged);
+}
+
+TEST_F(CommonData, AContainerIsUpdatingInItsOwnUpdateAndWithoutAPictureOfItsSize) {
+  auto* Outer = Make<TsPanel>(*Form);
+  Outer->SetBounds(0, 0, 50, 40);
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 1);  // no picture yet
+  Outer->SkinData().PrepareCacheBitmap();
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 0);
+  Outer->SetBounds(0, 0, 60, 40);
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 1);  // of another size
+  Outer->SkinData().PrepareCacheBitmap();
+  Outer->SkinData().BeginUpdate();
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 1);
+  Outer->SkinData().EndUpdate(false);
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 0);
+  Outer->SkinData().FCacheBmp.reset();
+  Outer->SkinData().SetCustomColor(true);
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 0);  // its own colour is ready
+}
+
+TEST_F(CommonData, AWaitingChildStopsWaitingWhenItsParentIsReadyAndTellsItsOwnChildren) {
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Middle = Make<TsPanel>(*Outer);
+  auto* Inner = Make<TsPanel>(*Middle);
+  for (TsPanel* Panel : {Outer, Middle, Inner}) {
+    Panel->SetBounds(0, 0, 20, 20);
+    Panel->SkinData().PrepareCacheBitmap();
+  }
+  Outer->SkinData().BeginUpdate();
+  Middle->SkinData().FUpdating = Inner->SkinData().FUpdating = true;
+  SendSkinCommand(Middle->Handle(), SKC_PARENT_UPDATED, 0);
+  EXPECT_TRUE(Middle->SkinData().FUpdating);  // its parent is still in its update
+  Outer->SkinData().EndUpdate(false);
+  SendSkinCommand(Middle->Handle(), SKC_PARENT_UPDATED, 0);
+  EXPECT_FALSE(Middle->SkinData().FUpdating);
+  EXPECT_FALSE(Inner->SkinData().FUpdating);
+}
+
+TEST_F(CommonData, AFrameChangeReachesTheChildWindows) {
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Inner = Make<TsPanel>(*Outer);
+  int FrameQuestions = 0;
+  const TMessageHook Counting = Inner->AddMessageHook([&](TMessage& Message, const TMessageHookChain::TNext& Next) {
+    if (Message.Msg == WM_NCCALCSIZE) ++FrameQuestions;
+    Next(Message);
+  });
+  SendSkinCommand(Outer->Handle(), SKC_FRAME_CHANGED, 0);
+  EXPECT_EQ(FrameQuestions, 1);
+}
+
+TEST_F(CommonData, TheSectionUnderAPartIsTheFirstOneNotSeenThrough) {
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Glass = Make<TsPanel>(*Outer);
+  auto* Half = Make<TsPanel>(*Outer);
+  auto* Button = Make<TsButton>(*Outer);
+  Glass->SetBounds(10, 5, 20, 20);
+  Glass->SkinData().SetSkinSection("GLASS");
+  Half->SkinData().SetSkinSection("HALF");
+  const int PanelIndex = Manager->Store().GetSkinIndex("PANEL");
+  const auto Ask = [](TControl* Control, int State, TacStateSectionQuery& Query) {
+    Query.State = State;
+    return SendSkinCommandTo(Control, SKC_QUERY_STATE_SECTION, reinterpret_cast<LPARAM>(&Query));
+  };
+  TacStateSectionQuery Query;
+  Query.R = {1, 2, 3, 4};
+  EXPECT_EQ(Ask(Glass, 0, Query), 1);
+  EXPECT_EQ(Query.SkinIndex, PanelIndex);
+  EXPECT_EQ(Query.R.left, 11);
+  EXPECT_EQ(Query.R.top, 7);
+  EXPECT_EQ(Query.R.right, 13);
+  EXPECT_EQ(Query.R.bottom, 9);
+  Query = {};
+  EXPECT_EQ(Ask(Half, 0, Query), 1);  // half transparent is not seen through
+  EXPECT_EQ(Query.SkinIndex, Manager->Store().GetSkinIndex("HALF"));
+  Query = {};
+  EXPECT_EQ(Ask(Button, 2, Query), 1);
+  EXPECT_EQ(Query.SkinIndex, Manager->Store().GetSkinIndex("BUTTON"));
+  EXPECT_EQ(Ask(Button, 3, Query), -1);  // BUTTON has three states
+  EXPECT_EQ(Query.SkinIndex, -1);
+}
+
+TEST_F(CommonData, AHueOffsetTurnsTheSectionsColoursOnTheControlAndTheSameOneDoesNothing) {
+  auto* Edit = Make<TsEdit>(*Form);
+  Edit->SkinData().SetSkinSection("REDEDIT");
+  EXPECT_EQ(Edit->Color(), 0x0000FF);
+  Edit->SkinData().SetHUEOffset(120);  // red turned by a third of the circle: green
+  EXPECT_EQ(Edit->Color(), 0x00FF00);
+  Edit->SkinData().BGChanged = false;
+  Edit->SkinData().SetHUEOffset(120);
+  EXPECT_FALSE(Edit->SkinData().BGChanged);
+}
+
+TEST_F(CommonData, AMemosScrollBarsStartAtTheSystemSizesAndANewSizeMeasuresTheFrameAgain) {
+  auto* Memo = Make<TsMemo>(*Form);
+  TacScrollData& Vert = Memo->SkinData().VertScrollData();
+  EXPECT_EQ(Vert.ScrollWidth(), -1);
+  EXPECT_EQ(Vert.ButtonsSize(), -1);
+  EXPECT_EQ(Memo->SkinData().HorzScrollData().ScrollWidth(), -1);
+  EXPECT_EQ(Memo->SkinData().OuterEffects().Visibility(), TacOuterVisibility::ovNone);
+  int FrameQuestions = 0;
+  const TMessageHook Counting = Memo->AddMessageHook([&](TMessage& Message, const TMessageHookChain::TNext& Next) {
+    if (Message.Msg == WM_NCCALCSIZE) ++FrameQuestions;
+    Next(Message);
+  });
+  Vert.SetScrollWidth(20);
+  EXPECT_EQ(FrameQuestions, 1);
+  Vert.SetScrollWidth(20);
+  EXPECT_EQ(FrameQuestions, 1);
+  Vert.SetButtonsSize(12);
+  EXPECT_EQ(FrameQuestions, 2);
 }
 
 }  // namespace

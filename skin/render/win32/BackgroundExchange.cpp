@@ -53,7 +53,7 @@ void PrepareCache(TsCommonData& SkinData) {
 
 void AnswerPicture(TsCommonData& SkinData, BackgroundInfo& Info) {
   Info.Kind = bkPicture;
-  Info.Picture = SkinData.FCacheBmp.View();
+  Info.Picture = SkinData.CachePicture();
   Info.Offset = {};
 }
 
@@ -67,7 +67,7 @@ void AnswerColor(BackgroundInfo& Info, TColor Color) {
 void PaintPictureNow(const TsCommonData& SkinData, BackgroundInfo& Info) {
   const TRect Source{Info.Offset.X, Info.Offset.Y, Info.Offset.X + Info.Area.Width(),
                      Info.Offset.Y + Info.Area.Height()};
-  CopyPictureToDC(Info.TargetDC, Info.Area.Left, Info.Area.Top, SkinData.FCacheBmp.View(), Source);
+  CopyPictureToDC(Info.TargetDC, Info.Area.Left, Info.Area.Top, SkinData.CachePicture(), Source);
   Info.Kind = bkPicture;
 }
 
@@ -113,20 +113,20 @@ void AnswerOpaque(TsCommonData& SkinData, BackgroundInfo& Info, const TsGenState
       if ((Border.DrawMode & 2) == 0) {
         // The border's pixels differ from the colour: the child takes them from the picture.
         Info.ColorFrame = {Border.WL, Border.WT, Border.WR, Border.WB};
-        Info.Picture = SkinData.FCacheBmp.View();
+        Info.Picture = SkinData.CachePicture();
       }
     }
     return;
   }
   Info.Color = GlobalColor();
   const TControl* Control = SkinData.FOwnerControl;
-  const TBitmap32& Picture = SkinData.FCacheBmp;
-  if (SkinData.BGChanged || Picture.Empty() || Picture.Width() != Control->Width() ||
-      Picture.Height() != Control->Height()) {
+  const std::optional<TDibSection>& Picture = SkinData.FCacheBmp;
+  if (SkinData.BGChanged || !Picture || Picture->Width() != Control->Width() ||
+      Picture->Height() != Control->Height()) {
     SkinData.BGChanged = true;
-    SkinData.FCacheBmp = TBitmap32();
+    SkinData.FCacheBmp.reset();
     PrepareCache(SkinData);
-    if (SkinData.FCacheBmp.Empty()) {
+    if (!SkinData.FCacheBmp) {
       Info.Kind = bkNotReady;
       return;
     }
@@ -188,9 +188,9 @@ void AnswerBackgroundQuery(TsCommonData& SkinData, BackgroundInfo& Info, int Sta
   const int T = Props.Transparency;
   if (T > 0 && T < 100) {
     if (!HasPictureBitmap(SkinData)) return AnswerColor(Info, clFuchsia);
-    if (SkinData.FCacheBmp.Empty()) {
+    if (!SkinData.FCacheBmp) {
       if (SkinData.BGChanged) PrepareCache(SkinData);
-      if (SkinData.FCacheBmp.Empty()) {
+      if (!SkinData.FCacheBmp) {
         SkinData.FUpdating = true;
         Info.Kind = bkNotReady;
         return;

@@ -105,9 +105,9 @@ TBitmapView ClippedTo(TBitmapView Picture, const RECT& Rect, TPoint& Origin) {
 
 void PaintGlow(TsCommonData& SkinData, HDC DC, const TsGenState& Props, std::wstring_view Text, RECT Rect,
                UINT Format) {
-  if (SkinData.FCacheBmp.Empty() || Props.GlowSize == 0) return;
+  if (!SkinData.FCacheBmp || Props.GlowSize == 0) return;
   TPoint Origin;
-  const TBitmapView Clipped = ClippedTo(SkinData.FCacheBmp.View(), Rect, Origin);
+  const TBitmapView Clipped = ClippedTo(SkinData.CachePicture(), Rect, Origin);
   if (Clipped.Empty()) return;
   TGlowMask Mask;
   const TRect At{Rect.left - Origin.X, Rect.top - Origin.Y, Rect.right - Origin.X, Rect.bottom - Origin.Y};

@@ -1,17 +1,22 @@
 // Sections: construction and the window property; the skin and its indexes; lifecycle;
-// the message hook; the skin commands; hot tracking.
+// the picture; colours; the message hook; the skin commands; sections under a part; hot
+// tracking.
 #include "skin/render/win32/sCommonData.h"
 
 #include <algorithm>
 
 #include "framework/Application.h"
 #include "framework/Control.h"
+#include "framework/Edit.h"
+#include "framework/Label.h"
 #include "framework/PrivateMessages.h"
 #include "framework/WinControl.h"
 #include "skin/render/BackgroundType.h"
 #include "skin/render/ControlKinds.h"
+#include "skin/render/SectionPaint.h"
 #include "skin/render/SeenThrough.h"
 #include "skin/render/win32/BackgroundExchange.h"
+#include "skin/render/StateSeeThrough.h"
 #include "skin/store/SkinText.h"
 #include "skin/store/win32/sSkinManager.h"
 
@@ -87,8 +92,14 @@ void TsCommonData::SetSkinSection(const std::string& Value) {
   FSkinSection = UpperCaseAscii(Value);
   UpdateIndexes(true);
   if (!FOwnerControl->Parent() || Loading || FOwnerControl->Loading() || FOwnerControl->Destroying()) return;
-  if (OwnerWindowed()) FCacheBmp = TBitmap32();
-  if (FUpdating) return;
+  if (OwnerWindowed()) {
+    FCacheBmp.reset();
+    ReframeWindow();
+  }
+  if (FUpdating) {
+    UpdateControlColors();
+    return;
+  }
   const TsSkinManager* Manager = SkinManager();
   const HWND Window = OwnWindow();
   const int Code = Manager && Manager->Store().IsValidSkinIndex(SkinIndex) ? SKC_REPAINT : SKC_SKIN_REMOVED;
@@ -158,9 +169,10 @@ int TsCommonData::HotState() const {
 
 // ---- Lifecycle ----
 
-void TsCommonData::Loaded(bool) {
+void TsCommonData::Loaded(bool UpdateColors) {
   Loading = false;
   ResolveSection();
+  if (UpdateColors && Skinned() && FOwnerControl->Parent() && !FOwnerControl->Loading()) ApplySectionColors(false);
   InitCommonProp();
 }
 
@@ -192,6 +204,159 @@ void TsCommonData::Invalidate(bool UpdateNow) {
   }
 }
 
+bool TsCommonData::Updating() const {
+  if (!SkinManager()) return false;
+  if (FUpdating) return true;
+  if (FOwnerControl->Destroying()) return false;
+  TWinControl* Parent = FOwnerControl->Parent();
+  return Parent && Parent->HandleAllocated() && SendSkinCommand(Parent->Handle(), SKC_QUERY_UPDATING, 0) != 0;
+}
+
+bool TsCommonData::CheckUpdating(bool Reset) {
+  if (Reset) FUpdating = false;
+  if (!Updating()) return false;
+  FUpdating = true;
+  return true;
+}
+
+bool TsCommonData::RepaintIfMoved() const {
+  if (!Skinned() || !FOwnerControl->Enabled()) return true;
+  TWinControl* Parent = FOwnerControl->Parent();
+  if (Section()->Props[0].Transparency > 0 && Parent && Parent->HandleAllocated())
+    return SendSkinCommand(Parent->Handle(), SKC_QUERY_CONTAINER, 0) != 0;
+  return false;
+}
+
+void TsCommonData::ReframeWindow() {
+  if (const HWND Window = OwnWindow())
+    SetWindowPos(Window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TsCommonData::PassToChildren(int Code, WORD Argument) {
+  TWinControl* Windowed = OwnerWindowed();
+  if (!Windowed) return;
+  // Indexes: a receiver may add or remove children.
+  for (std::size_t I = 0; I < Windowed->Controls().size(); ++I)
+    if (TControl* Child = Windowed->Controls()[I]; !Child->Destroying()) SendSkinCommandTo(Child, Code, 0, Argument);
+}
+
+// ---- The picture ----
+
+void TsCommonData::PrepareCacheBitmap() {
+  const int Width = std::max(FOwnerControl->Width(), 0);
+  const int Height = std::max(FOwnerControl->Height(), 0);
+  if (FCacheBmp && FCacheBmp->Width() == Width && FCacheBmp->Height() == Height) return;
+  FCacheBmp.reset();
+  if (auto Made = TDibSection::Make(Width, Height)) FCacheBmp.emplace(std::move(*Made));
+}
+
+bool TsCommonData::PictureOutOfDate() {
+  if (!FCacheBmp) return true;
+  if (BGChanged) PerformSkinCommand(FOwnerControl, SKC_PREPARE_CACHE, 0);
+  return BGChanged || !FCacheBmp || FCacheBmp->Width() != FOwnerControl->Width() ||
+         FCacheBmp->Height() != FOwnerControl->Height();
+}
+
+// ---- Colours ----
+
+const TsGeneralData* TsCommonData::Section() const {
+  return Skinned() ? &SkinManager()->Store().gd()[static_cast<std::size_t>(SkinIndex)] : nullptr;
+}
+
+bool TsCommonData::SeeThroughBothStates() const {
+  const TsGeneralData* S = Section();
+  return S && S->Props[0].Transparency >= 100 && S->Props[1].Transparency >= 100;
+}
+
+void TsCommonData::SetCustomColor(bool Value) {
+  if (Value == FCustomColor) return;
+  FCustomColor = Value;
+  if (FOwnerControl->Loading()) return;
+  if (Value && SavedColor != clNone) FOwnerControl->SetColor(SavedColor);
+  else SavedColor = FOwnerControl->Color();
+  ApplySectionColors(true);
+}
+
+void TsCommonData::SetCustomFont(bool Value) {
+  if (Value == FCustomFont) return;
+  FCustomFont = Value;
+  if (FOwnerControl->Loading()) return;
+  if (Value && SavedFontColor != clNone) FOwnerControl->Font().SetColor(SavedFontColor);
+  else SavedFontColor = FOwnerControl->Font().Color();
+  ApplySectionColors(true);
+}
+
+bool TsCommonData::SetStateColors(int State, bool WithEffects, bool FontToo) {
+  const TsGeneralData* S = Section();
+  if (!S) return false;
+  const TsGenState& Props = S->Props[static_cast<std::size_t>(std::clamp(State, 0, 2))];
+  TsSectionLook Look;
+  Look.Manager = &SkinManager()->Store();
+  Look.SkinIndex = SkinIndex;
+  Look.HueOffset = FHUEOffset;
+  Look.Saturation = FSaturation;
+  const auto Effect = [&](TColor Color) { return WithEffects ? EffectColor(Color, Look) : Color; };
+  bool Changed = false;
+  if (!FCustomColor && FOwnerControl->Color() != Effect(Props.Color)) {
+    FOwnerControl->SetColor(Effect(Props.Color));
+    Changed = true;
+  }
+  if (FontToo && !FCustomFont && FOwnerControl->Font().Color() != Effect(Props.FontColor.Color)) {
+    CtrlSkinState |= csSettingFontColor;
+    FOwnerControl->Font().SetColor(Effect(Props.FontColor.Color));
+    CtrlSkinState &= static_cast<std::uint16_t>(~csSettingFontColor);
+    Changed = true;
+  }
+  return Changed;
+}
+
+void TsCommonData::UpdateControlColors(bool NoRedrawToggle) {
+  if (!Section()) return;
+  const HWND Window = OwnWindow();
+  const bool Toggle = !NoRedrawToggle && Window && IsWindowVisible(Window);
+  if (Toggle) SendMessageW(Window, WM_SETREDRAW, FALSE, 0);
+  SetStateColors(HotState(), false, true);
+  if (Toggle) SendMessageW(Window, WM_SETREDRAW, TRUE, 0);
+}
+
+void TsCommonData::ApplySectionColors(bool Repaint) {
+  if (OwnerWindowed() && !OwnWindow()) return;
+  if (!IsColorFollowsStateKind(COC) || !Section() || SeeThroughBothStates()) return;
+  // Code 10 takes its font colour only with the hover switch for edits, off in this program.
+  SetStateColors(0, true, COC != 10);
+  if (Repaint) Invalidate(true);
+}
+
+void TsCommonData::FollowStateColors(int State) {
+  const TsGeneralData* S = Section();
+  if (!IsColorFollowsStateKind(COC) || !S || S->States < 2 || SeeThroughBothStates()) return;
+  const bool Changed = SetStateColors(State, false, true);
+  const HWND Window = OwnWindow();
+  if (Window && IsWindowVisible(Window))
+    RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | (Changed ? RDW_ERASE | RDW_ALLCHILDREN : 0));
+  else if (Changed) Invalidate(false);
+}
+
+void TsCommonData::FocusChanged(bool Focused) {
+  const TWinControl* Windowed = OwnerWindowed();
+  if (!Skinned() || !Windowed || !Windowed->TabStop() || SeeThroughBothStates()) return;
+  BGChanged = true;
+  FFocused = Focused;
+  if (Focused) FollowStateColors(1);
+  else if (HotState() == 0) FollowStateColors(0);
+}
+
+void TsCommonData::SkinRemovedColors() {
+  if (auto* Edit = dynamic_cast<TCustomEdit*>(FOwnerControl)) {
+    if (!FCustomColor) Edit->SetColor(clWindow);
+    if (!FCustomFont) Edit->Font().SetColor(clWindowText);
+    if (const HWND Window = OwnWindow()) RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  } else if (const TWinControl* Windowed = OwnerWindowed()) {
+    for (TControl* Child : Windowed->Controls())
+      if (auto* Label = dynamic_cast<TCustomLabel*>(Child)) Label->Font().SetColor(clWindowText);
+  }
+}
+
 // ---- The message hook ----
 
 bool TsCommonData::CommonWndProc(TMessage& Message) {
@@ -207,9 +372,12 @@ bool TsCommonData::CommonWndProc(TMessage& Message) {
       return false;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if (Skinned()) {
+      FocusChanged(Message.Msg == WM_SETFOCUS);
+      return false;
+    case WM_MOVE:
+      if (Skinned() && RepaintIfMoved()) {
         BGChanged = true;
-        FFocused = Message.Msg == WM_SETFOCUS;
+        if (const HWND Window = OwnWindow()) SendSkinMessage(Window, SkinCommandMessage(SKC_REPAINT_IF_MOVED, 0, 1));
       }
       return false;
     case CM_ENABLEDCHANGED:
@@ -259,7 +427,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
     case SKC_SKIN_LOADED:
       if (FromOurManager(Message)) {
         ResolveSection();
-        FCacheBmp = TBitmap32();
+        FCacheBmp.reset();
       }
       break;
     case SKC_SKIN_REMOVED:
@@ -267,22 +435,28 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
         if (SkinManager() && SkinManager()->Destroying()) FSkinManager = nullptr;
         BorderIndex = SkinIndex = Texture = HotTexture = -1;
         FUpdating = true;
-        FCacheBmp = TBitmap32();
+        FCacheBmp.reset();
+        SkinRemovedColors();
       }
       return false;  // left to the control too
     case SKC_REPAINT:
       if (FromOurManager(Message)) {
         BGChanged = true;
         FUpdating = false;
-        if (IsReframeOnRepaintKind(COC))
-          if (const HWND Window = OwnWindow())
-            SetWindowPos(Window, nullptr, 0, 0, 0, 0,
-                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ApplySectionColors(true);
+        if (IsReframeOnRepaintKind(COC)) ReframeWindow();
         Invalidate(false);
       }
       break;
+    case SKC_PARENT_UPDATED:
+      if (FUpdating && !CheckUpdating(true)) Invalidate(false);
+      PassToChildren(SKC_PARENT_UPDATED);
+      break;
     case SKC_QUERY_SKINNED:
       Message.Result = 1;
+      break;
+    case SKC_QUERY_UPDATING:
+      Message.Result = CheckUpdating() || (OwnerWindowed() && !FCustomColor && PictureOutOfDate()) ? 1 : 0;
       break;
     case SKC_SET_UPDATING:
       FUpdating = Argument == 1;
@@ -312,6 +486,14 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
     case SKC_QUERY_CONTAINER:
       Message.Result = 1;
       break;
+    case SKC_REPAINT_IF_MOVED: {
+      const bool Moved = RepaintIfMoved();
+      BGChanged = BGChanged || Moved;
+      if (const HWND Window = OwnWindow(); Window && Argument == 1)
+        RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_NOERASE | RDW_NOINTERNALPAINT);
+      if (Moved) PassToChildren(SKC_REPAINT_IF_MOVED, 1);
+      break;
+    }
     case SKC_QUERY_BG_COLOR:
       Message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(SeenColor()));
       break;
@@ -332,7 +514,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
         for (TControl* Child : Windowed->Controls())
           if (auto* WindowedChild = dynamic_cast<TWinControl*>(Child); WindowedChild && WindowedChild->HandleAllocated())
             SendSkinCommand(WindowedChild->Handle(), SKC_CLEAR_CACHE, 0);
-      FCacheBmp = TBitmap32();
+      FCacheBmp.reset();
       BGChanged = true;
       break;
     case SKC_QUERY_SKIN_STATE:
@@ -342,6 +524,16 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       PrintDC = reinterpret_cast<HDC>(Message.LParam);
       if (PrintDC) CtrlSkinState |= csPrinting;
       else CtrlSkinState &= static_cast<std::uint16_t>(~csPrinting);
+      break;
+    case SKC_FRAME_CHANGED:
+      if (OwnWindow()) {
+        ReframeWindow();
+        PassToChildren(SKC_FRAME_CHANGED);
+      }
+      break;
+    case SKC_QUERY_STATE_SECTION:
+      if (!Skinned() || !Message.LParam) return false;
+      Message.Result = QueryStateSection(*reinterpret_cast<TacStateSectionQuery*>(Message.LParam));
       break;
     case SKC_QUERY_APPLICATION:
       Message.Result = reinterpret_cast<LRESULT>(Application);
@@ -378,6 +570,44 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
   return true;
 }
 
+// ---- Sections under a part of the control ----
+
+namespace {
+
+// The blue byte of the mask pixel at the centre of State's image of a masked item.
+int MaskCentreBlue(const TsSkinStore& Store, const TsMaskData& Item, int State) {
+  const TBitmap32& Source = Item.Bmp ? *Item.Bmp : Store.MasterBitmap();
+  const int Image = std::clamp(State, 0, std::max(Item.ImageCount - 1, 0));
+  const int X = Item.R.Left + Image * Item.Width + Item.Width / 2;
+  const int Y = Item.R.Top + Item.Height + Item.Height / 2;
+  if (X < 0 || Y < 0 || X >= Source.Width() || Y >= Source.Height()) return 0;
+  return static_cast<int>(Source.Row(Y)[X] & 0xFF);
+}
+
+}  // namespace
+
+LRESULT TsCommonData::QueryStateSection(TacStateSectionQuery& Query) {
+  const TsGeneralData& S = *Section();
+  const TsSkinStore& Store = SkinManager()->Store();
+  TSeeThroughInputs In;
+  In.HasParent = FOwnerControl->Parent() != nullptr;
+  In.State = std::clamp(Query.State, 0, std::clamp(S.States - 1, 0, 2));
+  In.Transparency = S.Props[static_cast<std::size_t>(In.State)].Transparency;
+  if (Store.IsValidImgIndex(BorderIndex)) {
+    const TsMaskData& Border = Store.ma()[static_cast<std::size_t>(BorderIndex)];
+    In.HasBorder = true;
+    In.BorderDrawMode = Border.DrawMode;
+    In.BorderMasked = Border.MaskType > 0;
+    if (In.BorderMasked) In.MaskCentreBlue = MaskCentreBlue(Store, Border, In.State);
+  }
+  if (IsSeeThrough(In)) {
+    OffsetRect(&Query.R, FOwnerControl->Left(), FOwnerControl->Top());
+    return SendSkinCommandTo(FOwnerControl->Parent(), SKC_QUERY_STATE_SECTION, reinterpret_cast<LPARAM>(&Query));
+  }
+  Query.SkinIndex = Query.State < S.States ? SkinIndex : -1;
+  return Query.State < S.States ? 1 : -1;
+}
+
 // ---- Hot tracking ----
 
 void TsCommonData::MouseEntered() {
@@ -387,10 +617,13 @@ void TsCommonData::MouseEntered() {
   if (const HWND Window = OwnWindow(); Window && Manager && Manager->ActiveControl() != Window)
     Manager->SetActiveControl(Window);
   BGChanged = true;
+  // Hover makes these kinds hot only with the hover switch for edits; HotState knows.
+  if (HotState() == 1) FollowStateColors(1);
 }
 
 void TsCommonData::MouseLeft() {
   if (!Skinned()) return;
   if (!IsNoHoverKind(COC)) FMouseAbove = false;
   BGChanged = true;
+  if (HotState() == 0) FollowStateColors(0);
 }

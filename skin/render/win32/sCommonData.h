@@ -11,16 +11,19 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "framework/DibSection.h"
 #include "framework/MessageHookChain.h"
-#include "gfx/Bitmap32.h"
 #include "gfx/Color.h"
+#include "skin/render/OuterEffects.h"
 #include "skin/store/win32/SkinCommands.h"
 
 class TControl;
 class TWinControl;
 class TsSkinManager;
+struct TsGeneralData;
 
 // CtrlSkinState bits.
 constexpr std::uint16_t csPrinting = 0x0200;
@@ -53,12 +56,16 @@ class TsCommonData : public TSkinState {
   int FUpdateCount = 0;
   int HotTexture = -1;
   HDC PrintDC = nullptr;
-  TBitmap32 FCacheBmp;
+  // The control's finished picture; none until PrepareCacheBitmap makes it (and for a
+  // control of no size). A DIB section, so GDI draws into it and copies it to the screen.
+  std::optional<TDibSection> FCacheBmp;
   std::uint16_t BGType = 0;
   std::uint16_t CtrlSkinState = 0;
   bool BGChanged = true;
   int SkinIndex = -1;
   TControl* const FOwnerControl;
+
+  TacOuterEffects& OuterEffects() { return FOuterEffects; }
 
   // The section a control of this kind uses when it names none (SKC_QUERY_DEFAULT_SECTION);
   // empty: none.
@@ -80,6 +87,25 @@ class TsCommonData : public TSkinState {
   void ResolveSection();
   // 0 normal, 1 hot.
   int HotState() const;
+  // Whether the control's picture changes when it moves against its parent's picture.
+  bool RepaintIfMoved() const;
+
+  // ---- Colours
+  bool CustomColor() const { return FCustomColor; }
+  void SetCustomColor(bool Value);
+  bool CustomFont() const { return FCustomFont; }
+  void SetCustomFont(bool Value);
+  // The control's colour and font colour from the section's state HotState.
+  void UpdateControlColors(bool NoRedrawToggle = false);
+  // For kinds whose colours follow their state: the normal state's colours, with the
+  // control's hue and saturation.
+  void ApplySectionColors(bool Repaint);
+
+  // ---- The picture
+  // Makes the picture the control's size (none for no size), keeping it when it is that.
+  void PrepareCacheBitmap();
+  // The finished picture's pixels; empty without one.
+  TBitmapView CachePicture() const { return FCacheBmp ? FCacheBmp->Pixels() : TBitmapView{}; }
 
   // ---- Lifecycle
   void Loaded(bool UpdateColors = true);
@@ -88,6 +114,12 @@ class TsCommonData : public TSkinState {
   void BeginUpdate();
   void EndUpdate(bool Repaint = true);
   void Invalidate(bool UpdateNow = false);
+  // Repositions the control's window with a frame change, so its frame is measured again.
+  void ReframeWindow();
+  // Postponed: this control's update, or its parent's (asked with SKC_QUERY_UPDATING).
+  bool Updating() const;
+  // With Reset, forgets the own flag first; sets it again when still updating.
+  bool CheckUpdating(bool Reset = false);
 
   // ---- Messages (true: consumed)
   bool CommonWndProc(TMessage& Message);
@@ -95,6 +127,7 @@ class TsCommonData : public TSkinState {
 
  private:
   std::string FSkinSection;
+  TacOuterEffects FOuterEffects;
   TsSkinManager* FSkinManager = nullptr;
   HWND FPropertyWindow = nullptr;  // the window "ACSDATA" is set on
   TMessageHook FHook;
@@ -107,4 +140,17 @@ class TsCommonData : public TSkinState {
   void ForwardToChildren(const TMessage& Message);
   void MouseEntered();
   void MouseLeft();
+  // The section while skinned, else null.
+  const TsGeneralData* Section() const;
+  // Fully transparent in both the normal and the hot state.
+  bool SeeThroughBothStates() const;
+  // The state's colours on the control unless custom; true when one changed.
+  bool SetStateColors(int State, bool WithEffects, bool FontToo);
+  // For kinds whose colours follow their state: the colours of State, redrawn if changed.
+  void FollowStateColors(int State);
+  void FocusChanged(bool Focused);
+  void SkinRemovedColors();
+  bool PictureOutOfDate();
+  void PassToChildren(int Code, WORD Argument = 0);
+  LRESULT QueryStateSection(TacStateSectionQuery& Query);
 };

@@ -79,9 +79,9 @@ LRESULT SendSkinCommand(HWND Window, int Code, LPARAM LParam) {
   return SendSkinMessage(Window, SkinCommandMessage(Code, LParam));
 }
 
-LRESULT SendSkinCommandTo(TControl* Control, int Code, LPARAM LParam) {
+LRESULT SendSkinCommandTo(TControl* Control, int Code, LPARAM LParam, WORD Argument) {
   if (!Control) return 0;
-  const TMessage Message = SkinCommandMessage(Code, LParam);
+  const TMessage Message = SkinCommandMessage(Code, LParam, Argument);
   if (auto* Windowed = dynamic_cast<TWinControl*>(Control)) {
     if (Windowed->Destroying() || !Windowed->HandleAllocated()) return 0;
     return SendSkinMessage(Windowed->Handle(), Message);

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "framework/Message.h"
@@ -30,6 +31,14 @@ class TSkinState {
 
  protected:
   ~TSkinState() = default;
+};
+
+// SKC_QUERY_STATE_SECTION's record: the state asked about, the skin index answered, and
+// the area in the receiver's coordinates.
+struct TacStateSectionQuery {
+  std::int32_t State = 0;
+  std::int32_t SkinIndex = -1;
+  RECT R{};
 };
 
 inline constexpr wchar_t SkinStateProperty[] = L"ACSDATA";
@@ -61,7 +70,7 @@ LRESULT SendSkinMessage(HWND Window, const TMessage& Message);
 LRESULT SendSkinCommand(HWND Window, int Code, LPARAM LParam);
 // A windowed control with a window gets it by SendSkinCommand; one that is being destroyed
 // or has no window gets nothing; a control without a window of its kind gets it directly.
-LRESULT SendSkinCommandTo(TControl* Control, int Code, LPARAM LParam);
+LRESULT SendSkinCommandTo(TControl* Control, int Code, LPARAM LParam, WORD Argument = 0);
 // Straight to the control's message handling, window or not: for a control's skin state
 // asking its own control.
 LRESULT PerformSkinCommand(TControl* Control, int Code, LPARAM LParam);
