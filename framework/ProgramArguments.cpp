@@ -1,22 +1,11 @@
 #include "framework/ProgramArguments.h"
 
-#include <windows.h>
-#include <shellapi.h>
-
-#include <memory>
-
-namespace {
-
-struct TLocalFree {
-  void operator()(wchar_t** Arguments) const { LocalFree(Arguments); }
-};
-
-}  // namespace
+#include <cstdlib>
 
 std::vector<std::wstring> ProgramArguments() {
-  int Count = 0;
-  const std::unique_ptr<wchar_t*, TLocalFree> Arguments(CommandLineToArgvW(GetCommandLineW(), &Count));
+  // The C runtime has already split the command line by the system's rules; asking the
+  // shell (CommandLineToArgvW) would load shell32 at start, which costs Wine tens of ms.
   std::vector<std::wstring> Result;
-  for (int I = 1; Arguments && I < Count; ++I) Result.emplace_back(Arguments.get()[I]);
+  for (int I = 1; __wargv && I < __argc; ++I) Result.emplace_back(__wargv[I]);
   return Result;
 }

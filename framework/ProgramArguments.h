@@ -1,5 +1,5 @@
 // The program's command-line parameters, split the way the system splits them for C
-// programs (CommandLineToArgvW), without the program's own name. Win32.
+// programs, without the program's own name. Win32.
 #pragma once
 
 #include <string>
