@@ -19,8 +19,8 @@
 #include "skin/render/win32/SectionPaintWin.h"
 #include "skin/render/win32/SkinText.h"
 #include "skin/render/win32/TextOnPicture.h"
-#include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/sSkinManager.h"
+#include "tests/win/SkinTestSupport.h"
 
 namespace {
 
@@ -46,17 +46,7 @@ class BackgroundExchange : public testing::Test {
   TsSkinManager* Manager = new TsSkinManager(Form);
 
   void SetUp() override {
-    const std::string Text = TestSkin;
-    const std::vector<std::uint8_t> Bytes(Text.begin(), Text.end());
-    const TacPackageEntry Entries[] = {{"Options.dat", Bytes}};
-    TsStoredSkin Skin;
-    Skin.Name = L"Test";
-    Skin.PackedData = WriteSkinPackage(Entries);
-    Manager->BeginLoading();
-    Manager->InternalSkins.push_back(Skin);
-    Manager->SetSkinDirectory(L"c:\\NoSkinsHere");
-    Manager->SetSkinName(L"Test");
-    Manager->Loaded();
+    ReadManagerWithSkin(*Manager, TestSkin);
     Form->HandleNeeded();
   }
 

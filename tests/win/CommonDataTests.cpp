@@ -14,9 +14,9 @@
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
-#include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
+#include "tests/win/SkinTestSupport.h"
 
 namespace {
 
@@ -38,17 +38,7 @@ class CommonData : public testing::Test {
   TsSkinManager* Manager = new TsSkinManager(Form);
 
   void SetUp() override {
-    const std::string Text = TestSkin;
-    const std::vector<std::uint8_t> Bytes(Text.begin(), Text.end());
-    const TacPackageEntry Entries[] = {{"Options.dat", Bytes}};
-    TsStoredSkin Skin;
-    Skin.Name = L"Test";
-    Skin.PackedData = WriteSkinPackage(Entries);
-    Manager->BeginLoading();
-    Manager->InternalSkins.push_back(Skin);
-    Manager->SetSkinDirectory(L"c:\\NoSkinsHere");
-    Manager->SetSkinName(L"Test");
-    Manager->Loaded();
+    ReadManagerWithSkin(*Manager, TestSkin);
   }
 
   template <class T>
@@ -159,13 +149,7 @@ TEST_F(CommonData, APanelPassesTheSkinOnToItsChildrenEvenUnderAnotherManager) {
   Panel->SkinData().SetSkinManager(&Foreign);
   const int PanelIndex = Panel->SkinData().SkinIndex;
   // A skin without BUTTON: the button learns of it only through the panel.
-  TsStoredSkin Plain;
-  Plain.Name = L"Plain";
-  const std::string Text = "[GLOBALINFO]\nVERSION=8.10\n[PANEL]\nCOLOR=1\n";
-  const std::vector<std::uint8_t> Bytes(Text.begin(), Text.end());
-  const TacPackageEntry Entries[] = {{"Options.dat", Bytes}};
-  Plain.PackedData = WriteSkinPackage(Entries);
-  Manager->InternalSkins.push_back(Plain);
+  Manager->InternalSkins.push_back(StoredSkin(L"Plain", "[GLOBALINFO]\nVERSION=8.10\n[PANEL]\nCOLOR=1\n"));
   Manager->SetSkinName(L"Plain");
   EXPECT_EQ(Button->SkinData().SkinIndex, -1);
   EXPECT_EQ(Panel->SkinData().SkinIndex, PanelIndex);  // not its manager's news

@@ -12,25 +12,12 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "skin/store/PreviewBlock.h"
-#include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
+#include "tests/win/SkinTestSupport.h"
 #include "tests/win/WinTestSupport.h"
 
 namespace {
-
-TBytes Container(const std::string& Options) {
-  const std::vector<std::uint8_t> Text(Options.begin(), Options.end());
-  const TacPackageEntry Entries[] = {{"Options.dat", Text}};
-  return WriteSkinPackage(Entries);
-}
-
-TsStoredSkin StoredSkin(const wchar_t* Name, const std::string& Options) {
-  TsStoredSkin Skin;
-  Skin.Name = Name;
-  Skin.PackedData = Container(Options);
-  return Skin;
-}
 
 // A form that counts the skin commands it is sent, by code (but for the question whether
 // it is skinned, which every broadcast asks).
@@ -123,7 +110,7 @@ TEST_F(SkinManager, BeginUpdateWithTwoChangesAndEndUpdateBroadcastsOnce) {
 TEST_F(SkinManager, ABrokenExternalSkinShowsItsErrorAndKeepsThePreviousSkinWhole) {
   const std::filesystem::path Folder = std::filesystem::temp_directory_path() / "qv_manager_test";
   std::filesystem::create_directories(Folder);
-  TBytes Broken = Container("[GLOBALINFO]\nVERSION=8.10\n");
+  TBytes Broken = SkinContainer("[GLOBALINFO]\nVERSION=8.10\n");
   Broken.resize(Broken.size() - 6);  // the zlib stream ends early
   std::ofstream(Folder / "Broken.asz", std::ios::binary)
       .write(reinterpret_cast<const char*>(Broken.data()), static_cast<std::streamsize>(Broken.size()));

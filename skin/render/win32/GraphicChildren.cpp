@@ -9,6 +9,7 @@
 #include "framework/DibSection.h"
 #include "framework/WinControl.h"
 #include "skin/render/CacheInfo.h"
+#include "framework/Handles.h"
 #include "skin/store/win32/SkinCommands.h"
 
 namespace {
@@ -98,18 +99,6 @@ void FillChildBackground(TBitmapView Bitmap, TControl* Child, const BackgroundIn
 
 // ---- Painting one child ----
 
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC DC) : FDC(DC), FSaved(SaveDC(DC)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC FDC;
-  int FSaved;
-};
-
 void PaintChild(TControl* Child, HDC Target, TPoint Offset, HDC OffScreen) {
   RECT Clip;
   GetClipBox(Target, &Clip);
@@ -117,7 +106,7 @@ void PaintChild(TControl* Child, HDC Target, TPoint Offset, HDC OffScreen) {
   RECT Inside;
   if (!IntersectRect(&Inside, &Clip, &OnTarget) || !EqualRect(&Inside, &OnTarget))
     SendSkinCommandTo(Child, SKC_SET_HALF_VISIBLE, 0);
-  const TSavedDC Saved(OffScreen);
+  const TSavedDCState Saved(OffScreen);
   SetViewportOrgEx(OffScreen, Child->Left(), Child->Top(), nullptr);
   IntersectClipRect(OffScreen, 0, 0, Child->Width(), Child->Height());
   Child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(OffScreen), 0);

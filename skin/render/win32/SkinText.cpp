@@ -22,19 +22,6 @@
 
 namespace {
 
-// Saves the DC's state for the text and gives it back, also on an exception.
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC DC) : FDC(DC), FSaved(SaveDC(DC)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC FDC;
-  int FSaved;
-};
-
 void DrawIn(HDC DC, TColor Color, std::wstring_view Text, RECT Rect, UINT Format) {
   SetTextColor(DC, ColorToRGB(Color));
   DrawTextKeepingAlpha(DC, Text, Rect, Format);
@@ -124,7 +111,7 @@ void DrawSkinText(TCanvas& Canvas, std::wstring_view Text, bool Enabled, int Sta
   Canvas.Brush().SetStyle(TBrushStyle::bsClear);
   const HDC DC = Canvas.Handle();
   if (!DC) return;
-  const TSavedDC Saved(DC);
+  const TSavedDCState Saved(DC);
   SetBkMode(DC, TRANSPARENT);
   if (!SkinData.Skinned() || SkinData.FCustomFont)
     return DrawIn(DC, Canvas.Font().Color(), Text, Rect, Format);
@@ -149,7 +136,7 @@ void DrawSectionText(TCanvas& Canvas, std::wstring_view Text, bool Enabled, cons
   if (Text.empty()) return;
   const HDC DC = Canvas.Handle();
   if (!DC) return;
-  const TSavedDC Saved(DC);
+  const TSavedDCState Saved(DC);
   SetBkMode(DC, TRANSPARENT);
   if (!Manager || !Manager->IsValidSkinIndex(SkinIndex))
     return DrawIn(DC, Canvas.Font().Color(), Text, Rect, Format);

@@ -1,0 +1,17 @@
+// What the skin engine's Windows tests share: skins made in memory and a manager read with
+// one of them, as the main window's stored description reads its manager.
+#pragma once
+
+#include <string>
+
+#include "skin/store/acSkinPackage.h"
+#include "skin/store/sStoredSkins.h"
+
+class TsSkinManager;
+
+// A container holding only Options.dat with the text Options.
+TBytes SkinContainer(const std::string& Options);
+TsStoredSkin StoredSkin(const wchar_t* Name, const std::string& Options);
+// Reads Manager as a stored description does, its one internal skin "Test" of Options, and
+// no external skins to find.
+void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options);
