@@ -106,6 +106,14 @@ TEST_F(CommonData, SetSectionTakesAStringAndRefusesNone) {
   EXPECT_EQ(Panel->SkinData().SkinIndex, Manager->Store().GetSkinIndex("GLASS"));
 }
 
+TEST_F(CommonData, TheFirstSectionOfAListThatTheSkinKnowsIsTaken) {
+  auto* Panel = Make<TsPanel>(*Form);
+  Panel->SkinData().SetSectionFromList({"NOWHERE", "HALF", "GLASS"});
+  EXPECT_EQ(Panel->SkinData().SkinIndex, Manager->Store().GetSkinIndex("HALF"));
+  Panel->SkinData().SetSectionFromList({"NOWHERE", "ELSEWHERE"});
+  EXPECT_EQ(Panel->SkinData().SkinIndex, -1);
+}
+
 TEST_F(CommonData, ASectionNameInOtherCaseIsAChangeStoredUpperCase) {
   auto* Edit = Make<TsEdit>(*Form);
   Edit->SkinData().SetSkinSection("EDIT");

@@ -167,6 +167,15 @@ int TsCommonData::HotState() const {
   return ::HotState(In);
 }
 
+void TsCommonData::SetSectionFromList(std::initializer_list<std::string_view> Names) {
+  const TsSkinManager* Manager = SkinManager();
+  SkinIndex = -1;
+  if (Manager)
+    for (const std::string_view Name : Names)
+      if ((SkinIndex = Manager->Store().GetSkinIndex(Name)) >= 0) break;
+  UpdateIndexes(false);
+}
+
 // ---- Lifecycle ----
 
 void TsCommonData::Loaded(bool UpdateColors) {

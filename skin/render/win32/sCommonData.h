@@ -11,8 +11,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "framework/DibSection.h"
 #include "framework/MessageHookChain.h"
@@ -89,6 +91,9 @@ class TsCommonData : public TSkinState {
   int HotState() const;
   // Whether the control's picture changes when it moves against its parent's picture.
   bool RepaintIfMoved() const;
+  // The first of Names the skin knows becomes the section (its index and the dependent
+  // ones); none known: no section.
+  void SetSectionFromList(std::initializer_list<std::string_view> Names);
 
   // ---- Colours
   bool CustomColor() const { return FCustomColor; }
