@@ -136,6 +136,11 @@ TEST_F(CommonData, AButtonUnderTheMouseIsHotAPanelIsNot) {
   EXPECT_EQ(Manager->ActiveControl(), Button->Handle());
   SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
   EXPECT_EQ(Button->SkinData().HotState(), 0);
+  // With the manager's NoMouseHover nothing gets hot by the mouse.
+  Manager->Options.NoMouseHover = true;
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_EQ(Button->SkinData().HotState(), 0);
+  EXPECT_FALSE(Button->SkinData().FMouseAbove);
 }
 
 TEST_F(CommonData, RemovingTheSkinClearsTheIndexesAndLoadingItAgainRestoresThem) {

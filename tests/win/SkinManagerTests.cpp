@@ -66,6 +66,25 @@ TEST_F(SkinManager, TheFirstManagerIsTheDefaultOne) {
   EXPECT_EQ(TsSkinManager::DefaultManager(), nullptr);
 }
 
+TEST_F(SkinManager, OptionsStartWithTheirDefaults) {
+  MakeManager(L"Graphite");
+  EXPECT_TRUE(Manager->Active());
+  EXPECT_EQ(Manager->SkinningRules, (TacSkinningRules{TacSkinningRule::srStdForms, TacSkinningRule::srStdDialogs,
+                                                      TacSkinningRule::srThirdParty}));
+  EXPECT_TRUE(Manager->Effects.AllowGlowing && Manager->Effects.AllowOuterEffects && !Manager->Effects.DiscoloredGlyphs);
+  EXPECT_EQ(Manager->AnimEffects.SkinChanging.Time, 100);
+  EXPECT_EQ(Manager->AnimEffects.SkinChanging.Mode, TacAnimType::atFading);
+  EXPECT_EQ(Manager->AnimEffects.Minimizing.Time, 120);
+  EXPECT_FALSE(Manager->AnimEffects.BlendOnMoving.Active);
+  EXPECT_EQ(Manager->AnimEffects.BlendOnMoving.BlendValue, 170);
+  EXPECT_EQ(Manager->AnimEffects.FormShow.Mode, TacAnimType::atAero);
+  EXPECT_TRUE(Manager->AnimEffects.Buttons.Events.Contains(TacBtnEvent::beMouseUp));
+  EXPECT_EQ(Manager->ScrollsOptions.ScrollSize, -1);
+  EXPECT_FALSE(Manager->Options.NoMouseHover);
+  EXPECT_EQ(Manager->Options.ScaleMode, TacScaleMode::smOldMode);
+  EXPECT_EQ(Manager->ThirdLists[1], (std::vector<std::wstring>{L"TButton"}));
+}
+
 TEST_F(SkinManager, ReadingLoadsTheSkinAndLoadedBroadcastsItOnce) {
   MakeManager(L"Graphite");
   EXPECT_TRUE(Manager->SkinActive());
@@ -138,6 +157,7 @@ TEST_F(SkinManager, ANewerSkinIsLoadedAfterAWarning) {
   Watcher.join();
   EXPECT_EQ(Seen.Caption, L"Warning");
   EXPECT_EQ(Seen.Text, std::wstring(SNewerSkinWarning));
+  EXPECT_TRUE(Manager->SkinningRules.Contains(TacSkinningRule::srStdDialogs));  // given back
   EXPECT_NE(Manager->Store().GetSkinIndex("EDIT"), -1);
 }
 

@@ -163,7 +163,8 @@ int TsCommonData::HotState() const {
   In.WindowFocused = Window && GetFocus() == Window;
   In.IsPanel = COC == cocPanel;
   In.MouseAbove = FMouseAbove;
-  In.Code = COC;  // NoMouseHover: the manager's option, off in this program
+  In.NoMouseHover = SkinManager() && SkinManager()->Options.NoMouseHover;
+  In.Code = COC;
   return ::HotState(In);
 }
 
@@ -620,9 +621,9 @@ LRESULT TsCommonData::QueryStateSection(TacStateSectionQuery& Query) {
 // ---- Hot tracking ----
 
 void TsCommonData::MouseEntered() {
-  if (!Skinned() || FMouseAbove) return;
-  if (!IsNoHoverKind(COC)) FMouseAbove = true;
   TsSkinManager* Manager = SkinManager();
+  if (!Skinned() || FMouseAbove || Manager->Options.NoMouseHover) return;
+  if (!IsNoHoverKind(COC)) FMouseAbove = true;
   if (const HWND Window = OwnWindow(); Window && Manager && Manager->ActiveControl() != Window)
     Manager->SetActiveControl(Window);
   BGChanged = true;
@@ -631,7 +632,7 @@ void TsCommonData::MouseEntered() {
 }
 
 void TsCommonData::MouseLeft() {
-  if (!Skinned()) return;
+  if (!Skinned() || SkinManager()->Options.NoMouseHover) return;
   if (!IsNoHoverKind(COC)) FMouseAbove = false;
   BGChanged = true;
   if (HotState() == 0) FollowStateColors(0);

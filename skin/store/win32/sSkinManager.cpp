@@ -280,7 +280,12 @@ void TsSkinManager::LoadDescription(const TSkinDescription* Description, const T
 }
 
 void TsSkinManager::WarnIfNewer() {
-  if (FStore.CommonSkinData().Version > 12.99) WarningBox(SNewerSkinWarning);
+  if (FStore.CommonSkinData().Version <= 12.99) return;
+  // The box itself is drawn unskinned.
+  const TacSkinningRules Rules = SkinningRules;
+  SkinningRules.Exclude(TacSkinningRule::srStdDialogs);
+  WarningBox(SNewerSkinWarning);
+  SkinningRules = Rules;
 }
 
 // ---- The broadcasts ----

@@ -18,6 +18,7 @@
 #include "framework/Brush.h"
 #include "framework/Component.h"
 #include "framework/Message.h"
+#include "skin/store/ManagerOptions.h"
 #include "skin/store/PreviewBlock.h"
 #include "skin/store/SkinDescription.h"
 #include "skin/store/sSkinStore.h"
@@ -77,6 +78,17 @@ class TsSkinManager : public TComponent {
   void SetCommonSections(const std::wstring& Value);
   // One text per list of ThirdPartyListNames, class names separated by line breaks.
   std::array<std::wstring, ThirdPartyListNames.size()> ThirdParty;
+  // Which windows are skinned without asking, which skins the skin list shows.
+  TacSkinningRules SkinningRules{TacSkinningRule::srStdForms, TacSkinningRule::srStdDialogs,
+                                 TacSkinningRule::srThirdParty};
+  TacSkinsFilter SkinsFilter{TacSkinsFilterItem::sfiInternal, TacSkinsFilterItem::sfiExternal};
+  bool SkinnedPopups = true;
+  TacSkinEffects Effects;
+  TacAnimEffects AnimEffects;
+  TacButtonsSupport ButtonsOptions;
+  TacLabelsSupport LabelsOptions;
+  TacScrollBarsSupport ScrollsOptions;
+  TacOptions Options;
   // ThirdParty as lists of names, for the subclassing code.
   std::array<std::vector<std::wstring>, ThirdPartyListNames.size()> ThirdLists;
 
