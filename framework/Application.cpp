@@ -4,14 +4,14 @@
 
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
+#include "framework/ProgramArguments.h"
 
 TApplication* Application = nullptr;
 
 namespace {
 
 std::wstring ProgramTitle() {
-  std::wstring Path(MAX_PATH, L'\0');
-  Path.resize(GetModuleFileNameW(nullptr, Path.data(), static_cast<DWORD>(Path.size())));
+  const std::wstring Path = ProgramFilePath();
   const std::size_t Slash = Path.find_last_of(L"\\/");
   std::wstring Name = Slash == std::wstring::npos ? Path : Path.substr(Slash + 1);
   const std::size_t Dot = Name.rfind(L'.');

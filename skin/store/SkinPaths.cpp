@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <fstream>
+#include <iterator>
 
 std::wstring WithTrailingSlash(const std::wstring& Path) {
   if (Path.empty() || Path.back() == L'\\') return Path;
@@ -50,4 +52,13 @@ std::vector<std::wstring> ListSkins(const TsStoredSkins& Internal, const std::fi
   std::sort(Files.begin(), Files.end());
   Names.insert(Names.end(), Files.begin(), Files.end());
   return Names;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& Path) {
+  std::error_code Error;
+  if (!std::filesystem::is_regular_file(Path, Error)) return std::nullopt;
+  std::ifstream File(Path, std::ios::binary);
+  std::vector<std::uint8_t> Bytes(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>{});
+  if (File.bad()) return std::nullopt;
+  return Bytes;
 }

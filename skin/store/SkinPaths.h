@@ -1,9 +1,11 @@
 // Where a skin's files are: the rules that turn SkinDirectory and SkinName into paths, and
-// the list of available skins. Paths are Windows paths with "\" as written by the user.
+// the list of available skins, and reading a skin's file. Paths are Windows paths with "\" as written by the user.
 // Portable (the skin list reads the folder through std::filesystem).
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,3 +29,6 @@ std::wstring PackedSkinPath(const std::wstring& SkinDirectory, const std::wstrin
 // The internal skins' names, then the names (extension removed) of the files in Directory
 // whose extension is exactly ".asz"; folders are not listed. A missing folder lists none.
 std::vector<std::wstring> ListSkins(const TsStoredSkins& Internal, const std::filesystem::path& Directory);
+
+// The whole of a skin's file; none when it is missing or cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& Path);

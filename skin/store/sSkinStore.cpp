@@ -4,13 +4,13 @@
 #include "skin/store/sSkinStore.h"
 
 #include <charconv>
-#include <fstream>
 #include <new>
 
 #include "skin/store/ConvertError.h"
 #include "gfx/Premultiply.h"
 #include "skin/store/DefaultSystemColors.h"
 #include "skin/store/SkinError.h"
+#include "skin/store/SkinPaths.h"
 #include "gfx/codec/ImageDecode.h"
 #include "skin/store/SkinText.h"
 #include "skin/store/SkinValues.h"
@@ -24,15 +24,6 @@ std::filesystem::path PathFromUtf8(const std::string& Text) {
 // A name with ":" is a full path; any other is a file of the skin's folder.
 std::filesystem::path SkinFilePath(const std::filesystem::path& SkinPath, const std::string& Name) {
   return Name.find(':') != std::string::npos ? PathFromUtf8(Name) : SkinPath / PathFromUtf8(Name);
-}
-
-std::optional<TBytes> ReadWholeFile(const std::filesystem::path& Path) {
-  std::error_code Error;
-  if (!std::filesystem::is_regular_file(Path, Error)) return std::nullopt;
-  std::ifstream File(Path, std::ios::binary);
-  TBytes Bytes(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>{});
-  if (File.bad()) return std::nullopt;
-  return Bytes;
 }
 
 // The key of a picture lookup: a section (index or name) and a property name.

@@ -66,7 +66,7 @@ void TsCommonData::ForwardToChildren(const TMessage& Message) {
     case SKC_SKIN_REMOVED:
     case SKC_REPAINT:
       // Whatever manager sent it: the children may have another one.
-      BroadcastToChildren(Container, SkinCommandMessage(SkinCommandCode(Message.WParam), Message.LParam));
+      BroadcastToChildren(Container, Message);
       break;
     default:
       break;
@@ -101,10 +101,8 @@ void TsCommonData::SetSkinSection(const std::string& Value) {
     return;
   }
   const TsSkinManager* Manager = SkinManager();
-  const HWND Window = OwnWindow();
   const int Code = Manager && Manager->Store().IsValidSkinIndex(SkinIndex) ? SKC_REPAINT : SKC_SKIN_REMOVED;
-  if (Window) SendSkinCommand(Window, Code, reinterpret_cast<LPARAM>(Manager));
-  else SendSkinCommandTo(FOwnerControl, Code, reinterpret_cast<LPARAM>(Manager));
+  SendSkinCommandTo(FOwnerControl, Code, reinterpret_cast<LPARAM>(Manager));
 }
 
 void TsCommonData::UpdateIndexes(bool UpdateMain) {
@@ -242,12 +240,13 @@ void TsCommonData::ReframeWindow() {
     SetWindowPos(Window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TsCommonData::PassToChildren(int Code, WORD Argument) {
+void TsCommonData::PassToChildren(int Code, WORD Argument, LPARAM LParam) {
   TWinControl* Windowed = OwnerWindowed();
   if (!Windowed) return;
   // Indexes: a receiver may add or remove children.
   for (std::size_t I = 0; I < Windowed->Controls().size(); ++I)
-    if (TControl* Child = Windowed->Controls()[I]; !Child->Destroying()) SendSkinCommandTo(Child, Code, 0, Argument);
+    if (TControl* Child = Windowed->Controls()[I]; !Child->Destroying())
+      SendSkinCommandTo(Child, Code, LParam, Argument);
 }
 
 // ---- The picture ----
@@ -411,10 +410,11 @@ bool TsCommonData::FromOurManager(const TMessage& Message) const {
 }
 
 TColor TsCommonData::SeenColor() const {
-  const TsSkinManager* Manager = SkinManager();
   const TColor Own = FOwnerControl->Color();
-  if (!Skinned() || !Manager) return Own;
-  const TsGenState& Normal = Manager->Store().gd()[static_cast<std::size_t>(SkinIndex)].Props[0];
+  const TsGeneralData* S = Section();
+  if (!S) return Own;
+  const TsSkinManager* Manager = SkinManager();
+  const TsGenState& Normal = S->Props[0];
   const int T = Normal.Transparency;
   if (T == 0) return Normal.Color;
   TWinControl* Parent = FOwnerControl->Parent();
@@ -550,8 +550,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       break;
     case SKC_SET_SCALE:
       ScalePercent = static_cast<int>(Message.LParam);
-      if (TWinControl* Windowed = OwnerWindowed())
-        for (TControl* Child : Windowed->Controls()) SendSkinCommandTo(Child, SKC_SET_SCALE, Message.LParam);
+      PassToChildren(SKC_SET_SCALE, 0, Message.LParam);
       return false;  // left to the control too
     case SKC_QUERY_SCALE:
       Message.Result = ScalePercent;
@@ -624,7 +623,7 @@ void TsCommonData::MouseEntered() {
   TsSkinManager* Manager = SkinManager();
   if (!Skinned() || FMouseAbove || Manager->Options.NoMouseHover) return;
   if (!IsNoHoverKind(COC)) FMouseAbove = true;
-  if (const HWND Window = OwnWindow(); Window && Manager && Manager->ActiveControl() != Window)
+  if (const HWND Window = OwnWindow(); Window && Manager->ActiveControl() != Window)
     Manager->SetActiveControl(Window);
   BGChanged = true;
   // Hover makes these kinds hot only with the hover switch for edits; HotState knows.

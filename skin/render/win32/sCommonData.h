@@ -156,6 +156,6 @@ class TsCommonData : public TSkinState {
   void FocusChanged(bool Focused);
   void SkinRemovedColors();
   bool PictureOutOfDate();
-  void PassToChildren(int Code, WORD Argument = 0);
+  void PassToChildren(int Code, WORD Argument = 0, LPARAM LParam = 0);
   LRESULT QueryStateSection(TacStateSectionQuery& Query);
 };

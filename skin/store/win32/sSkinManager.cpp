@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include "framework/Application.h"
@@ -14,12 +12,14 @@
 #include "framework/Control.h"
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
+#include "framework/ProgramArguments.h"
 #include "framework/SystemBindings.h"
 #include "framework/TextConversion.h"
 #include "framework/Timer.h"
 #include "framework/core/DescriptionValues.h"
 #include "skin/store/SkinError.h"
 #include "skin/store/SkinPaths.h"
+#include "skin/store/SkinText.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
 
@@ -32,15 +32,7 @@ std::wstring AnsiToWide(std::string_view Text) { return WideFrom(CP_ACP, Text); 
 
 // The folder of the program file, with its trailing "\".
 std::wstring AppDirectory() {
-  std::wstring Path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD Length = GetModuleFileNameW(nullptr, Path.data(), static_cast<DWORD>(Path.size()));
-    if (Length < Path.size()) {
-      Path.resize(Length);
-      break;
-    }
-    Path.resize(Path.size() * 2);
-  }
+  const std::wstring Path = ProgramFilePath();
   return Path.substr(0, Path.find_last_of(L"\\/") + 1);
 }
 
@@ -226,25 +218,21 @@ void TsSkinManager::LoadPacked(const std::wstring& Path) {
     return;
   }
   FStore.SetSkinPath(WithTrailingSlash(GetFullSkinDirectory(FSkinDirectory, AppDirectory())));
-  const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
-  LoadDescription(&Description, &Package);
+  LoadPackage(Package);
 }
 
 void TsSkinManager::LoadFromFolderOrInternal() {
   const std::filesystem::path Folder =
       GetFullSkinDirectory(FSkinDirectory, AppDirectory()) + L"\\" + FSkinName + L"\\";
   const std::filesystem::path DescriptionFile = Folder / L"Options.dat";
-  std::error_code Error;
   if (FPreviewOptions) {
     FStore.SetSkinPath(Folder);
     LoadDescription(&*FPreviewOptions, nullptr);
     return;
   }
-  if (!FSkinName.empty() && std::filesystem::is_regular_file(DescriptionFile, Error)) {
-    std::ifstream File(DescriptionFile, std::ios::binary);
-    const std::vector<std::uint8_t> Bytes{std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
+  if (const auto Bytes = FSkinName.empty() ? std::nullopt : ReadWholeFile(DescriptionFile)) {
     FStore.SetSkinPath(Folder);
-    const TSkinDescription Description = TSkinDescription::FromBytes(Bytes);
+    const TSkinDescription Description = TSkinDescription::FromBytes(*Bytes);
     LoadDescription(&Description, nullptr);
     return;
   }
@@ -268,6 +256,10 @@ void TsSkinManager::LoadFromFolderOrInternal() {
   Package.PackedData = Skin.PackedData;
   if (!UnpackSkinPackage(Package)) throw ESkinError(SNotPackedFile);
   if (!Package.Options) throw ESkinError(InternalFormatErrorText(Utf8FromWide(FSkinName)));
+  LoadPackage(Package);
+}
+
+void TsSkinManager::LoadPackage(const TacSkinConvertor& Package) {
   const TSkinDescription Description = TSkinDescription::FromBytes(*Package.Options);
   LoadDescription(&Description, &Package);
 }
@@ -319,9 +311,7 @@ void TsSkinManager::EndUpdate(bool Repaint, bool) {
 }
 
 void TsSkinManager::UpdateSkinSection(const std::string& SectionName) {
-  std::string Upper = SectionName;
-  std::transform(Upper.begin(), Upper.end(), Upper.begin(),
-                 [](char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; });
+  const std::string Upper = UpperCaseAscii(SectionName);
   BroadcastToForms(SkinCommandMessage(SKC_SECTION_CHANGED, reinterpret_cast<LPARAM>(Upper.c_str())), HookedWindows);
 }
 

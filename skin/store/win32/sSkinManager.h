@@ -162,6 +162,8 @@ class TsSkinManager : public TComponent {
   void LoadNamedSkin();
   void LoadPacked(const std::wstring& Path);
   void LoadFromFolderOrInternal();
+  // A container with its description.
+  void LoadPackage(const TacSkinConvertor& Package);
   void LoadDescription(const TSkinDescription* Description, const TacSkinConvertor* Package);
   void ReloadAfterOptionChange();
   void RemoveSkin();
