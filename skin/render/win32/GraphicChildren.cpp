@@ -7,9 +7,10 @@
 
 #include "framework/Colors.h"
 #include "framework/DibSection.h"
+#include "framework/Handles.h"
 #include "framework/WinControl.h"
 #include "skin/render/CacheInfo.h"
-#include "framework/Handles.h"
+#include "skin/render/win32/BackgroundExchange.h"
 #include "skin/store/win32/SkinCommands.h"
 
 namespace {
@@ -45,11 +46,11 @@ bool IsPaintedChild(const TControl* Child, HDC DC, TPoint Offset) {
 
 // ---- Backgrounds ----
 
-// The container's background as its children see it; a container that does not answer is
+// The container's background as its children see it; one whose picture is not ready is
 // its own colour.
 BackgroundInfo ContainerBackground(TWinControl* Container) {
   BackgroundInfo Info;
-  SendSkinCommandTo(Container, SKC_QUERY_BG_INFO, reinterpret_cast<LPARAM>(&Info));
+  AskParentBackground(Info, Container, false);
   if (Info.Kind != bkPicture && Info.Kind != bkColor) {
     Info.Kind = bkColor;
     Info.Color = Container->Color();

@@ -13,7 +13,6 @@
 #include "skin/render/SectionPaint.h"
 #include "skin/render/TextGlow.h"
 #include "skin/render/win32/ControlLook.h"
-#include "skin/render/win32/StateSectionQuery.h"
 #include "skin/render/win32/TextOnPicture.h"
 #include "skin/render/win32/sCommonData.h"
 #include "skin/store/sSkinStore.h"
@@ -70,9 +69,9 @@ int TextSection(TsCommonData& SkinData, const TsSkinStore& Store, int State) {
   if (std::find(Standard.begin(), Standard.begin() + 9, Own) == Standard.begin() + 9) return Own;
   const TsGeneralData& Section = Store.gd()[static_cast<std::size_t>(Own)];
   if (State != 0 && StateProps(Section, State).Transparency <= 39) return Own;
-  TStateSectionQuery Query;
+  TacStateSectionQuery Query;
   Query.State = State;
-  Query.Rect = {0, 0, Control->Width(), Control->Height()};
+  Query.R = {0, 0, Control->Width(), Control->Height()};
   const LRESULT Reply = PerformSkinCommand(Control, SKC_QUERY_STATE_SECTION, reinterpret_cast<LPARAM>(&Query));
   if (Reply == -1) return Own;
   if (Reply == 0) return -1;
