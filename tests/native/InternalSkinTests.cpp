@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/frame/FrameItems.h"
+#include "skin/frame/RegionRects.h"
 #include "skin/store/SkinDescription.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/sSkinStore.h"
@@ -295,6 +296,17 @@ TEST_F(InternalSkin, CloseButtonOfTheMainWindow) {
   const TFrameItems Items = CalcItems({814, 512, 23, 3, 3, false, true}, FrameSkinValues(*Store));
   EXPECT_EQ(Items.CloseRect, (TRect{814 - 30, 0, 814 - 6, 25}));
   EXPECT_EQ(Items.FIconRect, (TRect{3, 4, 19, 20}));
+}
+
+// Square corners: nothing is cut from the main window, its region is its rectangle.
+TEST_F(InternalSkin, MainWindowRegionIsItsRectangle) {
+  const int Form = Store->GetMaskIndex("FORM", "BORDERSMASK");
+  const int Title = Store->GetMaskIndex("FORMTITLE", "BORDERSMASK");
+  ASSERT_GE(Form, 0);
+  ASSERT_GE(Title, 0);
+  const std::vector<TRect> Rects = CollectRegionRects(*Store, Form, Title, 814, 512);
+  EXPECT_TRUE(Rects.empty());
+  EXPECT_EQ(WindowRegionRects(814, 512, Rects), (std::vector<TRect>{{0, 0, 814, 512}}));
 }
 
 }  // namespace
