@@ -24,7 +24,7 @@ TFrameHitCode CalcHitCode(const TFrameForm& Form, const TFrameItems& Items, TPoi
     const TFrameHitCode Edge = SizingEdge(Form, Point);
     if (Edge != hcNowhere) return Edge;
   }
-  if (Point.Y < Items.HeaderHeight)
+  if (Point.Y < Items.FHeaderHeight)
     return Items.FIconRect.Contains(Point.X, Point.Y) ? hcSysMenu : hcCaption;
   return hcClient;
 }

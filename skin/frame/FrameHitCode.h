@@ -1,6 +1,6 @@
 // Which part of the frame a point is over (CalcHitCode), as the system's hit-test codes.
 // Bands are half-open: a border band is exactly BorderWidth (or BorderHeight) pixels, the
-// title band ends at HeaderHeight, a button's right column and bottom row belong to what
+// title band ends at FHeaderHeight, a button's right column and bottom row belong to what
 // lies beyond. Portable.
 #pragma once
 

@@ -40,7 +40,7 @@ int IconSizeFor(int Height) {
 TFrameItems CalcItems(const TFrameForm& Form, const TFrameSkinValues& Skin) {
   TFrameItems Items;
   Items.VCenter = Form.CaptionHeight / 2 + Form.BorderWidth / 2;
-  Items.HeaderHeight = Form.BorderHeight + Form.CaptionHeight;
+  Items.FHeaderHeight = Form.BorderHeight + Form.CaptionHeight;
 
   const int IconLeft = Form.BorderWidth + Skin.BILeftMargin;
   if (Form.ShowIcon) {

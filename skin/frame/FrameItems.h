@@ -35,7 +35,7 @@ struct TFrameForm {
 
 struct TFrameItems {
   int VCenter = 0;       // the line the title elements are centred on
-  int HeaderHeight = 0;  // bottom of the title band (FHeaderHeight)
+  int FHeaderHeight = 0;  // bottom of the title band: border and caption
   TRect FIconRect;       // zero width when no icon is shown
   TRect CloseRect;       // the close button (ButtonClose.cpRect)
   int CaptionButtonsWidth = 0;

@@ -23,7 +23,7 @@ TEST(IconSizeFor, StepsAtEachBound) {
 TEST(CalcItems, WindowsTenCaption) {
   const TFrameItems Items = CalcItems(SingleBorder(814, 512, 23), InternalValues);
   EXPECT_EQ(Items.VCenter, 12);  // 23 div 2 + 3 div 2
-  EXPECT_EQ(Items.HeaderHeight, 26);
+  EXPECT_EQ(Items.FHeaderHeight, 26);
   EXPECT_EQ(Items.FIconRect, (TRect{3, 4, 19, 20}));  // 16 x 16 for 23 - 3, centred on 12
   EXPECT_EQ(Items.CloseRect, (TRect{814 - 30, 0, 814 - 6, 25}));
   EXPECT_EQ(Items.CaptionButtonsWidth, 26);
@@ -34,7 +34,7 @@ TEST(CalcItems, WindowsTenCaption) {
 TEST(CalcItems, WineCaption) {
   const TFrameItems Items = CalcItems(SingleBorder(814, 508, 19), InternalValues);
   EXPECT_EQ(Items.VCenter, 10);  // 19 div 2 + 3 div 2
-  EXPECT_EQ(Items.HeaderHeight, 22);
+  EXPECT_EQ(Items.FHeaderHeight, 22);
   EXPECT_EQ(Items.FIconRect, (TRect{3, 6, 11, 14}));  // 19 - 3 leaves room for 8 x 8 only
   // The 25-pixel button centred on 10 reaches 2 pixels above the window.
   EXPECT_EQ(Items.CloseRect, (TRect{814 - 30, -2, 814 - 6, 23}));
