@@ -5,9 +5,7 @@
 #pragma once
 
 #include "framework/GraphicControl.h"
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TTextLayout { tlTop, tlCenter, tlBottom };
+#include "framework/core/TextAlignment.h"
 
 class TCustomLabel : public TGraphicControl {
  public:

@@ -5,7 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 # Portable folders (their own files only, not their win32/ subfolders).
-PORTABLE='^(gfx|framework/core|skin/store|skin/render)/[^/]+$|^gfx/codec/[^/]+$'
+PORTABLE='^(gfx|framework/core|skin/store|skin/render|skin/frame|skin/controls/core)/[^/]+$|^gfx/codec/[^/]+$'
 
 # allowed FILE_FOLDER: the project folders a file in FILE_FOLDER may include (extended regex).
 allowed() {
@@ -17,7 +17,9 @@ allowed() {
     skin/store/win32) echo '^(gfx|framework|skin/store)/' ;;
     skin/render) echo '^(gfx|framework/core|skin/store/[^/]+$|skin/render/[^/]+$)' ;;
     skin/render/win32) echo '^(gfx|framework|skin/store|skin/render)/' ;;
-    skin/frame) echo '^(gfx|framework|skin/store|skin/render|skin/frame)/' ;;
+    skin/frame) echo '^(gfx|framework/core|skin/store/[^/]+$|skin/render/[^/]+$|skin/frame/[^/]+$)' ;;
+    skin/frame/win32) echo '^(gfx|framework|skin/store|skin/render|skin/frame)/' ;;
+    skin/controls/core) echo '^(gfx|framework/core|skin/store/[^/]+$|skin/render/[^/]+$|skin/controls/core/[^/]+$)' ;;
     skin/controls) echo '^(gfx|framework|skin)/' ;;
     app) echo '^(gfx|framework|skin|app)/' ;;
     *) echo '' ;;

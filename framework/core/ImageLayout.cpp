@@ -2,14 +2,7 @@
 
 #include <cstdint>
 
-namespace {
-
-// A * B / C rounded to the nearest integer; C > 0, all values non-negative.
-int MulDivRounded(int A, int B, int C) {
-  return static_cast<int>((static_cast<std::int64_t>(A) * B + C / 2) / C);
-}
-
-}  // namespace
+#include "gfx/MulDivRound.h"
 
 TRect ImageDestRect(int ControlWidth, int ControlHeight, int PictureWidth, int PictureHeight, bool Stretch,
                     bool Proportional, bool Center) {
@@ -22,10 +15,10 @@ TRect ImageDestRect(int ControlWidth, int ControlHeight, int PictureWidth, int P
       if (static_cast<std::int64_t>(PictureWidth) * ControlHeight >
           static_cast<std::int64_t>(PictureHeight) * ControlWidth) {
         Width = ControlWidth;
-        Height = MulDivRounded(PictureHeight, ControlWidth, PictureWidth);
+        Height = MulDivRound(PictureHeight, ControlWidth, PictureWidth);
       } else {
         Height = ControlHeight;
-        Width = MulDivRounded(PictureWidth, ControlHeight, PictureHeight);
+        Width = MulDivRound(PictureWidth, ControlHeight, PictureHeight);
       }
     } else {
       Width = ControlWidth;

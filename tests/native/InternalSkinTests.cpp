@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/frame/FrameItems.h"
+#include "skin/frame/RegionRects.h"
 #include "skin/store/SkinDescription.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/sSkinStore.h"
@@ -286,6 +288,25 @@ TEST_F(InternalSkin, ButtonFrameIsRoundedAndItsGlowSoft) {
   const auto EdgeAlpha = PixelAlpha(Glow.Row(Glow.Height() / 2)[4]);
   EXPECT_GT(EdgeAlpha, 0);
   EXPECT_LT(EdgeAlpha, PixelAlpha(Glow.Row(Glow.Height() / 2)[Glow.Width() / 2])) << "brightest at the element";
+}
+
+// The main window's title with the internal skin and a 23-pixel caption: the lone close
+// glyph (24 x 25) ends BIRIGHT + 4 pixels from the right edge, centred on 12.
+TEST_F(InternalSkin, CloseButtonOfTheMainWindow) {
+  const TFrameItems Items = CalcItems({814, 512, 23, 3, 3, false, true}, FrameSkinValues(*Store));
+  EXPECT_EQ(Items.CloseRect, (TRect{814 - 30, 0, 814 - 6, 25}));
+  EXPECT_EQ(Items.FIconRect, (TRect{3, 4, 19, 20}));
+}
+
+// Square corners: nothing is cut from the main window, its region is its rectangle.
+TEST_F(InternalSkin, MainWindowRegionIsItsRectangle) {
+  const int Form = Store->GetMaskIndex("FORM", "BORDERSMASK");
+  const int Title = Store->GetMaskIndex("FORMTITLE", "BORDERSMASK");
+  ASSERT_GE(Form, 0);
+  ASSERT_GE(Title, 0);
+  const std::vector<TRect> Rects = CollectRegionRects(*Store, Form, Title, 814, 512);
+  EXPECT_TRUE(Rects.empty());
+  EXPECT_EQ(WindowRegionRects(814, 512, Rects), (std::vector<TRect>{{0, 0, 814, 512}}));
 }
 
 }  // namespace
