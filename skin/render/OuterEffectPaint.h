@@ -3,6 +3,8 @@
 // the parent's pixels under it. Portable.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "gfx/Bitmap32.h"
@@ -21,10 +23,16 @@ struct TOuterEffectLook {
 std::optional<TOuterEffectLook> OuterEffectOf(const TsGeneralData& Section, const TacOutEffArray& Effects);
 
 // The control's Bounds moved by Offset (where the parent's picture puts the parent's
-// origin) and widened outwards by Offsets.
+// origin) and widened outwards by Offsets. Each edge is held within +-2^29, so that any
+// offsets a skin gives leave a width and a height that fit an int (and paint nothing).
 constexpr TRect OuterEffectRect(const TRect& Bounds, TPoint Offset, const TRect& Offsets) {
-  return {Bounds.Left + Offset.X - Offsets.Left, Bounds.Top + Offset.Y - Offsets.Top,
-          Bounds.Right + Offset.X + Offsets.Right, Bounds.Bottom + Offset.Y + Offsets.Bottom};
+  const auto Edge = [](std::int64_t Value) {
+    constexpr std::int64_t Limit = std::int64_t{1} << 29;
+    return static_cast<int>(std::clamp(Value, -Limit, Limit));
+  };
+  return {Edge(std::int64_t{Bounds.Left} + Offset.X - Offsets.Left), Edge(std::int64_t{Bounds.Top} + Offset.Y - Offsets.Top),
+          Edge(std::int64_t{Bounds.Right} + Offset.X + Offsets.Right),
+          Edge(std::int64_t{Bounds.Bottom} + Offset.Y + Offsets.Bottom)};
 }
 
 // Paints the effect of Item into Picture over Rect, after keeping the pixels it covers in

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <optional>
 
 #include "skin/render/MaskPaint.h"
@@ -59,6 +60,16 @@ TEST(OuterEffect, TheSectionsOwnEffectOrTheSkinsEffectOfItsMode) {
 
 TEST(OuterEffect, TheRectangleIsTheBoundsMovedAndWidenedOutwards) {
   EXPECT_EQ(OuterEffectRect({10, 10, 30, 20}, {5, -2}, {3, 2, 3, 5}), (TRect{12, 6, 38, 23}));
+  // Offsets from a skin may be anything: the edges stop at +-2^29.
+  const TRect Far = OuterEffectRect({0, 0, 10, 10}, {0, 0}, {INT_MAX, INT_MAX, INT_MAX, INT_MAX});
+  EXPECT_EQ(Far, (TRect{-(1 << 29), -(1 << 29), 1 << 29, 1 << 29}));
+  TBitmap32 Picture = Filled(4, 4, Back);
+  std::optional<TBitmap32> Saved;
+  const TsMaskData Border = Item({0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
+  const TBitmap32 Master = Filled(3, 6, 0xFF0000FFu);
+  PaintOuterEffect(Picture.View(), Far, {0, {1, 1, 1, 1}, 255}, Border, Master.View(), false, Saved);
+  EXPECT_FALSE(Saved);
+  EXPECT_EQ(Picture, Filled(4, 4, Back));
 }
 
 struct OuterEffectPaint : ::testing::Test {
