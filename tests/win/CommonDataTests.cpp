@@ -13,6 +13,8 @@
 #include "framework/DibSection.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
+#include "framework/PrivateMessages.h"
+#include "skin/controls/acImage.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sMemo.h"
@@ -544,6 +546,23 @@ TEST_F(CommonData, AChildAskingAHoveredEditForItsBackgroundGetsTheHotState) {
   SendSkinCommand(Edit->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
   EXPECT_EQ(Edit->SkinData().HotState(), 0);
   EXPECT_EQ(Asked(), 0x00AA00u);
+}
+
+TEST_F(CommonData, EnteringAContainerTakesTheMouseFromItsGraphicChildrenButTheOneNamed) {
+  auto* Button = Make<TsButton>(*Form);
+  auto* Image = new TsImage(Form);
+  Image->BeginLoading();
+  Image->SetParent(Button);
+  Image->Loaded();
+  Image->SkinData().SetSkinSection("BUTTON");
+  SendSkinCommandTo(Image, SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  ASSERT_TRUE(Image->SkinData().FMouseAbove);
+  Button->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(static_cast<TControl*>(Image)));
+  EXPECT_TRUE(Image->SkinData().FMouseAbove);
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_FALSE(Image->SkinData().FMouseAbove);
+  EXPECT_TRUE(Button->SkinData().FMouseAbove);
 }
 
 }  // namespace

@@ -526,7 +526,7 @@ bool TsCommonData::CommonWndProc(TMessage& Message) {
       BGChanged = true;
       return false;
     case CM_MOUSEENTER:
-      MouseEntered();
+      MouseEntered(Message.LParam);
       return false;
     case CM_MOUSELEAVE:
       MouseLeft();
@@ -728,7 +728,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       }
       break;
     case SKC_MOUSE_ENTER:
-      MouseEntered();
+      MouseEntered(0);
       break;
     case SKC_MOUSE_LEAVE:
       MouseLeft();
@@ -785,15 +785,29 @@ LRESULT TsCommonData::QueryStateSection(TacStateSectionQuery& Query) {
 
 // ---- Hot tracking ----
 
-void TsCommonData::MouseEntered() {
+void TsCommonData::MouseEntered(LPARAM Named) {
   TsSkinManager* Manager = SkinManager();
-  if (!Skinned() || FMouseAbove || Manager->Options.NoMouseHover) return;
+  if (!Skinned() || FMouseAbove || Manager->Options.NoMouseHover || SeeThroughBothStates()) return;
+  LeaveGraphicChildren(Named);
   if (!IsNoHoverKind(COC)) FMouseAbove = true;
   if (const HWND Window = OwnWindow(); Window && Manager->ActiveControl() != Window)
     Manager->SetActiveControl(Window);
   BGChanged = true;
   // Hover makes these kinds hot only with the hover switch for edits; HotState knows.
   if (HotState() == 1) FollowStateColors(1);
+}
+
+void TsCommonData::LeaveGraphicChildren(LPARAM Named) {
+  TWinControl* Windowed = OwnerWindowed();
+  if (!Windowed) return;
+  // Non-windowed children learn of the mouse only from their container, which may miss a
+  // quick move out of them: the mouse is now over this control, not over them.
+  for (std::size_t I = 0; I < Windowed->Controls().size(); ++I) {
+    TControl* Child = Windowed->Controls()[I];
+    if (dynamic_cast<TWinControl*>(Child) || reinterpret_cast<LPARAM>(Child) == Named || Child->Destroying()) continue;
+    const auto* State = reinterpret_cast<const TSkinState*>(SendSkinCommandTo(Child, SKC_QUERY_SKIN_STATE, 0));
+    if (State && State != this && State->FMouseAbove) Child->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(Child));
+  }
 }
 
 void TsCommonData::MouseLeft() {

@@ -168,7 +168,11 @@ class TsCommonData : public TSkinState {
   bool FromOurManager(const TMessage& Message) const;
   TColor SeenColor() const;
   void ForwardToChildren(const TMessage& Message);
-  void MouseEntered();
+  // Named: a control the mouse is entering that keeps its hot state, or 0.
+  void MouseEntered(LPARAM Named);
+  // Skinned non-windowed children other than Named that still take the mouse as above them
+  // get a mouse leave.
+  void LeaveGraphicChildren(LPARAM Named);
   void MouseLeft();
   // A skinned windowed control with a parent tells its form, which may skin it further.
   void AnnounceToParentForm();
