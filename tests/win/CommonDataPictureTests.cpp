@@ -217,4 +217,17 @@ TEST_F(CommonDataPicture, WithOuterEffectsOnMovingOrSizingTellsTheParentToMakeIt
   EXPECT_EQ(Heard, (std::vector<int>{SKC_BG_CHANGED, SKC_PREPARE_CACHE}));
 }
 
+TEST_F(CommonDataPicture, APlainContainerWithOuterEffectsOnLendsItsPictureNotItsColour) {
+  TsPanel* White = Panel(*Form, "PANEL", 0, 0, 40, 40);
+  const TBitmapView Picture = GivePicture(*White, Back);
+  TsPanel* Child = Panel(*White, "FRAMED", 3, 2, 10, 10);
+  TCacheInfo Info = Child->SkinData().ParentCacheInfo();
+  EXPECT_FALSE(Info.Ready);
+  EXPECT_EQ(Info.FillColor, 0xFFFFFFu);
+  White->SkinData().OuterEffects().SetVisibility(TacOuterVisibility::ovAlways);
+  Info = Child->SkinData().ParentCacheInfo();
+  EXPECT_TRUE(Info.Ready);
+  EXPECT_EQ(Info.Bmp.Row0, Picture.Row0);
+}
+
 }  // namespace
