@@ -1,5 +1,5 @@
 // Index: source and clipping helpers; masked compositing; piece placement (tile, stretch);
-// glyphs; nine-piece borders; alpha-producing borders; textures.
+// glyphs; nine-piece borders; their corners painted again; alpha-producing borders; textures.
 #include "skin/render/MaskPaint.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Sections: construction and the window property; the skin and its indexes; lifecycle;
-// the picture; colours; the message hook; the skin commands; sections under a part; hot
-// tracking.
+// the picture; the parent's picture (its background, corners, outer effects); colours; the
+// message hook; the skin commands; sections under a part; hot tracking.
 #include "skin/render/win32/sCommonData.h"
 
 #include <algorithm>
@@ -298,6 +298,8 @@ int TsCommonData::MaxBorderWidth() const {
   if (!Manager || !Manager->Store().IsValidImgIndex(BorderIndex)) return 0;
   return ::MaxBorderWidth(Manager->Store().ma()[static_cast<std::size_t>(BorderIndex)]);
 }
+
+// ---- The parent's picture ----
 
 TCacheInfo TsCommonData::ParentCacheInfo() const {
   if (!Skinned()) {
