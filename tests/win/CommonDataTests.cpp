@@ -565,4 +565,22 @@ TEST_F(CommonData, EnteringAContainerTakesTheMouseFromItsGraphicChildrenButTheOn
   EXPECT_TRUE(Button->SkinData().FMouseAbove);
 }
 
+TEST_F(CommonData, ALeaveWhileTheCursorIsStillOverTheControlIsIgnored) {
+  auto* Button = Make<TsButton>(*Form);
+  Form->SetBounds(100, 100, 300, 200);
+  Button->SetBounds(20, 20, 80, 30);
+  Form->Show();
+  POINT Centre{60, 35};
+  ClientToScreen(Form->Handle(), &Centre);
+  ASSERT_TRUE(SetCursorPos(Centre.x, Centre.y));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_TRUE(Button->SkinData().FMouseAbove);
+  POINT Outside{200, 150};
+  ClientToScreen(Form->Handle(), &Outside);
+  ASSERT_TRUE(SetCursorPos(Outside.x, Outside.y));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_FALSE(Button->SkinData().FMouseAbove);
+}
+
 }  // namespace

@@ -812,8 +812,23 @@ void TsCommonData::LeaveGraphicChildren(LPARAM Named) {
   }
 }
 
+bool TsCommonData::CursorStillInside() const {
+  const HWND Window = OwnWindow();
+  POINT Cursor;
+  if (!Window || !IsWindowVisible(Window) || !GetCursorPos(&Cursor)) return false;
+  RECT Area;
+  GetClientRect(Window, &Area);
+  const LONG Style = GetWindowLongW(Window, GWL_STYLE);
+  if ((Style & WS_VSCROLL) != 0) Area.right += GetSystemMetrics(SM_CXVSCROLL);
+  if ((Style & WS_HSCROLL) != 0) Area.bottom += GetSystemMetrics(SM_CYHSCROLL);
+  POINT Local = Cursor;
+  ScreenToClient(Window, &Local);
+  // Only where the window itself shows: not under another window, not over a child window.
+  return PtInRect(&Area, Local) && WindowFromPoint(Cursor) == Window;
+}
+
 void TsCommonData::MouseLeft() {
-  if (!Skinned() || SkinManager()->Options.NoMouseHover) return;
+  if (!Skinned() || SkinManager()->Options.NoMouseHover || CursorStillInside()) return;
   if (!IsNoHoverKind(COC)) FMouseAbove = false;
   BGChanged = true;
   if (HotState() == 0) FollowStateColors(0);

@@ -174,6 +174,9 @@ class TsCommonData : public TSkinState {
   // get a mouse leave.
   void LeaveGraphicChildren(LPARAM Named);
   void MouseLeft();
+  // The cursor is over the part of the control's window that shows (its client area and
+  // scroll bars), so a leave that arrives is stale.
+  bool CursorStillInside() const;
   // A skinned windowed control with a parent tells its form, which may skin it further.
   void AnnounceToParentForm();
   void Resized();
