@@ -31,22 +31,25 @@ std::optional<TBitmap32> PixelsUnder(TConstBitmapView Picture, const TRect& Rect
 
 std::optional<TOuterEffectLook> OuterEffectOf(const TsGeneralData& Section, const TacOutEffArray& Effects) {
   if (Section.OuterMode < 1) return std::nullopt;
-  if (Section.OuterMask >= 0) return TOuterEffectLook{Section.OuterMask, Section.OuterOffset, Section.OuterOpacity};
+  if (Section.OuterMask >= 0)
+    return TOuterEffectLook{Section.OuterMask, Section.OuterOffset, Section.OuterOpacity};
   if (static_cast<std::size_t>(Section.OuterMode) > Effects.size()) return std::nullopt;
   const TacOutEffData& Effect = Effects[static_cast<std::size_t>(Section.OuterMode - 1)];
   if (Effect.Source == 0 || Effect.Mask < 0) return std::nullopt;
-  return TOuterEffectLook{Effect.Mask, {Effect.OffsetL, Effect.OffsetT, Effect.OffsetR, Effect.OffsetB}, Effect.Opacity};
+  return TOuterEffectLook{
+      Effect.Mask, {Effect.OffsetL, Effect.OffsetT, Effect.OffsetR, Effect.OffsetB}, Effect.Opacity};
 }
 
-void PaintOuterEffect(TBitmapView Picture, const TRect& Rect, const TOuterEffectLook& Look, const TsMaskData& Item,
-                      TConstBitmapView Master, bool RestoreFirst, std::optional<TBitmap32>& Saved) {
+void PaintOuterEffect(TBitmapView Picture, const TRect& Rect, const TOuterEffectLook& Look,
+                      const TsMaskData& Item, TConstBitmapView Master, bool RestoreFirst,
+                      std::optional<TBitmap32>& Saved) {
   std::optional<TBitmap32> Under = PixelsUnder(Picture, Rect);
   if (!Under) return;
   const TCacheInfo NoParent;
   if (RestoreFirst && Saved) {
     TBitmap32 Before = std::move(*Saved);
-    PaintNinePieceAlpha(Before.View(), {0, 0, Rect.Width(), Rect.Height()}, NoParent, 0, Item, Master, Look.Opacity,
-                        Look.Offsets);
+    PaintNinePieceAlpha(Before.View(), {0, 0, Rect.Width(), Rect.Height()}, NoParent, 0, Item, Master,
+                        Look.Opacity, Look.Offsets);
     BlendBitmaps(Picture, Before.View(), 0, {Rect.Left, Rect.Top}, BitmapRect(Before.View()));
     Saved = std::move(Under);
     return;

@@ -12,9 +12,9 @@
 #include "skin/store/sSkinData.h"
 
 struct TOuterEffectLook {
-  int Mask = -1;     // the picture item
-  TRect Offsets;     // how far the effect reaches beyond the control: left, top, right, bottom
-  int Opacity = 0;   // 0..255
+  int Mask = -1;    // the picture item
+  TRect Offsets;    // how far the effect reaches beyond the control: left, top, right, bottom
+  int Opacity = 0;  // 0..255
 };
 
 // The section's own effect; without an OuterMask of its own, the skin's effect number
@@ -30,7 +30,8 @@ constexpr TRect OuterEffectRect(const TRect& Bounds, TPoint Offset, const TRect&
     constexpr std::int64_t Limit = std::int64_t{1} << 29;
     return static_cast<int>(std::clamp(Value, -Limit, Limit));
   };
-  return {Edge(std::int64_t{Bounds.Left} + Offset.X - Offsets.Left), Edge(std::int64_t{Bounds.Top} + Offset.Y - Offsets.Top),
+  return {Edge(std::int64_t{Bounds.Left} + Offset.X - Offsets.Left),
+          Edge(std::int64_t{Bounds.Top} + Offset.Y - Offsets.Top),
           Edge(std::int64_t{Bounds.Right} + Offset.X + Offsets.Right),
           Edge(std::int64_t{Bounds.Bottom} + Offset.Y + Offsets.Bottom)};
 }
@@ -39,5 +40,6 @@ constexpr TRect OuterEffectRect(const TRect& Bounds, TPoint Offset, const TRect&
 // Saved. With RestoreFirst and a copy in Saved, the effect goes over that copy instead, which
 // is then put into Picture at Rect, and Saved keeps what Picture held there before. A Rect
 // too large for a bitmap paints nothing.
-void PaintOuterEffect(TBitmapView Picture, const TRect& Rect, const TOuterEffectLook& Look, const TsMaskData& Item,
-                      TConstBitmapView Master, bool RestoreFirst, std::optional<TBitmap32>& Saved);
+void PaintOuterEffect(TBitmapView Picture, const TRect& Rect, const TOuterEffectLook& Look,
+                      const TsMaskData& Item, TConstBitmapView Master, bool RestoreFirst,
+                      std::optional<TBitmap32>& Saved);

@@ -80,7 +80,8 @@ class CommonDataPicture : public testing::Test {
   static TBitmapView GiveNamedPicture(TsPanel& Control) {
     const TBitmapView Picture = GivePicture(Control, 0);
     for (int Y = 0; Y < Picture.Height; ++Y)
-      for (int X = 0; X < Picture.Width; ++X) Picture.Row(Y)[X] = 0xFF000000u | static_cast<TPixel32>(X + 256 * Y);
+      for (int X = 0; X < Picture.Width; ++X)
+        Picture.Row(Y)[X] = 0xFF000000u | static_cast<TPixel32>(X + 256 * Y);
     return Picture;
   }
 };
@@ -138,9 +139,9 @@ TEST_F(CommonDataPicture, EffectsComeFirstAndTheCornersThenKeepTheBordersOwnColo
   Framed->SkinData().ApplyEffectsAndCorners(Picture, 0);
   // Red made grey: round(0.299 * 255) = 76, (255 * 76) >> 8 = 75.
   EXPECT_EQ(Picture.Row(5)[5], 0xFF4B4B4Bu);
-  EXPECT_EQ(Picture.Row(1)[1], Blue);           // a corner, painted after the effect
-  EXPECT_EQ(Picture.Row(0)[0], 0xFFFFFFFFu);    // its key pixel: the white parent
-  EXPECT_EQ(Picture.Row(0)[5], 0xFF4B4B4Bu);    // sides are not painted again
+  EXPECT_EQ(Picture.Row(1)[1], Blue);         // a corner, painted after the effect
+  EXPECT_EQ(Picture.Row(0)[0], 0xFFFFFFFFu);  // its key pixel: the white parent
+  EXPECT_EQ(Picture.Row(0)[5], 0xFF4B4B4Bu);  // sides are not painted again
 }
 
 TEST_F(CommonDataPicture, AnOuterEffectIsPaintedIntoTheParentsPictureAroundTheControl) {
@@ -165,7 +166,8 @@ TEST_F(CommonDataPicture, AnOuterEffectIsPaintedIntoTheParentsPictureAroundTheCo
   // Asked to restore first: the effect over the pixels kept last time, whose centre shows.
   constexpr TPixel32 Now = 0xFF405060u;
   Picture.Fill(Now);
-  SendSkinMessage(Shadowed->Handle(), SkinCommandMessage(SKC_PAINT_OUTER_EFFECT, reinterpret_cast<LPARAM>(&Info), 1));
+  SendSkinMessage(Shadowed->Handle(),
+                  SkinCommandMessage(SKC_PAINT_OUTER_EFFECT, reinterpret_cast<LPARAM>(&Info), 1));
   EXPECT_EQ(Picture.Row(15)[15], Back);
   EXPECT_EQ(Picture.Row(9)[9], Painted);
   EXPECT_EQ(Picture.Row(8)[8], Now);
@@ -193,11 +195,12 @@ TEST_F(CommonDataPicture, WithOuterEffectsOnMovingOrSizingTellsTheParentToMakeIt
   TsPanel* Shadowed = Panel(*White, "SHADOWED", 10, 10, 10, 10);
   GivePicture(*White, Back);  // ready: not updating
   std::vector<int> Heard;
-  const TMessageHook Listening = White->AddMessageHook([&](TMessage& Message, const TMessageHookChain::TNext& Next) {
-    const int Code = Message.Msg == WM_SKINCOMMAND ? SkinCommandCode(Message.WParam) : 0;
-    if (Code == SKC_BG_CHANGED || Code == SKC_PREPARE_CACHE) Heard.push_back(Code);
-    Next(Message);
-  });
+  const TMessageHook Listening =
+      White->AddMessageHook([&](TMessage& Message, const TMessageHookChain::TNext& Next) {
+        const int Code = Message.Msg == WM_SKINCOMMAND ? SkinCommandCode(Message.WParam) : 0;
+        if (Code == SKC_BG_CHANGED || Code == SKC_PREPARE_CACHE) Heard.push_back(Code);
+        Next(Message);
+      });
   Shadowed->SetBounds(12, 10, 10, 10);
   EXPECT_TRUE(Heard.empty());  // effects off
   Shadowed->SkinData().OuterEffects().SetVisibility(TacOuterVisibility::ovAlways);
