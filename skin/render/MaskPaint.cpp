@@ -1,5 +1,5 @@
 // Index: source and clipping helpers; masked compositing; piece placement (tile, stretch);
-// glyphs; nine-piece borders; alpha-producing borders; textures.
+// glyphs; nine-piece borders; their corners painted again; alpha-producing borders; textures.
 #include "skin/render/MaskPaint.h"
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <limits>
 #include <new>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "skin/render/PixelBlend.h"
@@ -505,6 +506,50 @@ void PaintNinePiece(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Par
                  CompositeMasked(Bitmap, DX, DY, Img, IX, IY, Mask, MX, MY, W, H, Rules, Parent);
                });
   }
+}
+
+void PaintBorderCorners(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, int State,
+                        const TsMaskData& MaskData, TConstBitmapView Master, int Corners) {
+  if (SkipsBorder(Rect, State, MaskData) || Bitmap.Row0 == nullptr) return;
+  const TConstBitmapView Src = ItemSource(MaskData, Master);
+  TNinePiece L;
+  if (Src.Row0 == nullptr || !LayOutNinePiece(Rect, State, MaskData, L)) return;
+  const std::array<TPiece, 9> Pieces = NinePieces(Rect, L);
+  // Pieces 0, 3, 6 and 5 are the top-left, bottom-left, top-right and bottom-right corners.
+  const std::pair<int, int> Chosen[] = {{bcTopLeft, 0}, {bcBottomLeft, 3}, {bcTopRight, 6}, {bcBottomRight, 5}};
+  const bool ReadyParent = Parent.Ready && Parent.Bmp.Row0 != nullptr;
+  const int MaskDY = MaskData.R.Height() / 2;
+  for (const auto& [Bit, Index] : Chosen) {
+    const TPiece& P = Pieces[static_cast<std::size_t>(Index)];
+    if ((Corners & Bit) == 0 || Common(P.Dst, WholeOf(Bitmap)).IsEmpty()) continue;
+    if (MaskData.MaskType <= 0) {
+      PutUnmasked(Bitmap, P, Src, false, true, Parent);
+      continue;
+    }
+    // A masked corner mixes with what lies behind it, so that is put under it first.
+    if (ReadyParent) {
+      CopyBlock(Bitmap, P.Dst.Left, P.Dst.Top, Parent.Bmp, P.Dst.Left + Parent.X, P.Dst.Top + Parent.Y, P.Dst.Width(),
+                P.Dst.Height());
+    } else if (Parent.FillColor != clFuchsia) {
+      const TArea A = Common(P.Dst, WholeOf(Bitmap));
+      FillPixels(Bitmap, {static_cast<int>(A.Left), static_cast<int>(A.Top), static_cast<int>(A.Right),
+                          static_cast<int>(A.Bottom)},
+                 Parent.FillColor, 255);
+    }
+    const TMaskRules Rules{TKeyRule::Leave, ReadyParent ? TAlphaRule::Opaque : TAlphaRule::Keep, false};
+    CompositeMasked(Bitmap, P.Dst.Left, P.Dst.Top, Src, P.Src.Left, P.Src.Top, Src, P.Src.Left, P.Src.Top + MaskDY,
+                    P.Dst.Width(), P.Dst.Height(), Rules, Parent);
+  }
+}
+
+TsMaskData BorderForCornerRefresh(const TsMaskData& Border) {
+  TsMaskData Result = Border;
+  if (!Border.Bmp || Border.ImageCount > 0) return Result;
+  Result.ImageCount = 3;
+  Result.MaskType = 1;
+  Result.Width = Border.R.Width() / 3;
+  Result.Height = Border.R.Height() / 2;
+  return Result;
 }
 
 void PaintNinePieceAlpha(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, int State,

@@ -6,6 +6,8 @@
 // paint nothing. Portable.
 #pragma once
 
+#include <initializer_list>
+
 #include "gfx/Bitmap32.h"
 #include "skin/render/CacheInfo.h"
 #include "gfx/Geometry.h"
@@ -38,6 +40,32 @@ void PaintTexture(TBitmapView Bitmap, TRect& Rect, const TsMaskData& MaskData, T
 // show the parent. On return Rect is NothingLeft.
 void PaintMaskedTexture(TBitmapView Bitmap, TRect& Rect, const TCacheInfo& Parent, int Mode,
                         const TsMaskData& MaskData, TConstBitmapView Master);
+
+// Corner bits of PaintBorderCorners.
+constexpr int bcTopLeft = 1;
+constexpr int bcBottomLeft = 2;
+constexpr int bcTopRight = 4;
+constexpr int bcBottomRight = 8;
+constexpr int bcAllCorners = bcTopLeft | bcBottomLeft | bcTopRight | bcBottomRight;
+
+// Paints again the corner pieces of a nine-piece border around Rect that Corners names,
+// each over the parent's picture as it is now (or its fill colour), so that transparent
+// corner pixels show what lies behind: masked corners composited through the mask over the
+// parent's pixels, unmasked ones copied with key clFuchsia, key pixels taking the parent.
+void PaintBorderCorners(TBitmapView Bitmap, const TRect& Rect, const TCacheInfo& Parent, int State,
+                        const TsMaskData& MaskData, TConstBitmapView Master, int Corners);
+
+// The border as corners are refreshed from it: an own picture that counts no images holds
+// three states over their mask.
+TsMaskData BorderForCornerRefresh(const TsMaskData& Border);
+
+// The widest of a border's four widths; 0 for a border painted only in the states above 0.
+constexpr int MaxBorderWidth(const TsMaskData& Border) {
+  if ((Border.DrawMode & dmNotInState0) != 0) return 0;
+  int Widest = Border.WL;
+  for (const int W : {Border.WT, Border.WR, Border.WB}) Widest = W > Widest ? W : Widest;
+  return Widest;
+}
 
 // A nine-piece border that also writes alpha, at Opacity (0..255), its sides narrowed to
 // SideLimits (left, top, right, bottom widths); no centre.

@@ -211,10 +211,6 @@ TPixel32 ApplyEffects(TPixel32 P, const TsSectionLook& Look) {
   return P;
 }
 
-bool HasEffects(const TsSectionLook& Look) {
-  return Look.ColorTone != clNone || Look.HueOffset != 0 || Look.Saturation != 0;
-}
-
 bool InsideBitmap(TConstBitmapView Bitmap, const TRect& Rect) {
   return !Rect.IsEmpty() && Rect.Left >= 0 && Rect.Top >= 0 && Rect.Right <= Bitmap.Width &&
          Rect.Bottom <= Bitmap.Height && Bitmap.Row0 != nullptr;
@@ -286,8 +282,19 @@ void PaintSection(const TsSectionLook& Look, const TCacheInfo& Parent, int HotTe
   } else {
     Effects = Section.Props[static_cast<std::size_t>(ClampPropState(Section, S))].Transparency == 0;
   }
-  if (Effects && HasEffects(Look))
-    ForEachPixel(Bitmap, [&Look](TPixel32 P) { return ApplyEffects(P, Look); }, clFuchsia);
+  if (Effects) ApplyColorEffects(Bitmap, Look);
+}
+
+void ApplyColorEffects(TBitmapView Bitmap, const TsSectionLook& Look) {
+  // One pass each: a pixel that one effect turns into the key is skipped by the next.
+  if (Look.ColorTone != clNone)
+    ForEachPixel(Bitmap, [Tone = Look.ColorTone](TPixel32 P) { return TintPixel(P, Tone); }, clFuchsia);
+  if (Look.HueOffset != 0)
+    ForEachPixel(Bitmap, [Offset = Look.HueOffset](TPixel32 P) { return RotateHue(Offset, P); }, clFuchsia);
+  if (Look.Saturation != 0) {
+    const int Amount = std::clamp(Look.Saturation * 255 / 100, -255, 255);
+    ForEachPixel(Bitmap, [Amount](TPixel32 P) { return ShiftSaturation(Amount, P); }, clFuchsia);
+  }
 }
 
 void PaintSectionByIndex(int SkinIndex, const TCacheInfo& Parent, int State, int HotTexture, int Texture,

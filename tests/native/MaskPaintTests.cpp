@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 
 #include "skin/render/MaskPaint.h"
 #include "tests/native/PaintFixture.h"
@@ -706,6 +707,80 @@ TEST_F(MaskPaint, AlphaBorderSidesAreNarrowedToTheirLimits) {
   EXPECT_EQ(Dst.Row(2)[5], 0u);                 // right limit 0
   EXPECT_EQ(Dst.Row(0)[5], Painted(At(5, 0)));  // corners keep their size
   EXPECT_EQ(Dst.Row(0)[4], Painted(At(4, 0)));
+}
+
+// ---- Corners painted again over the parent
+
+TEST_F(MaskPaint, UnmaskedCornersNamedByTheirBitsShowTheParentBehindTheirKeyPixels) {
+  Master = NamedPixels(4, 4);
+  Master.Row(0)[0] = Key;
+  const TsMaskData Border = Item({0, 0, 4, 4}, 1, 0, 0, 1, 1, 1, 1);
+  const TBitmap32 Behind = NamedPixels(6, 6, 9);
+  TCacheInfo Parent;
+  Parent.Bmp = Behind.View();
+  Parent.X = 2;
+  Parent.Y = 1;
+  Parent.Ready = true;
+  TBitmap32 Dst = Filled(4, 4, Back);
+  PaintBorderCorners(Dst.View(), {0, 0, 4, 4}, Parent, 0, Border, Master.View(), bcTopLeft | bcBottomRight);
+  EXPECT_EQ(Dst.Row(0)[0], At(2, 1, 9));  // the key pixel: the parent at (0 + 2, 0 + 1)
+  EXPECT_EQ(Dst.Row(3)[3], At(3, 3));     // bottom-right corner copied
+  EXPECT_EQ(Dst.Row(0)[3], Back);         // top-right not asked for
+  EXPECT_EQ(Dst.Row(3)[0], Back);         // nor bottom-left
+  EXPECT_EQ(Dst.Row(0)[1], Back);         // sides stay
+}
+
+TEST_F(MaskPaint, MaskedCornersAreMixedOverTheParentsPixels) {
+  // A 3 x 3 blue border over a mask of 128 in every channel; its top-left pixel the key.
+  TBitmap32 Pic(3, 6);
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 3; ++X) {
+      Pic.Row(Y)[X] = 0xFF0000FFu;
+      Pic.Row(Y + 3)[X] = 0x00808080u;
+    }
+  Pic.Row(0)[0] = Key;
+  Master = Pic;
+  const TsMaskData Border = Item({0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
+  const TBitmap32 Behind = Filled(3, 3, 0xFF204060u);
+  TCacheInfo Parent;
+  Parent.Bmp = Behind.View();
+  Parent.Ready = true;
+  TBitmap32 Dst = Filled(3, 3, Back);
+  PaintBorderCorners(Dst.View(), {0, 0, 3, 3}, Parent, 0, Border, Master.View(), bcTopLeft | bcBottomLeft);
+  EXPECT_EQ(Dst.Row(0)[0], 0xFF204060u);  // key: the parent as it is
+  // Over 0x204060: blue ((0x60 - 0xFF) * 128 + 0xFF * 256) >> 8 = 175, green 0x40 * 128 >> 8
+  // = 32, red 0x20 * 128 >> 8 = 16; opaque over a ready parent.
+  EXPECT_EQ(Dst.Row(2)[0], 0xFF1020AFu);
+  EXPECT_EQ(Dst.Row(0)[2], Back);
+  // A parent answering with a colour: the key pixel takes it, opaque.
+  TCacheInfo Coloured;
+  Coloured.FillColor = 0x00FF00;  // green
+  TBitmap32 OverColour = Filled(3, 3, Back);
+  PaintBorderCorners(OverColour.View(), {0, 0, 3, 3}, Coloured, 0, Border, Master.View(), bcTopLeft);
+  EXPECT_EQ(OverColour.Row(0)[0], 0xFF00FF00u);
+}
+
+TEST_F(MaskPaint, AnOwnPictureWithoutAnImageCountRefreshesCornersAsThreeMaskedStates) {
+  TsMaskData Border = Item({0, 0, 30, 20}, 1, 0);
+  Border.Bmp = std::make_shared<const TBitmap32>(30, 20);
+  Border.ImageCount = 0;
+  const TsMaskData Refreshed = BorderForCornerRefresh(Border);
+  EXPECT_EQ(Refreshed.ImageCount, 3);
+  EXPECT_EQ(Refreshed.MaskType, 1);
+  EXPECT_EQ(Refreshed.Width, 10);
+  EXPECT_EQ(Refreshed.Height, 10);
+  Border.ImageCount = 2;
+  EXPECT_EQ(BorderForCornerRefresh(Border).ImageCount, 2);
+  EXPECT_EQ(BorderForCornerRefresh(Border).MaskType, 0);
+}
+
+TEST_F(MaskPaint, TheWidestBorderWidthCountsOnlyForBordersPaintedInState0) {
+  struct {
+    int DrawMode;
+    int Expected;
+  } const Cases[] = {{0, 5}, {dmStretch, 5}, {dmCentre | dmStretch, 5}, {dmNotInState0, 0}, {dmNotInState0 | dmStretch, 0}};
+  for (const auto& C : Cases)
+    EXPECT_EQ(MaxBorderWidth(Item({0, 0, 20, 20}, 1, 0, C.DrawMode, 3, 5, 2, 4)), C.Expected) << C.DrawMode;
 }
 
 }  // namespace

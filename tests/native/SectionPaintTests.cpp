@@ -424,4 +424,22 @@ TEST_F(SectionPaint, AnyRectangleOffsetOrIndexPaintsWhatFits) {
 }
 
 
+TEST_F(SectionPaint, ColourEffectsRunOnePassEachSoAPixelTurnedIntoTheKeyIsSkippedAfterwards) {
+  // Hue 180 turns green into magenta; a transparent green pixel so becomes the key, which
+  // the saturation pass leaves, while the opaque one goes grey: round(0.299 * 255 + 0.114 *
+  // 255) = 105, each byte (255 * 105) >> 8 = 104.
+  TBitmap32 Picture = BitmapOf(3, 1, {0x0000FF00u, 0xFF00FF00u, 0x00FF00FFu});
+  TsSectionLook Effects;
+  Effects.HueOffset = 180;
+  Effects.Saturation = -100;
+  ApplyColorEffects(Picture.View(), Effects);
+  EXPECT_EQ(Picture.Row(0)[0], 0x00FF00FFu);
+  EXPECT_EQ(Picture.Row(0)[1], 0xFF686868u);
+  EXPECT_EQ(Picture.Row(0)[2], 0x00FF00FFu);  // the key from the start
+  // No effect asked for: nothing changes.
+  TBitmap32 Same = BitmapOf(1, 1, {0xFF123456u});
+  ApplyColorEffects(Same.View(), TsSectionLook{});
+  EXPECT_EQ(Same.Row(0)[0], 0xFF123456u);
+}
+
 }  // namespace

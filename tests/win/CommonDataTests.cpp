@@ -4,24 +4,44 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/DibSection.h"
 #include "framework/Form.h"
+#include "framework/GraphicControl.h"
+#include "framework/PrivateMessages.h"
+#include "skin/controls/acImage.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
+#include "skin/render/CacheInfo.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
 
 namespace {
 
+// A non-windowed child that fills itself with one colour.
+class TSwatch : public TGraphicControl {
+ public:
+  TSwatch(TComponent* AOwner, TColor AFill) : TGraphicControl(AOwner), Fill(AFill) {}
+  TColor Fill;
+
+ protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(Fill);
+    Canvas().FillRect({0, 0, Width(), Height()});
+  }
+};
+
 // Sections of the test skin: white panels; GLASS fully transparent; HALF 50 % over black;
-// edits dark grey with red text, green with blue text when hot; REDEDIT pure red.
+// edits dark grey with red text, green with blue text when hot; REDEDIT pure red; SHADED a
+// gradient.
 constexpr char TestSkin[] =
     "[GLOBALINFO]\nVERSION=8.10\n"
     "[BUTTON]\nCOLOR=255\nSTATES=3\n"
@@ -29,7 +49,8 @@ constexpr char TestSkin[] =
     "[PANEL]\nCOLOR=16777215\n"
     "[GLASS]\nTRANSPARENCY=100\nCOLOR=65280\n"
     "[HALF]\nTRANSPARENCY=50\nCOLOR=0\n"
-    "[REDEDIT]\nCOLOR=255\n";
+    "[REDEDIT]\nCOLOR=255\n"
+    "[SHADED]\nCOLOR=255\nGRADIENTPERCENT=100\nGRADIENTDATA=3618615;5263440;97;0;0;5263440;5263440;0;0;0\n";
 
 class CommonData : public testing::Test {
  protected:
@@ -387,6 +408,179 @@ TEST_F(CommonData, AMemosScrollBarsStartAtTheSystemSizesAndANewSizeMeasuresTheFr
   EXPECT_EQ(FrameQuestions, 1);
   Vert.SetButtonsSize(12);
   EXPECT_EQ(FrameQuestions, 2);
+}
+
+TEST_F(CommonData, AWindowedControlIsAnnouncedToItsFormOnceWhenLoadedAndWhenAChildWindowComes) {
+  Form->HandleNeeded();
+  std::vector<LPARAM> Announced;
+  const TMessageHook Listening = Form->AddMessageHook([&](TMessage& Message, const TMessageHookChain::TNext& Next) {
+    if (Message.Msg == WM_SKINCOMMAND && SkinCommandCode(Message.WParam) == SKC_ADD_CONTROL)
+      Announced.push_back(Message.LParam);
+    Next(Message);
+  });
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Button = Make<TsButton>(*Outer);
+  const auto Times = [&](TControl* Control) {
+    return std::count(Announced.begin(), Announced.end(), reinterpret_cast<LPARAM>(Control));
+  };
+  EXPECT_EQ(Times(Button), 1);
+  // The panel once loaded, and again when the button's window was made in it, so that the
+  // form's adapter sees its new child.
+  EXPECT_EQ(Times(Outer), 2);
+  // A child window made in the button: the button is announced again.
+  Announced.clear();
+  const HWND Child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, Button->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(Child, nullptr);
+  EXPECT_EQ(Announced, (std::vector<LPARAM>{reinterpret_cast<LPARAM>(Button)}));
+  DestroyWindow(Child);
+  // Not skinned: nothing.
+  Announced.clear();
+  Manager->SetActive(false);
+  Make<TsPanel>(*Form);
+  EXPECT_TRUE(Announced.empty());
+}
+
+TEST_F(CommonData, PrintingAnUnskinnedControlPaintsItsGraphicChildrenInsideItsClientEdge) {
+  auto Target = TDibSection::Make(60, 40);
+  ASSERT_TRUE(Target);
+  struct {
+    bool Edit;
+    int Shift;  // a client edge moves the children 2 pixels in
+  } const Cases[] = {{false, 0}, {true, 2}};
+  for (const auto& C : Cases) {
+    TWinControl* Container = nullptr;
+    if (C.Edit) {
+      auto* Edit = Make<TsEdit>(*Form);
+      Edit->SkinData().SetSkinSection("NOWHERE");
+      Container = Edit;
+    } else {
+      auto* Panel = Make<TsPanel>(*Form);
+      Panel->SkinData().SetSkinSection("NOWHERE");
+      Container = Panel;
+    }
+    Container->SetBounds(0, 0, 50, 30);
+    auto* Swatch = new TSwatch(Form, clBlue);
+    Swatch->SetParent(Container);
+    Swatch->SetBounds(10, 5, 8, 8);
+    Target->Pixels().Fill(0x123456);
+    const auto ColourAt = [&](int X, int Y) { return ReadPixel(Target->Pixels(), X, Y) & 0xFFFFFF; };
+    SendMessageW(Container->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(Target->DC()), PRF_CLIENT);
+    EXPECT_EQ(ColourAt(10 + C.Shift, 5 + C.Shift), 0x0000FFu) << C.Edit;
+    EXPECT_EQ(ColourAt(17 + C.Shift, 12 + C.Shift), 0x0000FFu) << C.Edit;
+    EXPECT_EQ(ColourAt(9 + C.Shift, 5 + C.Shift), 0x123456u) << C.Edit;  // the print itself was consumed
+    EXPECT_EQ(ColourAt(40, 20), 0x123456u) << C.Edit;
+  }
+}
+
+TEST_F(CommonData, ForTheSakeOfMemoryAHiddenControlAndItsChildrenKeepNoPicture) {
+  auto* Outer = Make<TsPanel>(*Form);
+  auto* Inner = Make<TsPanel>(*Outer);
+  for (TsPanel* Panel : {Outer, Inner}) {
+    Panel->SetBounds(0, 0, 20, 20);
+    Panel->SkinData().PrepareCacheBitmap();
+    Panel->SkinData().BGChanged = false;
+  }
+  Outer->SetVisible(false);  // with the manager's opSpeed the pictures stay
+  EXPECT_TRUE(Outer->SkinData().FCacheBmp.has_value());
+  Outer->SetVisible(true);
+  Manager->Options.OptimizingPriority = TacOptimizingPriority::opMemory;
+  Outer->SetVisible(false);
+  EXPECT_FALSE(Outer->SkinData().FCacheBmp.has_value());
+  EXPECT_TRUE(Outer->SkinData().BGChanged);
+  EXPECT_FALSE(Inner->SkinData().FCacheBmp.has_value());
+  EXPECT_TRUE(Inner->SkinData().BGChanged);
+  Outer->SkinData().FUpdating = true;
+  Outer->SetVisible(true);
+  EXPECT_FALSE(Outer->SkinData().FUpdating);
+}
+
+TEST_F(CommonData, ResizingAGradientTellsTheChildrenSeenThroughToRepaint) {
+  auto* Shaded = Make<TsPanel>(*Form);
+  auto* Plain = Make<TsPanel>(*Form);
+  Shaded->SkinData().SetSkinSection("SHADED");
+  auto* UnderShaded = Make<TsPanel>(*Shaded);
+  auto* UnderPlain = Make<TsPanel>(*Plain);
+  for (TsPanel* Panel : {UnderShaded, UnderPlain}) {
+    Panel->SkinData().SetSkinSection("GLASS");
+    Panel->SkinData().BGChanged = false;
+  }
+  Shaded->SetBounds(0, 0, 40, 30);
+  Plain->SetBounds(0, 0, 40, 30);
+  EXPECT_TRUE(Shaded->SkinData().BGChanged);
+  EXPECT_TRUE(UnderShaded->SkinData().BGChanged);
+  EXPECT_FALSE(UnderPlain->SkinData().BGChanged);
+}
+
+TEST_F(CommonData, ASkinnedControlKeepsUiStateChangesFromItsWindowProcedure) {
+  // A panel that counts the changes reaching its own handling.
+  class TCountingPanel : public TsPanel {
+   public:
+    using TsPanel::TsPanel;
+    int Changes = 0;
+
+   protected:
+    void WndProc(TMessage& Message) override {
+      if (Message.Msg == WM_UPDATEUISTATE) ++Changes;
+      TsPanel::WndProc(Message);
+    }
+  };
+  auto* Skinned = Make<TCountingPanel>(*Form);
+  auto* Plain = Make<TCountingPanel>(*Form);
+  Plain->SkinData().SetSkinSection("NOWHERE");
+  for (TCountingPanel* Panel : {Skinned, Plain})
+    SendMessageW(Panel->Handle(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  EXPECT_EQ(Skinned->Changes, 0);
+  EXPECT_EQ(Plain->Changes, 1);
+}
+
+TEST_F(CommonData, AChildAskingAHoveredEditForItsBackgroundGetsTheHotState) {
+  auto* Edit = Make<TsEdit>(*Form);
+  const auto Asked = [&] {
+    BackgroundInfo Info;
+    SendSkinCommand(Edit->Handle(), SKC_QUERY_BG_INFO, reinterpret_cast<LPARAM>(&Info));
+    EXPECT_EQ(Info.Kind, bkColor);
+    return Info.Color;
+  };
+  EXPECT_EQ(Asked(), 0x333333u);
+  // Hover leaves an edit's own state normal, but not what its children see.
+  SendSkinCommand(Edit->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_EQ(Edit->SkinData().HotState(), 0);
+  EXPECT_EQ(Asked(), 0x00AA00u);
+}
+
+TEST_F(CommonData, EnteringAContainerTakesTheMouseFromItsGraphicChildrenButTheOneNamed) {
+  auto* Button = Make<TsButton>(*Form);
+  auto* Image = new TsImage(Form);
+  Image->BeginLoading();
+  Image->SetParent(Button);
+  Image->Loaded();
+  Image->SkinData().SetSkinSection("BUTTON");
+  SendSkinCommandTo(Image, SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  ASSERT_TRUE(Image->SkinData().FMouseAbove);
+  Button->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(static_cast<TControl*>(Image)));
+  EXPECT_TRUE(Image->SkinData().FMouseAbove);
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_FALSE(Image->SkinData().FMouseAbove);
+  EXPECT_TRUE(Button->SkinData().FMouseAbove);
+}
+
+TEST_F(CommonData, ALeaveWhileTheCursorIsStillOverTheControlIsIgnored) {
+  auto* Button = Make<TsButton>(*Form);
+  Form->SetBounds(100, 100, 300, 200);
+  Button->SetBounds(20, 20, 80, 30);
+  Form->Show();
+  POINT Centre{60, 35};
+  ClientToScreen(Form->Handle(), &Centre);
+  ASSERT_TRUE(SetCursorPos(Centre.x, Centre.y));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_ENTER, reinterpret_cast<LPARAM>(Manager));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_TRUE(Button->SkinData().FMouseAbove);
+  POINT Outside{200, 150};
+  ClientToScreen(Form->Handle(), &Outside);
+  ASSERT_TRUE(SetCursorPos(Outside.x, Outside.y));
+  SendSkinCommand(Button->Handle(), SKC_MOUSE_LEAVE, reinterpret_cast<LPARAM>(Manager));
+  EXPECT_FALSE(Button->SkinData().FMouseAbove);
 }
 
 }  // namespace

@@ -1,12 +1,33 @@
 #include "tests/win/SkinTestSupport.h"
 
+#include <utility>
 #include <vector>
 
+#include "gfx/codec/BmpCodec.h"
 #include "skin/store/win32/sSkinManager.h"
+
+namespace {
+
+void ReadManagerWith(TsSkinManager& Manager, TsStoredSkin Skin) {
+  Manager.BeginLoading();
+  Manager.InternalSkins.push_back(std::move(Skin));
+  Manager.SetSkinDirectory(L"c:\\NoSkinsHere");
+  Manager.SetSkinName(L"Test");
+  Manager.Loaded();
+}
+
+}  // namespace
 
 TBytes SkinContainer(const std::string& Options) {
   const std::vector<std::uint8_t> Text(Options.begin(), Options.end());
   const TacPackageEntry Entries[] = {{"Options.dat", Text}};
+  return WriteSkinPackage(Entries);
+}
+
+TBytes SkinContainer(const std::string& Options, const TBitmap32& Master) {
+  const std::vector<std::uint8_t> Text(Options.begin(), Options.end());
+  const std::vector<std::uint8_t> Picture = WriteBmp32(Master.View());
+  const TacPackageEntry Entries[] = {{"Options.dat", Text}, {"Master.bmp", Picture}};
   return WriteSkinPackage(Entries);
 }
 
@@ -18,9 +39,12 @@ TsStoredSkin StoredSkin(const wchar_t* Name, const std::string& Options) {
 }
 
 void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options) {
-  Manager.BeginLoading();
-  Manager.InternalSkins.push_back(StoredSkin(L"Test", Options));
-  Manager.SetSkinDirectory(L"c:\\NoSkinsHere");
-  Manager.SetSkinName(L"Test");
-  Manager.Loaded();
+  ReadManagerWith(Manager, StoredSkin(L"Test", Options));
+}
+
+void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options, const TBitmap32& Master) {
+  TsStoredSkin Skin;
+  Skin.Name = L"Test";
+  Skin.PackedData = SkinContainer(Options, Master);
+  ReadManagerWith(Manager, std::move(Skin));
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "gfx/Bitmap32.h"
+
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/sStoredSkins.h"
 
@@ -11,7 +13,11 @@ class TsSkinManager;
 
 // A container holding only Options.dat with the text Options.
 TBytes SkinContainer(const std::string& Options);
+// Options.dat and Master as "Master.bmp" (name it with MASTERBITMAP=MASTER.BMP).
+TBytes SkinContainer(const std::string& Options, const TBitmap32& Master);
 TsStoredSkin StoredSkin(const wchar_t* Name, const std::string& Options);
 // Reads Manager as a stored description does, its one internal skin "Test" of Options, and
 // no external skins to find.
 void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options);
+// The same with a master bitmap.
+void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options, const TBitmap32& Master);

@@ -71,18 +71,6 @@ void PaintPictureNow(const TsCommonData& SkinData, BackgroundInfo& Info) {
   Info.Kind = bkPicture;
 }
 
-TColor ControlColorOf(const TsCommonData& SkinData, int State) {
-  const TControl* Control = SkinData.FOwnerControl;
-  const TColor Own = static_cast<TColor>(ColorToRGB(Control->Color()));
-  return ControlColor(SectionLookOf(SkinData), State, Own, [Control](bool AskAnyParent) {
-    TWinControl* Parent = Control->Parent();
-    if (!Parent) return static_cast<TColor>(ColorToRGB(Control->Color()));
-    const HWND ParentWindow = WindowOf(Parent);
-    if (AskAnyParent || (ParentWindow && IsSkinnedWindow(ParentWindow)))
-      return static_cast<TColor>(SendSkinCommandTo(Parent, SKC_QUERY_BG_COLOR, 0));
-    return static_cast<TColor>(ColorToRGB(Parent->Color()));
-  });
-}
 
 // A see-through control without a picture of its own (a window-less one) hands its
 // parent's answer on, moved by its own position in that parent.
@@ -99,9 +87,10 @@ void PassQuestionOn(TsCommonData& SkinData, BackgroundInfo& Info) {
 
 bool IsPlainSection(const TsCommonData& SkinData, const TsGenState& Props) {
   const TsGeneralData& Section = SkinData.SkinManager()->Store().gd()[static_cast<std::size_t>(SkinData.SkinIndex)];
-  // Outer effects are not drawn by this program, so they never force a picture.
+  // A windowed control's children paint their outer effects into its picture.
+  const bool OuterEffects = HasPictureBitmap(SkinData) && SkinData.OuterEffectsOn();
   return Props.GradientPercent < 1 && Props.ImagePercent < 1 && Section.ImgTL < 0 && Section.ImgTR < 0 &&
-         Section.ImgBL < 0 && Section.ImgBR < 0;
+         Section.ImgBL < 0 && Section.ImgBR < 0 && !OuterEffects;
 }
 
 void AnswerOpaque(TsCommonData& SkinData, BackgroundInfo& Info, const TsGenState& Props, int State) {
@@ -135,6 +124,19 @@ void AnswerOpaque(TsCommonData& SkinData, BackgroundInfo& Info, const TsGenState
 }
 
 }  // namespace
+
+TColor ControlColorOf(const TsCommonData& SkinData, int State) {
+  const TControl* Control = SkinData.FOwnerControl;
+  const TColor Own = static_cast<TColor>(ColorToRGB(Control->Color()));
+  return ControlColor(SectionLookOf(SkinData), State, Own, [Control](bool AskAnyParent) {
+    TWinControl* Parent = Control->Parent();
+    if (!Parent) return static_cast<TColor>(ColorToRGB(Control->Color()));
+    const HWND ParentWindow = WindowOf(Parent);
+    if (AskAnyParent || (ParentWindow && IsSkinnedWindow(ParentWindow)))
+      return static_cast<TColor>(SendSkinCommandTo(Parent, SKC_QUERY_BG_COLOR, 0));
+    return static_cast<TColor>(ColorToRGB(Parent->Color()));
+  });
+}
 
 bool AskParentBackground(BackgroundInfo& Info, TWinControl* Parent, bool PaintNow) {
   ResetQuestion(Info, PaintNow);

@@ -21,6 +21,10 @@ bool AskParentBackground(BackgroundInfo& Info, HWND Parent, bool PaintNow);
 // The painters' view of an answer, system colours resolved.
 TCacheInfo BackgroundToCacheInfo(const BackgroundInfo& Info);
 
+// The colour seen through SkinData's control in State (0 normal, above 0 hot); its own
+// colour when it is not skinned. RGB.
+TColor ControlColorOf(const TsCommonData& SkinData, int State);
+
 // The parent's side: fills Info with SkinData's picture or colour for a child asking in State
 // (0 normal, 1 hot), painting into Info.TargetDC when the child asks for PaintNow.
 void AnswerBackgroundQuery(TsCommonData& SkinData, BackgroundInfo& Info, int State);

@@ -1,6 +1,6 @@
 // Sections: construction and the window property; the skin and its indexes; lifecycle;
-// the picture; colours; the message hook; the skin commands; sections under a part; hot
-// tracking.
+// the picture; the parent's picture (its background, corners, outer effects); colours; the
+// message hook; the skin commands; sections under a part; hot tracking.
 #include "skin/render/win32/sCommonData.h"
 
 #include <algorithm>
@@ -8,14 +8,19 @@
 #include "framework/Application.h"
 #include "framework/Control.h"
 #include "framework/Edit.h"
+#include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/PrivateMessages.h"
 #include "framework/WinControl.h"
 #include "skin/render/BackgroundType.h"
 #include "skin/render/ControlKinds.h"
+#include "skin/render/MaskPaint.h"
+#include "skin/render/OuterEffectPaint.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/SeenThrough.h"
 #include "skin/render/win32/BackgroundExchange.h"
+#include "skin/render/win32/ControlLook.h"
+#include "skin/render/win32/GraphicChildren.h"
 #include "skin/render/StateSeeThrough.h"
 #include "skin/store/SkinText.h"
 #include "skin/store/win32/sSkinManager.h"
@@ -180,8 +185,30 @@ void TsCommonData::SetSectionFromList(std::initializer_list<std::string_view> Na
 void TsCommonData::Loaded(bool UpdateColors) {
   Loading = false;
   ResolveSection();
-  if (UpdateColors && Skinned() && FOwnerControl->Parent() && !FOwnerControl->Loading()) ApplySectionColors(false);
+  if (Skinned() && FOwnerControl->Parent() && !FOwnerControl->Loading()) {
+    AnnounceToParentForm();
+    if (UpdateColors) ApplySectionColors(false);
+  }
   InitCommonProp();
+}
+
+namespace {
+
+// The form at the top of Control's chain of parents; null when there is none.
+TCustomForm* ParentFormOf(const TControl* Control) {
+  TCustomForm* Form = nullptr;
+  for (TWinControl* Parent = Control->Parent(); Parent; Parent = Parent->Parent())
+    if (auto* AsForm = dynamic_cast<TCustomForm*>(Parent)) Form = AsForm;
+  return Form;
+}
+
+}  // namespace
+
+void TsCommonData::AnnounceToParentForm() {
+  if (!OwnerWindowed() || !FOwnerControl->Parent() || FOwnerControl->Loading() || !Skinned()) return;
+  TCustomForm* Form = ParentFormOf(FOwnerControl);
+  if (Form && Form->HandleAllocated())
+    SendSkinCommand(Form->Handle(), SKC_ADD_CONTROL, reinterpret_cast<LPARAM>(FOwnerControl));
 }
 
 void TsCommonData::BeginUpdate() {
@@ -264,6 +291,95 @@ bool TsCommonData::PictureOutOfDate() {
   if (BGChanged) PerformSkinCommand(FOwnerControl, SKC_PREPARE_CACHE, 0);
   return BGChanged || !FCacheBmp || FCacheBmp->Width() != FOwnerControl->Width() ||
          FCacheBmp->Height() != FOwnerControl->Height();
+}
+
+int TsCommonData::MaxBorderWidth() const {
+  const TsSkinManager* Manager = SkinManager();
+  if (!Manager || !Manager->Store().IsValidImgIndex(BorderIndex)) return 0;
+  return ::MaxBorderWidth(Manager->Store().ma()[static_cast<std::size_t>(BorderIndex)]);
+}
+
+// ---- The parent's picture ----
+
+TCacheInfo TsCommonData::ParentCacheInfo() const {
+  if (!Skinned()) {
+    TCacheInfo Plain;
+    Plain.FillColor = ControlColorOf(*this, 0);
+    return Plain;
+  }
+  BackgroundInfo Info;
+  if (TWinControl* Parent = FOwnerControl->Parent()) {
+    AskParentBackground(Info, Parent, false);
+  } else {
+    const HWND Window = OwnWindow();
+    AskParentBackground(Info, Window ? GetParent(Window) : nullptr, false);
+  }
+  // A parent still making its picture: no information yet.
+  if (Info.Kind == bkNotReady) return TCacheInfo{};
+  return BackgroundToCacheInfo(Info);
+}
+
+void TsCommonData::ApplyEffectsAndCorners(TBitmapView Bitmap, int State) {
+  ApplyColorEffects(Bitmap, SectionLookOf(*this));
+  RefreshCorners(State, bcAllCorners);
+}
+
+void TsCommonData::RefreshCorners(int State, int Corners) {
+  if (!FCacheBmp || !Skinned()) return;
+  const TsSkinStore& Store = SkinManager()->Store();
+  if (!Store.IsValidImgIndex(BorderIndex)) return;
+  TCacheInfo Parent = ParentCacheInfo();
+  // The picture's origin lies at the control's position in the parent's.
+  Parent.X += FOwnerControl->Left();
+  Parent.Y += FOwnerControl->Top();
+  const TsMaskData Border = BorderForCornerRefresh(Store.ma()[static_cast<std::size_t>(BorderIndex)]);
+  const TBitmapView Picture = FCacheBmp->Pixels();
+  PaintBorderCorners(Picture, BitmapRect(Picture), Parent, State, Border, Store.MasterBitmap().View(), Corners);
+}
+
+bool TsCommonData::OuterEffectsOn() const {
+  const TsSkinManager* Manager = SkinManager();
+  return FOuterEffects.Visibility() == TacOuterVisibility::ovAlways && Manager && Manager->Effects.AllowOuterEffects;
+}
+
+void TsCommonData::InvalidateParentBackground() {
+  if (Updating()) return;
+  TWinControl* Parent = FOwnerControl->Parent();
+  const HWND ParentWindow = Parent && Parent->HandleAllocated() ? Parent->Handle()
+                            : OwnWindow()                        ? GetParent(OwnWindow())
+                                                                 : nullptr;
+  if (!ParentWindow) return;
+  SendSkinCommand(ParentWindow, SKC_BG_CHANGED, 0);
+  SendSkinCommand(ParentWindow, SKC_PREPARE_CACHE, 0);
+}
+
+void TsCommonData::PaintOuterEffects(TWinControl* Container, TPoint Offset) {
+  if (!Container || !FCacheBmp || !Skinned() || !SkinManager()->Effects.AllowOuterEffects) return;
+  BackgroundInfo Info;
+  Info.Picture = CachePicture();
+  Info.Offset = Offset;
+  Info.Kind = bkPicture;
+  for (std::size_t I = 0; I < Container->Controls().size(); ++I) {
+    TControl* Child = Container->Controls()[I];
+    auto* Windowed = dynamic_cast<TWinControl*>(Child);
+    const bool Showing = Windowed ? Windowed->HandleAllocated() && IsWindowVisible(Windowed->Handle()) : Child->Visible();
+    if (Child->Visible() && Showing) SendSkinCommandTo(Child, SKC_PAINT_OUTER_EFFECT, reinterpret_cast<LPARAM>(&Info));
+  }
+}
+
+void TsCommonData::PaintOuterEffect(const BackgroundInfo& Info, bool RestoreFirst) {
+  if (!Skinned() || FOuterEffects.Visibility() != TacOuterVisibility::ovAlways || Info.Picture.Empty()) return;
+  const TsSkinStore& Store = SkinManager()->Store();
+  const std::optional<TOuterEffectLook> Look = OuterEffectOf(*Section(), Store.oe());
+  if (!Look || !Store.IsValidImgIndex(Look->Mask)) return;
+  RECT Bounds{};
+  SendSkinCommandTo(FOwnerControl, SKC_QUERY_BOUNDS, reinterpret_cast<LPARAM>(&Bounds));
+  const TRect Rect = OuterEffectRect({Bounds.left, Bounds.top, Bounds.right, Bounds.bottom}, Info.Offset, Look->Offsets);
+  // The container lends its own picture, which it owns writable, for the effect.
+  const TBitmapView Picture{const_cast<std::byte*>(Info.Picture.Row0), Info.Picture.Width, Info.Picture.Height,
+                            Info.Picture.Stride};
+  ::PaintOuterEffect(Picture, Rect, *Look, Store.ma()[static_cast<std::size_t>(Look->Mask)],
+                     Store.MasterBitmap().View(), RestoreFirst, FOuterCache);
 }
 
 // ---- Colours ----
@@ -384,10 +500,27 @@ bool TsCommonData::CommonWndProc(TMessage& Message) {
       FocusChanged(Message.Msg == WM_SETFOCUS);
       return false;
     case WM_MOVE:
-      if (Skinned() && RepaintIfMoved()) {
+      if (!Skinned()) return false;
+      if (OuterEffectsOn()) InvalidateParentBackground();
+      if (RepaintIfMoved()) {
         BGChanged = true;
         if (const HWND Window = OwnWindow()) SendSkinMessage(Window, SkinCommandMessage(SKC_REPAINT_IF_MOVED, 0, 1));
       }
+      return false;
+    case WM_SIZE:
+      Resized();
+      return false;
+    case WM_UPDATEUISTATE:
+      return Skinned();
+    case WM_PARENTNOTIFY:
+      if (LOWORD(Message.WParam) == WM_CREATE) AnnounceToParentForm();
+      return false;
+    case WM_PRINT:
+      if (!Message.WParam || Skinned() || !OwnerWindowed()) return false;
+      PrintGraphicChildren(reinterpret_cast<HDC>(Message.WParam));
+      return true;
+    case CM_VISIBLECHANGED:
+      VisibleChanged(Message.WParam != 0);
       return false;
     case CM_ENABLEDCHANGED:
       FMouseAbove = false;
@@ -395,7 +528,7 @@ bool TsCommonData::CommonWndProc(TMessage& Message) {
       BGChanged = true;
       return false;
     case CM_MOUSEENTER:
-      MouseEntered();
+      MouseEntered(Message.LParam);
       return false;
     case CM_MOUSELEAVE:
       MouseLeft();
@@ -403,6 +536,35 @@ bool TsCommonData::CommonWndProc(TMessage& Message) {
     default:
       return false;
   }
+}
+
+void TsCommonData::Resized() {
+  if (!Skinned()) return;
+  BGChanged = true;
+  if (OuterEffectsOn()) InvalidateParentBackground();
+  const TsGenState& Normal = Section()->Props[0];
+  // A gradient stretches with the control: what its children show of it changes.
+  if (Normal.GradientPercent > 0 && !Normal.GradientArray.empty()) PassToChildren(SKC_REPAINT_IF_MOVED, 1);
+}
+
+void TsCommonData::VisibleChanged(bool Visible) {
+  const TsSkinManager* Manager = SkinManager();
+  if (!Manager || Manager->Options.OptimizingPriority != TacOptimizingPriority::opMemory) return;
+  if (Visible) {
+    FUpdating = false;
+    return;
+  }
+  // Hidden, the control keeps no picture; nor do its children.
+  FCacheBmp.reset();
+  PassToChildren(SKC_CLEAR_CACHE);
+  BGChanged = true;
+}
+
+void TsCommonData::PrintGraphicChildren(HDC DC) {
+  const HWND Window = OwnWindow();
+  const bool ClientEdge = Window && (GetWindowLongW(Window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+  // The client area of a window with a client edge starts 2 pixels in.
+  PaintGraphicChildren(DC, OwnerWindowed(), true, ClientEdge ? TPoint{2, 2} : TPoint{0, 0});
 }
 
 bool TsCommonData::FromOurManager(const TMessage& Message) const {
@@ -508,7 +670,9 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       Message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(SeenColor()));
       break;
     case SKC_QUERY_BG_INFO:
-      if (Message.LParam) AnswerBackgroundQuery(*this, *reinterpret_cast<BackgroundInfo*>(Message.LParam), HotState());
+      if (Message.LParam)
+        AnswerBackgroundQuery(*this, *reinterpret_cast<BackgroundInfo*>(Message.LParam),
+                              FFocused || (FMouseAbove && !IsNoHoverGlowKind(COC)) ? 1 : 0);
       break;
     case SKC_SET_HALF_VISIBLE:
       HalfVisible = true;
@@ -520,6 +684,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       if (Message.LParam) reinterpret_cast<std::int32_t*>(Message.LParam)[1] = SkinIndex;
       break;
     case SKC_CLEAR_CACHE:
+      if (!FCacheBmp) break;
       if (TWinControl* Windowed = OwnerWindowed())
         for (TControl* Child : Windowed->Controls())
           if (auto* WindowedChild = dynamic_cast<TWinControl*>(Child); WindowedChild && WindowedChild->HandleAllocated())
@@ -534,6 +699,9 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       PrintDC = reinterpret_cast<HDC>(Message.LParam);
       if (PrintDC) CtrlSkinState |= csPrinting;
       else CtrlSkinState &= static_cast<std::uint16_t>(~csPrinting);
+      break;
+    case SKC_PAINT_OUTER_EFFECT:
+      if (Message.LParam) PaintOuterEffect(*reinterpret_cast<const BackgroundInfo*>(Message.LParam), (Argument & 1) != 0);
       break;
     case SKC_FRAME_CHANGED:
       if (OwnWindow()) {
@@ -562,7 +730,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       }
       break;
     case SKC_MOUSE_ENTER:
-      MouseEntered();
+      MouseEntered(0);
       break;
     case SKC_MOUSE_LEAVE:
       MouseLeft();
@@ -619,9 +787,10 @@ LRESULT TsCommonData::QueryStateSection(TacStateSectionQuery& Query) {
 
 // ---- Hot tracking ----
 
-void TsCommonData::MouseEntered() {
+void TsCommonData::MouseEntered(LPARAM Named) {
   TsSkinManager* Manager = SkinManager();
-  if (!Skinned() || FMouseAbove || Manager->Options.NoMouseHover) return;
+  if (!Skinned() || FMouseAbove || Manager->Options.NoMouseHover || SeeThroughBothStates()) return;
+  LeaveGraphicChildren(Named);
   if (!IsNoHoverKind(COC)) FMouseAbove = true;
   if (const HWND Window = OwnWindow(); Window && Manager->ActiveControl() != Window)
     Manager->SetActiveControl(Window);
@@ -630,8 +799,36 @@ void TsCommonData::MouseEntered() {
   if (HotState() == 1) FollowStateColors(1);
 }
 
+void TsCommonData::LeaveGraphicChildren(LPARAM Named) {
+  TWinControl* Windowed = OwnerWindowed();
+  if (!Windowed) return;
+  // Non-windowed children learn of the mouse only from their container, which may miss a
+  // quick move out of them: the mouse is now over this control, not over them.
+  for (std::size_t I = 0; I < Windowed->Controls().size(); ++I) {
+    TControl* Child = Windowed->Controls()[I];
+    if (dynamic_cast<TWinControl*>(Child) || reinterpret_cast<LPARAM>(Child) == Named || Child->Destroying()) continue;
+    const auto* State = reinterpret_cast<const TSkinState*>(SendSkinCommandTo(Child, SKC_QUERY_SKIN_STATE, 0));
+    if (State && State != this && State->FMouseAbove) Child->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(Child));
+  }
+}
+
+bool TsCommonData::CursorStillInside() const {
+  const HWND Window = OwnWindow();
+  POINT Cursor;
+  if (!Window || !IsWindowVisible(Window) || !GetCursorPos(&Cursor)) return false;
+  RECT Area;
+  GetClientRect(Window, &Area);
+  const LONG Style = GetWindowLongW(Window, GWL_STYLE);
+  if ((Style & WS_VSCROLL) != 0) Area.right += GetSystemMetrics(SM_CXVSCROLL);
+  if ((Style & WS_HSCROLL) != 0) Area.bottom += GetSystemMetrics(SM_CYHSCROLL);
+  POINT Local = Cursor;
+  ScreenToClient(Window, &Local);
+  // Only where the window itself shows: not under another window, not over a child window.
+  return PtInRect(&Area, Local) && WindowFromPoint(Cursor) == Window;
+}
+
 void TsCommonData::MouseLeft() {
-  if (!Skinned() || SkinManager()->Options.NoMouseHover) return;
+  if (!Skinned() || SkinManager()->Options.NoMouseHover || CursorStillInside()) return;
   if (!IsNoHoverKind(COC)) FMouseAbove = false;
   BGChanged = true;
   if (HotState() == 0) FollowStateColors(0);

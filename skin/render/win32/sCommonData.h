@@ -18,7 +18,9 @@
 
 #include "framework/DibSection.h"
 #include "framework/MessageHookChain.h"
+#include "gfx/Bitmap32.h"
 #include "gfx/Color.h"
+#include "skin/render/CacheInfo.h"
 #include "skin/render/OuterEffects.h"
 #include "skin/store/win32/SkinCommands.h"
 
@@ -41,6 +43,9 @@ class TsCommonData : public TSkinState {
 
   bool FCustomFont = false;
   bool FCustomColor = false;
+  // The parent's pixels under this control's outer effect, as they were before it was
+  // painted; none until it is first painted.
+  std::optional<TBitmap32> FOuterCache;
   TColor FColorTone = clNone;
   TColor SavedColor = clNone;
   TColor SavedFontColor = clNone;
@@ -68,6 +73,9 @@ class TsCommonData : public TSkinState {
   TControl* const FOwnerControl;
 
   TacOuterEffects& OuterEffects() { return FOuterEffects; }
+  const TacOuterEffects& OuterEffects() const { return FOuterEffects; }
+  // The control shows its outer effect and the manager allows outer effects.
+  bool OuterEffectsOn() const;
 
   // The section a control of this kind uses when it names none (SKC_QUERY_DEFAULT_SECTION);
   // empty: none.
@@ -111,6 +119,23 @@ class TsCommonData : public TSkinState {
   void PrepareCacheBitmap();
   // The finished picture's pixels; empty without one.
   TBitmapView CachePicture() const { return FCacheBmp ? FCacheBmp->Pixels() : TBitmapView{}; }
+  // The widest of the border's four widths; 0 without a border or for one painted only in
+  // the states above 0.
+  int MaxBorderWidth() const;
+  // The parent's picture (or colour) behind the control, as the painters take it; its
+  // origin is the parent's, so a painter adds the control's position.
+  TCacheInfo ParentCacheInfo() const;
+  // The control's tone, hue and saturation on Bitmap, then all four border corners again.
+  void ApplyEffectsAndCorners(TBitmapView Bitmap, int State);
+  // Paints the border corners that Corners names (bcTopLeft ... of MaskPaint.h) of State's
+  // image into the picture again, over what the parent shows behind them now.
+  void RefreshCorners(int State, int Corners);
+  // Tells the parent that its picture must be made again (its children's outer effects lie
+  // in it), unless painting is postponed.
+  void InvalidateParentBackground();
+  // Asks every visible child of Container to paint its outer effect into this control's
+  // picture, whose origin lies at Offset in the children's parent.
+  void PaintOuterEffects(TWinControl* Container, TPoint Offset);
 
   // ---- Lifecycle
   void Loaded(bool UpdateColors = true);
@@ -143,8 +168,23 @@ class TsCommonData : public TSkinState {
   bool FromOurManager(const TMessage& Message) const;
   TColor SeenColor() const;
   void ForwardToChildren(const TMessage& Message);
-  void MouseEntered();
+  // Named: a control the mouse is entering that keeps its hot state, or 0.
+  void MouseEntered(LPARAM Named);
+  // Skinned non-windowed children other than Named that still take the mouse as above them
+  // get a mouse leave.
+  void LeaveGraphicChildren(LPARAM Named);
   void MouseLeft();
+  // The cursor is over the part of the control's window that shows (its client area and
+  // scroll bars), so a leave that arrives is stale.
+  bool CursorStillInside() const;
+  // A skinned windowed control with a parent tells its form, which may skin it further.
+  void AnnounceToParentForm();
+  void Resized();
+  void VisibleChanged(bool Visible);
+  void PrintGraphicChildren(HDC DC);
+  // Into the picture lent by the parent (Info.Picture at Info.Offset); RestoreFirst paints
+  // over the pixels kept last time.
+  void PaintOuterEffect(const BackgroundInfo& Info, bool RestoreFirst);
   // The section while skinned, else null.
   const TsGeneralData* Section() const;
   // Fully transparent in both the normal and the hot state.
