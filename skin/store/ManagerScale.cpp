@@ -16,11 +16,18 @@ int ScaleInt(int Value, TacScaleMode Mode, int Scale) {
   const std::int64_t V = Value;
   std::int64_t Scaled = V;
   switch (Scale) {
-    case 1: Scaled = V + V / 4; break;
-    case 2: Scaled = V + V / 2; break;
-    case 3: Scaled = V * 2; break;
-    default: break;
+    case 1:
+      Scaled = V + V / 4;
+      break;
+    case 2:
+      Scaled = V + V / 2;
+      break;
+    case 3:
+      Scaled = V * 2;
+      break;
+    default:
+      break;
   }
-  return static_cast<int>(std::clamp<std::int64_t>(Scaled, std::numeric_limits<int>::min(),
-                                                    std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<std::int64_t>(Scaled, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }

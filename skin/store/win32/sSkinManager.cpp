@@ -1,6 +1,6 @@
 // Sections: reading the stored manager; construction and destruction; loading a skin by
-// name; the broadcasts; option changes; switching skinning off; hot-control tracking; the
-// window-creation hook; the application-window hook.
+// name; the broadcasts; option changes; scale; the skin list; switching skinning off;
+// hot-control tracking; the window-creation hook; the application-window hook.
 #include "skin/store/win32/sSkinManager.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // The first one made is the default manager, which every skinned control uses when it names
 // none of its own.
 //
-// Sections: the published options; loading a skin by name; the broadcasts; switching
-// skinning off; hot-control tracking; the window-creation hook; the application-window hook.
+// Sections: the skin; the published options; scale; the skin list's windows; the broadcasts;
+// hot-control tracking; the window-creation hook; the application-window hook.
 #pragma once
 
 #include <windows.h>
