@@ -1,6 +1,8 @@
 // The skin manager's option objects, with the defaults a manager starts with. Portable.
 #pragma once
 
+#include <string>
+
 #include "gfx/Set.h"
 
 enum class TacSkinningRule { srStdForms, srStdDialogs, srThirdParty };
@@ -86,3 +88,11 @@ struct TacOptions {
   TacScaleMode ScaleMode = TacScaleMode::smOldMode;
   TacOptimizingPriority OptimizingPriority = TacOptimizingPriority::opSpeed;
 };
+
+// Skinned menus: the section that paints the icon line beside menu items.
+struct TacMenuSupport {
+  std::wstring IcoLineSkin;  // "ICOLINE" when empty at load
+};
+
+// The last show command of the application.
+enum class TacShowState { saIgnore, saRestore, saMinimize };

@@ -3,10 +3,12 @@
 // lookups; answers about the skin.
 #include "skin/store/sSkinStore.h"
 
+#include <algorithm>
 #include <charconv>
 #include <new>
 
 #include "skin/store/ConvertError.h"
+#include "gfx/BlockClip.h"
 #include "gfx/Premultiply.h"
 #include "skin/store/DefaultSystemColors.h"
 #include "skin/store/SkinError.h"
@@ -58,6 +60,8 @@ void TsSkinStore::LoadSkin(const TSkinDescription* Description, const TacSkinCon
   Fresh.FHueOffset = FHueOffset;
   Fresh.FSaturation = FSaturation;
   Fresh.FBrightness = FBrightness;
+  Fresh.FExtendedBorders = FExtendedBorders;
+  Fresh.FBuiltInShadows = FBuiltInShadows;
   try {
     Fresh.Build(Description, Package, CommonSections);
   } catch (const EConvertError& Error) {
@@ -167,9 +171,48 @@ std::shared_ptr<const TBitmap32> TsSkinStore::LoadCommonImage(const std::string&
   return std::make_shared<const TBitmap32>(std::move(Decoded->Pixels));
 }
 
+namespace {
+
+// State picture Index of Picture, copied out of Source (the part inside it).
+TBitmap32 StatePicture(const TsMaskData& Picture, const TBitmap32& Source, int Index) {
+  TBlock Block;
+  if (Picture.Width <= 0 || Picture.Height <= 0 ||
+      !ClipBlock(0, 0, std::int64_t{Picture.R.Left} + std::int64_t{Index} * Picture.Width, Picture.R.Top,
+                 Picture.Width, Picture.Height, Picture.Width, Picture.Height, Source.Width(), Source.Height(),
+                 Block))
+    return {};
+  TBitmap32 State(Picture.Width, Picture.Height);
+  for (int Y = 0; Y < Block.H; ++Y)
+    std::copy_n(Source.Row(Block.SY + Y) + Block.SX, Block.W, State.Row(Block.DY + Y) + Block.DX);
+  return State;
+}
+
+}  // namespace
+
 void TsSkinStore::CheckShadows() {
-  // Without extended borders the form casts no shadow of its own.
-  FSkin.FormShadowSize = TRect{};
+  FSkin.ShdaTemplate = {};
+  FSkin.ShdiTemplate = {};
+  if (!FExtendedBorders) {
+    // Without extended borders the form casts no shadow of its own.
+    FSkin.FormShadowSize = TRect{};
+    return;
+  }
+  const int ExBorder = FSkin.ConstData.ExBorder;
+  if (!IsValidImgIndex(ExBorder)) {
+    FSkin.FormShadowSize = TRect{9, 9, 9, 9};
+    FSkin.ShdaTemplate = FBuiltInShadows.Active;
+    FSkin.ShdiTemplate = FBuiltInShadows.Inactive;
+    return;
+  }
+  const TsMaskData& Picture = FSkin.ma[static_cast<std::size_t>(ExBorder)];
+  const int Offs = FSkin.CommonSkinData.ExContentOffs;
+  FSkin.FormShadowSize = FSkin.CommonSkinData.ExDrawMode == 1
+                             ? TRect{Offs, Offs, Offs, Offs}
+                             : TRect{Picture.WL - Offs, Picture.WT - Offs, Picture.WR - Offs, Picture.WB - Offs};
+  // One image serves both states; of two, the first is the inactive form's.
+  const TBitmap32& Source = Picture.Bmp ? *Picture.Bmp : FSkin.MasterBitmap;
+  FSkin.ShdiTemplate = StatePicture(Picture, Source, 0);
+  FSkin.ShdaTemplate = StatePicture(Picture, Source, Picture.ImageCount > 1 ? 1 : 0);
 }
 
 TColor TsSkinStore::ColorToRGB(TColor Color) const {

@@ -36,7 +36,17 @@ struct TsSkin {
   TBitmap32 MasterBitmap;
   TacExtArray ExtArray;
   TsSkinData CommonSkinData;
+  // The extended border's shadow: its widths and the pictures of the active and inactive
+  // form (empty without extended borders).
   TRect FormShadowSize;
+  TBitmap32 ShdaTemplate;
+  TBitmap32 ShdiTemplate;
+};
+
+// The shadow pictures of the program itself, for skins without a frame-and-shadow image.
+struct TsBuiltInShadows {
+  TBitmap32 Active;
+  TBitmap32 Inactive;
 };
 
 // Not copyable: painters hold a pointer to the store while the skin inside it changes.
@@ -58,6 +68,8 @@ class TsSkinStore {
   const TacExtArray& ExtArray() const { return FSkin.ExtArray; }
   const TsSkinData& CommonSkinData() const { return FSkin.CommonSkinData; }
   const TRect& FormShadowSize() const { return FSkin.FormShadowSize; }
+  const TBitmap32& ShdaTemplate() const { return FSkin.ShdaTemplate; }
+  const TBitmap32& ShdiTemplate() const { return FSkin.ShdiTemplate; }
   // Set by the manager while the skin is applied.
   void SetActive(bool Active) { FSkin.CommonSkinData.Active = Active; }
 
@@ -69,6 +81,12 @@ class TsSkinStore {
   void SetHueOffset(int Degrees) { FHueOffset = Degrees; }
   void SetSaturation(int Percent) { FSaturation = Percent; }
   void SetBrightness(int Percent) { FBrightness = Percent; }
+  // Forms get a layered extended border with a shadow: the load then picks the shadow's
+  // widths and pictures, from the skin's EXBORDER image or else from BuiltIn.
+  void SetExtendedBorders(bool On, TsBuiltInShadows BuiltIn) {
+    FExtendedBorders = On;
+    FBuiltInShadows = std::move(BuiltIn);
+  }
 
   // ---- Loading
   // Builds a skin in a fresh store and takes it only when that succeeded: on an error this
@@ -172,6 +190,8 @@ class TsSkinStore {
   int FHueOffset = 0;
   int FSaturation = 0;
   int FBrightness = 0;
+  bool FExtendedBorders = false;
+  TsBuiltInShadows FBuiltInShadows;
 
   // Valid only while a load runs.
   const TSkinDescription* FDescription = nullptr;

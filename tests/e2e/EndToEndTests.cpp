@@ -1,8 +1,11 @@
 // The real quorvane.exe, started and driven from outside with real mouse and keyboard input.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
+#include "skin/store/PreviewBlock.h"
 #include "tests/e2e/Probe.h"
 
 using namespace probe;
@@ -127,6 +130,45 @@ TEST_F(EndToEnd, ClosingTheWindowWhilePingRunsEndsEverything) {
   EXPECT_TRUE(Program->WaitForExit(2s)) << "the program did not end within 2 s";
   EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed(L"ping.exe").size() == PingsBefore; }, 2s))
       << "a ping process outlived the program";
+}
+
+// A skin editor in another process previews a skin in the running program: a block of the
+// wrong kind or too short changes nothing; a good one (sent by the probe, a process of its
+// own) gives the output pane the previewed skin's field colour.
+TEST_F(EndToEnd, ASkinPreviewFromAnotherProcessIsShownAndBadBlocksAreIgnored) {
+  const HWND AppWindow = FindApplicationWindow(Program->ProcessId());
+  ASSERT_NE(AppWindow, nullptr);
+  const std::filesystem::path Dir = std::filesystem::temp_directory_path() / "qv_preview_e2e";
+  std::filesystem::remove_all(Dir);
+  std::filesystem::create_directories(Dir / "Red");
+  const std::string Data = "[GLOBALINFO]\nVERSION=8.10\n[EDIT]\nCOLOR=255\nFONTCOLOR=16777215\n";
+  const std::filesystem::path DataFile = Dir / "Options.dat";
+  std::ofstream(DataFile, std::ios::binary) << Data;
+  // In the empty output pane.
+  const POINT InPane{240, 440};
+  const COLORREF Red = RGB(255, 0, 0);
+  // The internal skin's field colour, 0x333333, once the pane has been painted.
+  const COLORREF Before = RGB(0x33, 0x33, 0x33);
+  ASSERT_TRUE(WaitUntil([&] { return ClientPixel(Window, InPane) == Before; }, 10s))
+      << "the pane shows 0x" << std::hex << ClientPixel(Window, InPane);
+
+  const std::string DirText = Dir.string();
+  EXPECT_TRUE(SendPreviewBlock(AppWindow, 0xA401, "Red", DirText, Data, PreviewBlockSize));
+  EXPECT_TRUE(SendPreviewBlock(AppWindow, PreviewMagic, "Red", DirText, Data, PreviewBlockSize - 1));
+  Sleep(1000);
+  EXPECT_EQ(ClientPixel(Window, InPane), Before);
+
+  TLaunchedProgram Probe(L"\"" + ExeDirectory() + L"qv_probe.exe\" preview \"" + Caption + L"\" Red \"" +
+                         Dir.wstring() + L"\" \"" + DataFile.wstring() + L"\"");
+  ASSERT_TRUE(Probe.WaitForExit(30s));
+  DWORD ProbeResult = 1;
+  GetExitCodeProcess(Probe.Process(), &ProbeResult);
+  EXPECT_EQ(ProbeResult, 0u);
+  COLORREF After = Before;
+  EXPECT_TRUE(WaitUntil([&] { return (After = ClientPixel(Window, InPane)) == Red; }, 10s))
+      << "the pane still shows 0x" << std::hex << After;
+  EXPECT_EQ(ReadText(Window), Caption);  // still the same program, alive
+  std::filesystem::remove_all(Dir);
 }
 
 TEST(EndToEndStart, VersionSwitchShowsTheVersionBeforeTheMainWindow) {

@@ -2,8 +2,11 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
+
+#include "skin/store/PreviewBlock.h"
 
 namespace probe {
 
@@ -126,6 +129,51 @@ std::vector<HWND> FindEdits(HWND Parent, bool MultiLine) {
     if (IsMultiLine == MultiLine) Edits.push_back(Window);
   }
   return Edits;
+}
+
+HWND FindApplicationWindow(DWORD ProcessId) {
+  struct TSearch {
+    DWORD ProcessId;
+    HWND Found;
+  } Search{ProcessId, nullptr};
+  EnumWindows(
+      [](HWND Window, LPARAM Param) -> BOOL {
+        auto& Query = *reinterpret_cast<TSearch*>(Param);
+        DWORD Owner = 0;
+        GetWindowThreadProcessId(Window, &Owner);
+        wchar_t Class[64]{};
+        GetClassNameW(Window, Class, 64);
+        if (Owner != Query.ProcessId || IsWindowVisible(Window) || std::wstring(Class) != L"QvUtilityWindow")
+          return TRUE;
+        Query.Found = Window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
+bool SendPreviewBlock(HWND Window, std::uint32_t Magic, const std::string& SkinName, const std::string& SkinDir,
+                      const std::string& Data, std::size_t Size) {
+  std::vector<std::uint8_t> Block(std::max(Size, PreviewBlockSize), 0);
+  for (std::size_t I = 0; I < 4; ++I) Block[PreviewMagicOffset + I] = static_cast<std::uint8_t>(Magic >> (8 * I));
+  const auto Put = [&Block](const std::string& Text, std::size_t Offset, std::size_t Field) {
+    std::copy_n(Text.begin(), std::min(Text.size(), Field - 1), Block.begin() + static_cast<std::ptrdiff_t>(Offset));
+  };
+  Put(SkinName, PreviewSkinNameOffset, PreviewSkinNameSize);
+  Put(SkinDir, PreviewSkinDirOffset, PreviewSkinDirSize);
+  Put(Data, PreviewDataOffset, PreviewDataSize);
+  COPYDATASTRUCT Copy{0, static_cast<DWORD>(Size), Block.data()};
+  DWORD_PTR Reply = 0;
+  return SendMessageTimeoutW(Window, WM_COPYDATA, 7, reinterpret_cast<LPARAM>(&Copy), SMTO_ABORTIFHUNG, 5000,
+                             &Reply) != 0;
+}
+
+COLORREF ClientPixel(HWND Window, POINT Point) {
+  ClientToScreen(Window, &Point);
+  const HDC Screen = GetDC(nullptr);
+  const COLORREF Color = GetPixel(Screen, Point.x, Point.y);
+  ReleaseDC(nullptr, Screen);
+  return Color;
 }
 
 std::wstring ReadText(HWND Window) {

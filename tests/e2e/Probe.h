@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +46,17 @@ HWND FindTopWindowShowing(DWORD ProcessId, const std::wstring& Text);
 HWND FindChildByText(HWND Parent, const std::wstring& Text);
 // The descendants that are edit controls, multi-line or single-line, in Z order.
 std::vector<HWND> FindEdits(HWND Parent, bool MultiLine);
+
+// The program's hidden application window (the one that takes the skin preview), found as
+// the top-level window of the process of the class "QvUtilityWindow" that is not visible.
+HWND FindApplicationWindow(DWORD ProcessId);
+// Sends a skin preview block (WM_COPYDATA with wParam 7) to Window as a skin editor would:
+// the 30,645-byte layout with Magic and the three texts (each cut to its field), of which
+// Size bytes are sent (more are zeros). False when the send failed or timed out.
+bool SendPreviewBlock(HWND Window, std::uint32_t Magic, const std::string& SkinName, const std::string& SkinDir,
+                      const std::string& Data, std::size_t Size);
+// The colour on screen at the point of Window's client area.
+COLORREF ClientPixel(HWND Window, POINT Point);
 
 std::wstring ReadText(HWND Window);
 // Moves the mouse to the window's centre and clicks the left button.

@@ -3,10 +3,17 @@
 //   qv_probe output CAPTION         waits until the output pane has settled, prints its text
 //   qv_probe geometry CAPTION       prints the window's screen rectangle as WxH+X+Y
 //   qv_probe close CAPTION          closes the window and waits for its program to end
+//   qv_probe preview CAPTION NAME DIR FILE
+//                                   has the program of the window CAPTION preview the skin
+//                                   NAME of the folder DIR, its description the text of FILE
 #include "tests/e2e/Probe.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
+
+#include "skin/store/PreviewBlock.h"
 
 using namespace probe;
 
@@ -28,6 +35,15 @@ void PrintUtf8(const std::wstring& Text) {
   std::fputs("\n", stdout);
 }
 
+// The 8-bit text a skin editor writes: the system's ANSI code page.
+std::string Ansi(const std::wstring& Text) {
+  const int Size = WideCharToMultiByte(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0, nullptr,
+                                       nullptr);
+  std::string Bytes(static_cast<std::size_t>(Size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), Bytes.data(), Size, nullptr, nullptr);
+  return Bytes;
+}
+
 int Fail(const char* Message) {
   std::fprintf(stderr, "qv_probe: %s\n", Message);
   return 1;
@@ -36,7 +52,7 @@ int Fail(const char* Message) {
 }  // namespace
 
 int wmain(int Argc, wchar_t** Argv) {
-  if (Argc < 3) return Fail("usage: qv_probe click|output|geometry|close CAPTION [TEXT]");
+  if (Argc < 3) return Fail("usage: qv_probe click|output|geometry|close|preview CAPTION [ARGUMENTS]");
   const std::wstring Command = Argv[1];
   HWND Window = WaitForWindow(Argv[2]);
   if (!Window) return Fail("window not found");
@@ -79,6 +95,19 @@ int wmain(int Argc, wchar_t** Argv) {
     const bool Ended = Process && WaitForSingleObject(Process, 10000) == WAIT_OBJECT_0;
     if (Process) CloseHandle(Process);
     return Ended ? 0 : Fail("the program did not end");
+  }
+  if (Command == L"preview" && Argc == 6) {
+    std::ifstream File(Argv[5], std::ios::binary);
+    if (!File) return Fail("description file not found");
+    std::ostringstream Data;
+    Data << File.rdbuf();
+    DWORD ProcessId = 0;
+    GetWindowThreadProcessId(Window, &ProcessId);
+    const HWND Target = FindApplicationWindow(ProcessId);
+    if (!Target) return Fail("application window not found");
+    return SendPreviewBlock(Target, PreviewMagic, Ansi(Argv[3]), Ansi(Argv[4]), Data.str(), PreviewBlockSize)
+               ? 0
+               : Fail("the preview block was not taken");
   }
   return Fail("unknown command");
 }

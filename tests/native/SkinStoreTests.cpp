@@ -877,3 +877,62 @@ TEST(SkinStore, ContainerOfTheInternalSkinsShapeLoads) {
 }
 
 }  // namespace
+
+// ---- The extended border's shadow
+
+TsBuiltInShadows BuiltInShadows() { return {PatternPicture(33, 33, 200), PatternPicture(33, 33, 100)}; }
+
+// Columns X0 .. X0 + Width - 1 of Source.
+TBitmap32 Columns(const TBitmap32& Source, int X0, int Width) {
+  TBitmap32 Part(Width, Source.Height());
+  for (int Y = 0; Y < Source.Height(); ++Y)
+    for (int X = 0; X < Width; ++X) Part.Row(Y)[X] = Source.Row(Y)[X0 + X];
+  return Part;
+}
+
+TEST(SkinStore, WithoutExtendedBordersTheFormCastsNoShadow) {
+  TsSkinStore Store;
+  Store.SetExtendedBorders(false, BuiltInShadows());
+  Load(Store, "[GLOBALINFO]\nVERSION=8.10\n");
+  EXPECT_EQ(Store.FormShadowSize(), (TRect{0, 0, 0, 0}));
+  EXPECT_TRUE(Store.ShdaTemplate().Empty());
+  EXPECT_TRUE(Store.ShdiTemplate().Empty());
+}
+
+TEST(SkinStore, ASkinWithoutAFrameImageTakesTheBuiltInShadowsNinePixelsWide) {
+  TsSkinStore Store;
+  Store.SetExtendedBorders(true, BuiltInShadows());
+  Load(Store, "[GLOBALINFO]\nVERSION=8.10\n");
+  EXPECT_EQ(Store.FormShadowSize(), (TRect{9, 9, 9, 9}));
+  EXPECT_EQ(Store.ShdaTemplate(), BuiltInShadows().Active);
+  EXPECT_EQ(Store.ShdiTemplate(), BuiltInShadows().Inactive);
+}
+
+TEST(SkinStore, TheFrameImageGivesTheShadowItsPicturesAndWidths) {
+  // Two 53 x 76 images side by side, borders 26, 49, 26, 26; the form sits 5 pixels inside.
+  const TBitmap32 Frame = PatternPicture(106, 76, 255);
+  const TImages Images{{"EXTBORD.PNG", EncodePng(Frame)}};
+  const std::string Global = "[GLOBALINFO]\nVERSION=8.10\nFORMOFFSET=5\nEXBORDER=!EXTBORD.PNG!2!0!3!0026!0049!0026!0026!1\n";
+  struct TCase {
+    const char* Mode;
+    TRect Size;
+  };
+  for (const TCase& Case : {TCase{"BORDERMODE=0\n", {21, 44, 21, 21}}, TCase{"BORDERMODE=1\n", {5, 5, 5, 5}}}) {
+    TsSkinStore Store;
+    Store.SetExtendedBorders(true, BuiltInShadows());
+    Load(Store, Global + Case.Mode, Images);
+    EXPECT_EQ(Store.FormShadowSize(), Case.Size) << Case.Mode;
+    EXPECT_EQ(Store.ShdiTemplate(), Columns(Frame, 0, 53)) << Case.Mode;
+    EXPECT_EQ(Store.ShdaTemplate(), Columns(Frame, 53, 53)) << Case.Mode;
+  }
+}
+
+TEST(SkinStore, OneFrameImageServesBothStates) {
+  const TBitmap32 Frame = PatternPicture(53, 76, 255);
+  TsSkinStore Store;
+  Store.SetExtendedBorders(true, BuiltInShadows());
+  Load(Store, "[GLOBALINFO]\nVERSION=8.10\nFORMOFFSET=5\nEXBORDER=!EXTBORD.PNG!1!0!3!0026!0049!0026!0026!1\n",
+       {{"EXTBORD.PNG", EncodePng(Frame)}});
+  EXPECT_EQ(Store.ShdiTemplate(), Frame);
+  EXPECT_EQ(Store.ShdaTemplate(), Frame);
+}

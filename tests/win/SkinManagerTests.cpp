@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <set>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -13,6 +14,7 @@
 #include "framework/Form.h"
 #include "skin/store/PreviewBlock.h"
 #include "skin/store/win32/SkinCommands.h"
+#include "skin/store/win32/SkinManagerStartup.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
 #include "tests/win/WinTestSupport.h"
@@ -263,6 +265,163 @@ TEST_F(SkinManager, APreviewBlockFromOutsideLoadsThePreviewAndBadOnesAreIgnored)
   EXPECT_NE(Manager->Store().GetSkinIndex("PREVIEWED"), -1);
   EXPECT_EQ(Manager->SkinName(), L"Previewed");
   EXPECT_TRUE(Manager->SkinActive());
+}
+
+TEST_F(SkinManager, MenusPaintTheirIconLineWithIcolineUnlessTold) {
+  MakeManager(L"Graphite");
+  EXPECT_EQ(Manager->MenuSupport.IcoLineSkin, L"ICOLINE");
+  auto* Other = new TsSkinManager(Form);
+  Other->BeginLoading();
+  Other->MenuSupport.IcoLineSkin = L"MYLINE";
+  Other->Loaded();
+  EXPECT_EQ(Other->MenuSupport.IcoLineSkin, L"MYLINE");
+}
+
+TEST_F(SkinManager, ExtendedBordersGiveTheSkinTheBuiltInShadowAndRepaintTheForms) {
+  const TsManagerUnit& Unit = StartSkinManagerUnit({});
+  ASSERT_FALSE(Unit.ShdaTemplate.Empty());
+  MakeManager(L"Graphite");
+  EXPECT_FALSE(Manager->ExtendedBorders());
+  EXPECT_EQ(Manager->Store().FormShadowSize(), (TRect{0, 0, 0, 0}));
+  const int Buttons = Manager->Store().GetSkinIndex("BUTTON");
+  Form->Codes.clear();
+  Manager->SetExtendedBorders(true);
+  EXPECT_TRUE(Manager->ExtendedBorders());
+  // The skin has no frame image of its own: the program's shadows, nine pixels each side.
+  EXPECT_EQ(Manager->Store().FormShadowSize(), (TRect{9, 9, 9, 9}));
+  EXPECT_EQ(Manager->Store().ShdaTemplate(), Unit.ShdaTemplate);
+  EXPECT_EQ(Manager->Store().ShdiTemplate(), Unit.ShdiTemplate);
+  EXPECT_TRUE(Manager->SkinActive());
+  EXPECT_EQ(Manager->Store().GetSkinIndex("BUTTON"), Buttons);
+  EXPECT_EQ(Form->Codes, (std::vector<int>{SKC_STOP_ANIMATIONS, SKC_REPAINT}));
+  // Kept by the next skin.
+  Manager->SetSkinName(L"Second");
+  EXPECT_EQ(Manager->Store().FormShadowSize(), (TRect{9, 9, 9, 9}));
+  Manager->SetExtendedBorders(false);
+  EXPECT_EQ(Manager->Store().FormShadowSize(), (TRect{0, 0, 0, 0}));
+  EXPECT_TRUE(Manager->Store().ShdaTemplate().Empty());
+}
+
+TEST_F(SkinManager, DestroyedWithExtendedBordersItRemovesTheSkinAndLoadsNothingMore) {
+  StartSkinManagerUnit({});
+  MakeManager(L"Graphite");
+  Manager->SetExtendedBorders(true);
+  Form->Codes.clear();
+  delete Manager;
+  EXPECT_EQ(Form->Codes, (std::vector<int>{SKC_SKIN_REMOVED}));
+}
+
+// Sets the user's applied DPI (none when Dpi is negative) while it lives, then restores it.
+class TAppliedDpi {
+ public:
+  explicit TAppliedDpi(int Dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, KeyName, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &FKey, nullptr);
+    DWORD Size = sizeof(FOld);
+    FHadOld = RegQueryValueExW(FKey, L"AppliedDPI", nullptr, nullptr, reinterpret_cast<BYTE*>(&FOld), &Size) ==
+              ERROR_SUCCESS;
+    Set(Dpi);
+  }
+  ~TAppliedDpi() {
+    Set(FHadOld ? static_cast<int>(FOld) : -1);
+    RegCloseKey(FKey);
+  }
+
+ private:
+  static constexpr wchar_t KeyName[] = L"Control Panel\\Desktop\\WindowMetrics";
+  void Set(int Dpi) {
+    if (Dpi < 0) {
+      RegDeleteValueW(FKey, L"AppliedDPI");
+      return;
+    }
+    const DWORD Value = static_cast<DWORD>(Dpi);
+    RegSetValueExW(FKey, L"AppliedDPI", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&Value), sizeof(Value));
+  }
+  HKEY FKey = nullptr;
+  DWORD FOld = 0;
+  bool FHadOld = false;
+};
+
+TEST_F(SkinManager, TheSystemFontScaleComesFromTheAppliedDpiAtCreation) {
+  struct TCase {
+    int Dpi, Scale;
+  };
+  for (const TCase& Case : {TCase{144, 2}, {119, 0}, {192, 3}, {-1, 0}}) {
+    std::unique_ptr<TsSkinManager> Made;
+    {
+      TAppliedDpi Dpi(Case.Dpi);
+      Made = std::make_unique<TsSkinManager>(nullptr);
+    }
+    EXPECT_EQ(Made->SysFontScale(), Case.Scale) << Case.Dpi;
+  }
+}
+
+TEST_F(SkinManager, ScaleIntScalesOnlyOutsideTheOldMode) {
+  std::unique_ptr<TsSkinManager> Scaled;
+  {
+    TAppliedDpi Dpi(144);
+    Scaled = std::make_unique<TsSkinManager>(nullptr);
+  }
+  EXPECT_EQ(Scaled->ScaleInt(40), 40);
+  Scaled->Options.ScaleMode = TacScaleMode::smAuto;
+  EXPECT_EQ(Scaled->ScaleInt(40), 60);     // the system's 150 %
+  EXPECT_EQ(Scaled->ScaleInt(40, 1), 50);  // 125 % asked for
+  EXPECT_EQ(Scaled->ScaleInt(40, 3), 80);
+}
+
+TEST_F(SkinManager, ARandomSkinIsOneOfTheSkinsTheFilterLets) {
+  const std::filesystem::path Folder = std::filesystem::temp_directory_path() / "qv_random_skins";
+  std::filesystem::remove_all(Folder);
+  std::filesystem::create_directories(Folder / "Folder skin");
+  std::ofstream(Folder / "Folder skin" / "Options.dat") << "[GLOBALINFO]\nVERSION=8.10\n";
+  std::ofstream(Folder / "Packed one.asz") << "x";
+  std::ofstream(Folder / "Packed two.asz") << "x";
+  std::ofstream(Folder / "Notes.txt") << "x";
+  MakeManager(L"Graphite");
+  Manager->SetSkinDirectory(Folder.wstring());
+  const auto Picked = [this] {
+    std::set<std::wstring> Names;
+    for (int I = 0; I < 300; ++I) Names.insert(Manager->GetRandomSkin());
+    return Names;
+  };
+  EXPECT_EQ(Picked(), (std::set<std::wstring>{L"Graphite", L"Second", L"Packed one", L"Packed two"}));
+  Manager->SkinsFilter = TacSkinsFilter{TacSkinsFilterItem::sfiExternal};
+  EXPECT_EQ(Picked(), (std::set<std::wstring>{L"Packed one", L"Packed two"}));
+  Manager->SkinsFilter = TacSkinsFilter{TacSkinsFilterItem::sfiInternal};
+  EXPECT_EQ(Picked(), (std::set<std::wstring>{L"Graphite", L"Second"}));
+  Manager->SkinsFilter = TacSkinsFilter{};
+  EXPECT_EQ(Manager->GetRandomSkin(), L"");
+  std::filesystem::remove_all(Folder);
+}
+
+TEST_F(SkinManager, ARegisteredSkinListWindowHearsOfEverySkinChangeOnce) {
+  MakeManager(L"Graphite");
+  auto* List = new TCountingForm(&App);
+  List->HandleNeeded();
+  Manager->RegisterSkinListWindow(List->Handle());
+  Manager->RegisterSkinListWindow(List->Handle());  // once is enough
+  const auto Heard = [](TCountingForm* Window) {
+    PumpUntil([] { return false; }, 100ms);
+    return Window->Count(SKC_SKIN_LIST_SKIN_CHANGED);
+  };
+  Manager->SetSkinName(L"Second");
+  EXPECT_EQ(Heard(List), 1);
+  Manager->SetSkinName(L"Graphite");
+  EXPECT_EQ(Heard(List), 2);
+  EXPECT_EQ(Heard(Form), 0);
+  Manager->UnregisterSkinListWindow(List->Handle());
+  Manager->SetSkinName(L"Second");
+  EXPECT_EQ(Heard(List), 2);
+}
+
+TEST_F(SkinManager, TheApplicationsMinimiseAndRestoreAreRecorded) {
+  MakeManager(L"Graphite");
+  EXPECT_EQ(Manager->ShowState(), TacShowState::saIgnore);
+  SendMessageW(App.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_EQ(Manager->ShowState(), TacShowState::saMinimize);
+  SendMessageW(App.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(Manager->ShowState(), TacShowState::saRestore);
+  SendMessageW(App.Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_EQ(Manager->ShowState(), TacShowState::saRestore);
 }
 
 }  // namespace

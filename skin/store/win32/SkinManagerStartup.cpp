@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/Dialogs.h"
 #include "skin/store/ShadowTemplate.h"
 #include "skin/store/VersionSwitch.h"
 
 namespace {
+
+std::optional<TsManagerUnit> TheManagerUnit;
 
 // The bytes of an RT_RCDATA resource of the program; empty when it has none of that name.
 // Resources live as long as the module, so nothing is freed.
@@ -31,12 +34,14 @@ bool IsNTFamily() {
 
 }  // namespace
 
-TsManagerUnit StartSkinManagerUnit(std::span<const std::wstring> Arguments) {
+const TsManagerUnit& StartSkinManagerUnit(std::span<const std::wstring> Arguments) {
   TsManagerUnit Unit;
   Unit.IsNTFamily = IsNTFamily();
   Unit.ShdaTemplate = DecodeShadowTemplate(RcData(L"acSHDA"));
   Unit.ShdiTemplate = DecodeShadowTemplate(RcData(L"acSHDI"));
   if (FindVersionSwitch(Arguments)) ShowMessage(std::wstring(VersionBoxText));
   Unit.SetProcessDPIAware = BoundSetProcessDPIAware();
-  return Unit;
+  return TheManagerUnit.emplace(std::move(Unit));
 }
+
+const TsManagerUnit* ManagerUnit() { return TheManagerUnit ? &*TheManagerUnit : nullptr; }

@@ -20,7 +20,10 @@ struct TsManagerUnit {
   TSetProcessDPIAware SetProcessDPIAware = nullptr;
 };
 
-// Runs the start-up. Arguments are the program's command-line parameters (without its
-// name); the first that is the version switch shows the version in a plain message box,
-// and the start-up goes on when the box is closed.
-TsManagerUnit StartSkinManagerUnit(std::span<const std::wstring> Arguments);
+// Runs the start-up and keeps its result for the run (a later start-up replaces it).
+// Arguments are the program's command-line parameters (without its name); the first that
+// is the version switch shows the version in a plain message box, and the start-up goes on
+// when the box is closed.
+const TsManagerUnit& StartSkinManagerUnit(std::span<const std::wstring> Arguments);
+// What the start-up found; null before it ran.
+const TsManagerUnit* ManagerUnit();

@@ -1,10 +1,12 @@
 // Sections: reading the stored manager; construction and destruction; loading a skin by
-// name; the broadcasts; option changes; switching skinning off; hot-control tracking; the
-// window-creation hook; the application-window hook.
+// name; the broadcasts; option changes; scale; the skin list; switching skinning off;
+// hot-control tracking; the window-creation hook; the application-window hook.
 #include "skin/store/win32/sSkinManager.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <random>
 #include <string_view>
 
 #include "framework/Application.h"
@@ -17,11 +19,13 @@
 #include "framework/TextConversion.h"
 #include "framework/Timer.h"
 #include "framework/core/DescriptionValues.h"
+#include "skin/store/ManagerScale.h"
 #include "skin/store/SkinError.h"
 #include "skin/store/SkinPaths.h"
 #include "skin/store/SkinText.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/win32/SkinCommands.h"
+#include "skin/store/win32/SkinManagerStartup.h"
 
 namespace {
 
@@ -34,6 +38,16 @@ std::wstring AnsiToWide(std::string_view Text) { return WideFrom(CP_ACP, Text); 
 std::wstring AppDirectory() {
   const std::wstring Path = ProgramFilePath();
   return Path.substr(0, Path.find_last_of(L"\\/") + 1);
+}
+
+// The system's applied DPI as the user's settings hold it; 0 when it cannot be read.
+int AppliedDpi() {
+  DWORD Dpi = 0;
+  DWORD Size = sizeof(Dpi);
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop\\WindowMetrics", L"AppliedDPI", RRF_RT_REG_DWORD,
+                   nullptr, &Dpi, &Size) != ERROR_SUCCESS)
+    return 0;
+  return static_cast<int>(std::min<DWORD>(Dpi, INT_MAX));
 }
 
 TsSystemInfo WindowsSystemInfo() {
@@ -112,6 +126,7 @@ bool TsSkinManager::ReadProperty(const std::wstring& PropertyName, const TDescri
 
 TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
   FStore.SetSystem(WindowsSystemInfo());
+  FSysFontScale = SysFontScaleFromDpi(AppliedDpi());
   // Built-in defaults of the foreign-control lists: a single blank, buttons "TButton".
   ThirdParty.fill(L" ");
   ThirdParty[1] = L"TButton";
@@ -131,6 +146,7 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
 TsSkinManager::~TsSkinManager() {
   MarkDestroying();
   SetActive(false);
+  SetExtendedBorders(false);
   if (IsDefault()) {
     if (Application && FApplicationHook) Application->UnhookMainWindow(FApplicationHook);
     TheDefaultManager = nullptr;
@@ -143,6 +159,7 @@ TsSkinManager* TsSkinManager::DefaultManager() { return TheDefaultManager; }
 void TsSkinManager::Loaded() {
   TComponent::Loaded();
   if (FSkinDirectory.empty()) FSkinDirectory = L"c:\\Skins";
+  if (MenuSupport.IcoLineSkin.empty()) MenuSupport.IcoLineSkin = L"ICOLINE";
   for (std::size_t I = 0; I < ThirdParty.size(); ++I)
     if (ThirdParty[I].empty()) ThirdParty[I] = I == 1 ? L"TButton" : L" ";
   ReadThirdLists();
@@ -193,6 +210,7 @@ void TsSkinManager::SetSkinName(const std::wstring& Value) {
     FSkinLoadInProgress = false;
     if (!FNoAutoUpdate && OnAfterChange) OnAfterChange(this);
   }
+  NotifySkinListWindows();
 }
 
 void TsSkinManager::LoadNamedSkin() {
@@ -342,6 +360,29 @@ void TsSkinManager::SetCommonSections(const std::wstring& Value) {
   SetSkinName(FSkinName);
 }
 
+void TsSkinManager::SetExtendedBorders(bool Value) {
+  if (Value == FExtendedBorders) return;
+  FExtendedBorders = Value;
+  UpdateShadowTemplates();
+  // Without a skin the next load takes the new shadows.
+  if (!FActive || FStore.gd().empty()) return;
+  const bool WasApplied = SkinActive();
+  try {
+    LoadNamedSkin();
+  } catch (const std::exception& Error) {
+    ErrorBox(WideFromUtf8(Error.what()));
+  }
+  // The same skin again: what the windows resolved from it still holds.
+  FStore.SetActive(WasApplied);
+  if (!Loading()) RepaintForms(true);
+}
+
+void TsSkinManager::UpdateShadowTemplates() {
+  const TsManagerUnit* Unit = ManagerUnit();
+  FStore.SetExtendedBorders(FExtendedBorders && LayeredWindowsSupported(),
+                            Unit ? TsBuiltInShadows{Unit->ShdaTemplate, Unit->ShdiTemplate} : TsBuiltInShadows{});
+}
+
 void TsSkinManager::ReloadAfterOptionChange() {
   if (!FActive || Loading()) return;
   try {
@@ -354,6 +395,39 @@ void TsSkinManager::ReloadAfterOptionChange() {
     if (OnAfterChange) OnAfterChange(this);
     RepaintForms(true);
   }
+}
+
+// ---- Scale ----
+
+int TsSkinManager::ScaleInt(int Value, int SysScale) const {
+  return ::ScaleInt(Value, Options.ScaleMode, SysScale == -1 ? FSysFontScale : SysScale);
+}
+
+// ---- The skin list ----
+
+std::wstring TsSkinManager::GetRandomSkin() const {
+  const std::vector<std::wstring> Names =
+      ListSkins(SkinsFilter.Contains(TacSkinsFilterItem::sfiInternal) ? InternalSkins : TsStoredSkins{},
+                SkinsFilter.Contains(TacSkinsFilterItem::sfiExternal)
+                    ? std::filesystem::path(GetFullSkinDirectory(FSkinDirectory, AppDirectory()))
+                    : std::filesystem::path{});
+  if (Names.empty()) return {};
+  static std::mt19937 Random{std::random_device{}()};
+  return Names[std::uniform_int_distribution<std::size_t>(0, Names.size() - 1)(Random)];
+}
+
+void TsSkinManager::RegisterSkinListWindow(HWND Window) {
+  if (Window && std::find(FSkinListWindows.begin(), FSkinListWindows.end(), Window) == FSkinListWindows.end())
+    FSkinListWindows.push_back(Window);
+}
+
+void TsSkinManager::UnregisterSkinListWindow(HWND Window) { std::erase(FSkinListWindows, Window); }
+
+void TsSkinManager::NotifySkinListWindows() {
+  // Posted: the list shows the new skin once the change is over.
+  std::erase_if(FSkinListWindows, [](HWND Window) { return !IsWindow(Window); });
+  for (const HWND Window : FSkinListWindows)
+    PostMessageW(Window, WM_SKINCOMMAND, SkinCommandWParam(SKC_SKIN_LIST_SKIN_CHANGED), 0);
 }
 
 // ---- Switching skinning off ----
@@ -461,6 +535,11 @@ bool TsSkinManager::ApplicationWindowMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_THEMECHANGED:
       return true;
+    case WM_SYSCOMMAND:
+      // The window system minimises and restores; the manager only notes which it was.
+      if ((Message.WParam & 0xFFF0) == SC_MINIMIZE) FShowState = TacShowState::saMinimize;
+      else if ((Message.WParam & 0xFFF0) == SC_RESTORE) FShowState = TacShowState::saRestore;
+      return false;
     case WM_COPYDATA:
       if (Message.WParam != 7) return false;
       TakePreviewBlock(Message);

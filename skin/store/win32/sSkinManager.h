@@ -2,8 +2,8 @@
 // The first one made is the default manager, which every skinned control uses when it names
 // none of its own.
 //
-// Sections: the published options; loading a skin by name; the broadcasts; switching
-// skinning off; hot-control tracking; the window-creation hook; the application-window hook.
+// Sections: the skin; the published options; scale; the skin list's windows; the broadcasts;
+// hot-control tracking; the window-creation hook; the application-window hook.
 #pragma once
 
 #include <windows.h>
@@ -63,6 +63,9 @@ class TsSkinManager : public TComponent {
   void SetSkinName(const std::wstring& Value);
   const std::wstring& SkinDirectory() const { return FSkinDirectory; }
   void SetSkinDirectory(const std::wstring& Value) { FSkinDirectory = Value; }
+  // A name of one of the skins SkinsFilter lets the skin list show (internal skins, then
+  // the .asz files of the skin directory), picked at random; empty when there is none.
+  std::wstring GetRandomSkin() const;
   TsStoredSkins InternalSkins;
   // Read back as the loaded skin's version; writing it does nothing.
   std::wstring SkinInfo() const;
@@ -76,6 +79,10 @@ class TsSkinManager : public TComponent {
   // Extra description text merged into every skin.
   const std::wstring& CommonSections() const { return FCommonSectionsText; }
   void SetCommonSections(const std::wstring& Value);
+  // Layered extended form borders with a shadow; they take effect only where the system
+  // has layered windows.
+  bool ExtendedBorders() const { return FExtendedBorders; }
+  void SetExtendedBorders(bool Value);
   // One text per list of ThirdPartyListNames, class names separated by line breaks.
   std::array<std::wstring, ThirdPartyListNames.size()> ThirdParty;
   // Which windows are skinned without asking, which skins the skin list shows.
@@ -89,6 +96,7 @@ class TsSkinManager : public TComponent {
   TacLabelsSupport LabelsOptions;
   TacScrollBarsSupport ScrollsOptions;
   TacOptions Options;
+  TacMenuSupport MenuSupport;
   // ThirdParty as lists of names, for the subclassing code.
   std::array<std::vector<std::wstring>, ThirdPartyListNames.size()> ThirdLists;
 
@@ -96,6 +104,17 @@ class TsSkinManager : public TComponent {
   TNotifyEvent OnDeactivate;
   TNotifyEvent OnBeforeChange;
   TNotifyEvent OnAfterChange;
+
+  // ---- Scale
+  // The system's font scale (0 100 %, 1 125 %, 2 150 %, 3 200 %), read once at creation.
+  int SysFontScale() const { return FSysFontScale; }
+  // Value at the scale SysScale (0..3), or at the current scale when SysScale is -1: in the
+  // old mode always Value itself.
+  int ScaleInt(int Value, int SysScale = -1) const;
+
+  // ---- The skin list's windows, told when the skin changes
+  void RegisterSkinListWindow(HWND Window);
+  void UnregisterSkinListWindow(HWND Window);
 
   // ---- Broadcasts
   // When active, tells every window that the skin was loaded, then repaints with Repaint.
@@ -121,6 +140,8 @@ class TsSkinManager : public TComponent {
   std::function<void(HWND Window)> OnWindowActivated;
   // Standard windows skinned by subclassing, registered while the hook runs.
   std::vector<HWND> HookedWindows;
+  // The application's last minimise or restore command.
+  TacShowState ShowState() const { return FShowState; }
 
   bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;
   void Loaded() override;
@@ -138,6 +159,10 @@ class TsSkinManager : public TComponent {
   int FSaturation = 0;
   int FBrightness = 0;
   std::wstring FCommonSectionsText;
+  bool FExtendedBorders = false;
+  int FSysFontScale = 0;
+  TacShowState FShowState = TacShowState::saIgnore;
+  std::vector<HWND> FSkinListWindows;
   TSkinDescription FCommonSections;
   bool FNoAutoUpdate = false;
   bool FSkinLoadInProgress = false;
@@ -166,6 +191,9 @@ class TsSkinManager : public TComponent {
   void LoadPackage(const TacSkinConvertor& Package);
   void LoadDescription(const TSkinDescription* Description, const TacSkinConvertor* Package);
   void ReloadAfterOptionChange();
+  // Hands the store the shadows the next load gives forms with extended borders.
+  void UpdateShadowTemplates();
+  void NotifySkinListWindows();
   void RemoveSkin();
   void WarnIfNewer();
   void CheckHot();
