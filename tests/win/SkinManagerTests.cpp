@@ -44,6 +44,9 @@ class SkinManager : public testing::Test {
   TCountingForm* Form = new TCountingForm(&App);
   TsSkinManager* Manager = nullptr;
 
+  // As the program does before its main window is made.
+  void SetUp() override { StartSkinManagerUnit({}); }
+
   // A manager read as a stored description reads it: skins first, then the name.
   void MakeManager(const std::wstring& Name) {
     Manager = new TsSkinManager(Form);

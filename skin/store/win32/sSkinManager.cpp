@@ -133,7 +133,9 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
   ReadThirdLists();
   if (!TheDefaultManager) {
     TheDefaultManager = this;
-    if (Application)
+    // The application window is hooked only where the start-up found an NT-family system.
+    const TsManagerUnit* Unit = ManagerUnit();
+    if (Application && Unit && Unit->IsNTFamily)
       FApplicationHook = Application->HookMainWindow([this](TMessage& Message) { return ApplicationWindowMessage(Message); });
   }
   FTimerCheckHot = new TTimer(this);
