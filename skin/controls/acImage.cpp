@@ -1,6 +1,84 @@
 #include "skin/controls/acImage.h"
 
+#include <algorithm>
+
 #include "framework/core/DescriptionValues.h"
+#include "skin/controls/core/ImagePicture.h"
+#include "skin/render/PixelBlend.h"
+#include "skin/render/PixelFill.h"
+#include "skin/render/SectionPaint.h"
+#include "skin/render/win32/BackgroundExchange.h"
+#include "skin/render/win32/ControlLook.h"
+
+TsImage::TsImage(TComponent* AOwner) : TsSkinnedControl(AOwner, cocImage, "TsImage", nullptr) {
+  Picture().OnChange = [this](TObject*) {
+    ImageChanged = true;
+    Invalidate();
+  };
+}
+
+template <class T>
+void TsImage::SetLook(T& Field, T Value) {
+  if (Field == Value) return;
+  Field = Value;
+  FCommonData.Invalidate(false);
+}
+
+void TsImage::SetGrayed(bool Value) { SetLook(FGrayed, Value); }
+void TsImage::SetReflected(bool Value) { SetLook(FReflected, Value); }
+void TsImage::SetBlend(int Value) { SetLook(FBlend, std::clamp(Value, 0, 100)); }
+
+void TsImage::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (ALeft != Left() || ATop != Top() || AWidth != Width() || AHeight != Height()) FCommonData.BGChanged = true;
+  TsSkinnedControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+bool TsImage::ComposeCache() {
+  FCommonData.PrepareCacheBitmap();
+  if (!FCommonData.FCacheBmp) return false;
+  const TBitmapView Cache = FCommonData.FCacheBmp->Pixels();
+  BackgroundInfo Info;
+  AskParentBackground(Info, Parent(), false);
+  if (Info.Kind == bkNotReady) {
+    FCommonData.FUpdating = true;
+    return false;
+  }
+  if (Info.Kind == bkPicture && Info.Picture.Empty()) return false;
+  const TCacheInfo Behind = BackgroundToCacheInfo(Info);
+  const TPoint Offset{Left(), Top()};
+  if (Behind.Ready) {
+    // A weight of 0 keeps nothing of the cache: a plain copy.
+    BlendBitmaps(Cache, Behind.Bmp, 0, {0, 0},
+                 {Behind.X + Offset.X, Behind.Y + Offset.Y, Behind.X + Offset.X + Cache.Width,
+                  Behind.Y + Offset.Y + Cache.Height});
+  } else {
+    FillPixels(Cache, BitmapRect(Cache), Behind.FillColor, 255);
+  }
+  if (FCommonData.Skinned())
+    PaintSection(SectionLookOf(FCommonData), Behind, FCommonData.HotTexture, FCommonData.Texture, true, Cache, Offset,
+                 BitmapRect(Cache), 0);
+  TImagePictureOptions Options;
+  Options.Fit = {Stretch(), Proportional(), Center(), FReflected, UseFullSize};
+  Options.Transparent = Transparent();
+  Options.Grayed = FGrayed;
+  Options.Blend = FBlend;
+  DrawImagePicture(Cache, Picture().Bitmap().View(), Picture().BitCount(), Options);
+  ImageChanged = false;
+  FCommonData.BGChanged = false;
+  return true;
+}
+
+void TsImage::Paint() {
+  if (!FCommonData.Skinned() || FCommonData.Updating() || (Empty() && FCommonData.SkinSection().empty())) {
+    TImage::Paint();
+    return;
+  }
+  if (FCommonData.BGChanged || ImageChanged || !FCommonData.FCacheBmp) {
+    FCommonData.UpdateIndexes(true);
+    if (!ComposeCache()) return;
+  }
+  BitBlt(Canvas().Handle(), 0, 0, Width(), Height(), FCommonData.FCacheBmp->DC(), 0, 0, SRCCOPY);
+}
 
 bool TsImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"SkinData.SkinSection") {
@@ -10,5 +88,8 @@ bool TsImage::ReadProperty(const std::wstring& PropertyName, const TDescriptionV
     return true;
   }
   if (PropertyName == L"UseFullSize") return UseFullSize = AsBoolean(Value), true;
+  if (PropertyName == L"Grayed") return SetGrayed(AsBoolean(Value)), true;
+  if (PropertyName == L"Reflected") return SetReflected(AsBoolean(Value)), true;
+  if (PropertyName == L"Blend") return SetBlend(AsInteger(Value)), true;
   return TsSkinnedControl::ReadProperty(PropertyName, Value);
 }

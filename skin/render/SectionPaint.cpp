@@ -286,8 +286,11 @@ void PaintSection(const TsSectionLook& Look, const TCacheInfo& Parent, int HotTe
   } else {
     Effects = Section.Props[static_cast<std::size_t>(ClampPropState(Section, S))].Transparency == 0;
   }
-  if (Effects && HasEffects(Look))
-    ForEachPixel(Bitmap, [&Look](TPixel32 P) { return ApplyEffects(P, Look); }, clFuchsia);
+  if (Effects) ApplyColorEffects(Bitmap, Look);
+}
+
+void ApplyColorEffects(TBitmapView Bitmap, const TsSectionLook& Look) {
+  if (HasEffects(Look)) ForEachPixel(Bitmap, [&Look](TPixel32 P) { return ApplyEffects(P, Look); }, clFuchsia);
 }
 
 void PaintSectionByIndex(int SkinIndex, const TCacheInfo& Parent, int State, int HotTexture, int Texture,

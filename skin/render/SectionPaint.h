@@ -48,6 +48,10 @@ void PaintSectionByIndex(int SkinIndex, const TCacheInfo& Parent, int State, int
                          const TsSkinStore* Manager, TBitmapView Bitmap, TPoint Offset, const TRect& Rect,
                          int BorderIndex);
 
+// The control's tone, hue and saturation applied to every pixel of Bitmap except the key
+// colour clFuchsia (a container applies them to its finished picture).
+void ApplyColorEffects(TBitmapView Bitmap, const TsSectionLook& Look);
+
 // The control's tone, hue and saturation applied to one colour as they are applied to the
 // pixels of its picture.
 TColor EffectColor(TColor Color, const TsSectionLook& Look);
