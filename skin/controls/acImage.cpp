@@ -10,11 +10,11 @@
 #include "skin/render/win32/BackgroundExchange.h"
 #include "skin/render/win32/ControlLook.h"
 
-TsImage::TsImage(TComponent* AOwner) : TsSkinnedControl(AOwner, cocImage, "TsImage", nullptr) {
-  Picture().OnChange = [this](TObject*) {
-    ImageChanged = true;
-    Invalidate();
-  };
+TsImage::TsImage(TComponent* AOwner) : TsSkinnedControl(AOwner, cocImage, "TsImage", nullptr) {}
+
+void TsImage::Invalidate() {
+  ImageChanged = true;
+  TsSkinnedControl::Invalidate();
 }
 
 template <class T>
@@ -27,11 +27,6 @@ void TsImage::SetLook(T& Field, T Value) {
 void TsImage::SetGrayed(bool Value) { SetLook(FGrayed, Value); }
 void TsImage::SetReflected(bool Value) { SetLook(FReflected, Value); }
 void TsImage::SetBlend(int Value) { SetLook(FBlend, std::clamp(Value, 0, 100)); }
-
-void TsImage::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  if (ALeft != Left() || ATop != Top() || AWidth != Width() || AHeight != Height()) FCommonData.BGChanged = true;
-  TsSkinnedControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-}
 
 bool TsImage::ComposeCache() {
   FCommonData.PrepareCacheBitmap();

@@ -24,7 +24,9 @@ class TsImage : public TsSkinnedControl<TImage> {
   void SetBlend(int Value);
   bool Empty() const { return Picture().Empty(); }
 
-  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Whatever asks for a repaint (the picture, a way of fitting it, a move or resize) asks
+  // for composing anew.
+  void Invalidate() override;
   bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;
 
  protected:

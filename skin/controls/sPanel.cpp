@@ -34,6 +34,11 @@ TsPanel::TsPanel(TComponent* AOwner)
   });
 }
 
+void TsPanel::Loaded() {
+  TsSkinnedControl::Loaded();
+  FOldBevel = BevelOuter();
+}
+
 // ---- Rendering the picture ----
 
 bool TsPanel::PrepareCache() {
@@ -141,6 +146,9 @@ bool TsPanel::SkinnedMessage(TMessage& Message, const TMessageHookChain::TNext& 
       Next(Message);
       FCommonData.Invalidate(false);
       return true;
+    case CM_BORDERCHANGED:
+      BorderChanged();
+      return false;
     case WM_SKINCOMMAND:
       return SkinCommand(Message, Next);
     default:
@@ -164,6 +172,13 @@ bool TsPanel::SkinCommand(TMessage& Message, const TMessageHookChain::TNext& Nex
     default:
       return false;
   }
+}
+
+void TsPanel::BorderChanged() {
+  if (BevelOuter() == FOldBevel) return;
+  FOldBevel = BevelOuter();
+  FCommonData.UpdateIndexes(true);
+  FCommonData.Invalidate(false);
 }
 
 bool TsPanel::ParentUpdating() {

@@ -16,6 +16,7 @@
 class TsPanel : public TsSkinnedControl<TPanel> {
  public:
   explicit TsPanel(TComponent* AOwner);
+  void Loaded() override;
 
   // Renders the panel into its cached picture; false when its parent's picture is not
   // ready yet (the panel then waits for SKC_PARENT_UPDATED).
@@ -27,6 +28,8 @@ class TsPanel : public TsSkinnedControl<TPanel> {
   void WriteText(const RECT& R, TCanvas& Canvas);
 
  private:
+  // The outer bevel the section was last chosen by.
+  TBevelCut FOldBevel = TBevelCut::bvRaised;
   TMessageHook FSkinnedPainting;
 
   // True: handled while skinned.
@@ -36,5 +39,7 @@ class TsPanel : public TsSkinnedControl<TPanel> {
   void CopyCacheToDC(HDC DC);
   void AnswerBackground(BackgroundInfo& Info);
   bool ParentUpdating();
+  // A new outer bevel chooses the section again.
+  void BorderChanged();
   void TellChildren(int Code);
 };

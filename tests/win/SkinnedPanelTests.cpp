@@ -28,6 +28,7 @@ constexpr char TestSkin[] =
     "[GLOBALINFO]\nVERSION=8.10\nCOLOR=3355443\n"
     "[PANEL]\nSTATES=1\nCOLOR=4210752\nFONTCOLOR=15724527\nGRADIENTPERCENT=100\n"
     "GRADIENTDATA=4605510;3815994;100;0;0;3815994;3815994;0;0;0\n"
+    "[PANEL_LOW]\nSTATES=1\nCOLOR=3815994\n"
     "[CHECKBOX]\nTRANSPARENCY=100\nHOTTRANSPARENCY=100\n";
 
 // Row Y of a top-to-bottom gradient from 0x46 to 0x3A over Height rows, as a grey pixel.
@@ -171,7 +172,6 @@ TEST_F(SkinnedPanel, AnImageDrawsItsPictureWhereItsModeAndPlacementPutIt) {
     Image->SetStretch(C.Stretch);
     Image->SetProportional(C.Proportional);
     Image->SetCenter(C.Center);
-    Image->SkinData().BGChanged = true;
     const TDibSection Shown = Printed();
     const TRect R = C.Inside.Offset(10, 20);
     for (const TPoint P : {TPoint{R.Left, R.Top}, TPoint{R.Right - 1, R.Bottom - 1}})
@@ -195,6 +195,27 @@ TEST_F(SkinnedPanel, WithTheSkinRemovedThePanelPaintsAsTheFrameworksPanel) {
   SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shown.DC()), PRF_CLIENT | PRF_ERASEBKGND);
   // Inside the bevel: the panel's own colour.
   EXPECT_EQ(At(Shown, 30, 50), ExchangeRedBlue(static_cast<std::uint32_t>(ColorToRGB(Panel->Color()))));
+}
+
+TEST_F(SkinnedPanel, ALoweredOuterBevelSwitchesToTheLoweredSectionAndRepaints) {
+  Panel->SetBevelOuter(TBevelCut::bvLowered);
+  EXPECT_EQ(Panel->SkinData().SkinIndex, Manager->Store().GetSkinIndex("PANEL_LOW"));
+  const TDibSection Shown = Printed();
+  // PANEL_LOW is plain 0x3A3A3A.
+  EXPECT_EQ(At(Shown, 30, 10), 0x3A3A3Au);
+  EXPECT_EQ(ReadPixel(Panel->SkinData().CachePicture(), 30, 90) & 0xFFFFFF, 0x3A3A3Au);
+  Panel->SetBevelOuter(TBevelCut::bvRaised);
+  EXPECT_EQ(Panel->SkinData().SkinIndex, Manager->Store().GetSkinIndex("PANEL"));
+}
+
+TEST_F(SkinnedPanel, AMovedImageIsComposedAgainOverWhatLiesBehindItsNewPlace) {
+  TsImage* Image = ImageOnPanel(10, 20, 30, 30);
+  Printed();
+  Image->SetTop(60);
+  Printed();
+  const TConstBitmapView Cache = Image->SkinData().CachePicture();
+  EXPECT_EQ(ReadPixel(Cache, 0, 0) & 0xFFFFFF, ReadPixel(Panel->SkinData().CachePicture(), 10, 60) & 0xFFFFFF);
+  EXPECT_TRUE(Near(ReadPixel(Cache, 0, 0), GradientGrey(60, 101)));
 }
 
 TEST(SkinnedPanelInternalSkin, TheMainWindowsRightPanelPaintsTheInternalSkinsPanelGradientInsideItsBorder) {
