@@ -218,6 +218,44 @@ TEST_F(SkinnedPanel, AMovedImageIsComposedAgainOverWhatLiesBehindItsNewPlace) {
   EXPECT_TRUE(Near(ReadPixel(Cache, 0, 0), GradientGrey(60, 101)));
 }
 
+TEST_F(SkinnedPanel, ItsCaptionIsWrittenIntoItsPictureInTheSectionsTextColour) {
+  const auto TextPixels = [this] {
+    const TConstBitmapView Picture = Panel->SkinData().CachePicture();
+    int Count = 0;
+    for (int Y = 0; Y < Picture.Height; ++Y)
+      for (int X = 0; X < Picture.Width; ++X) Count += (ReadPixel(Picture, X, Y) & 0xFFFFFF) == 0xEFEFEF;
+    return Count;
+  };
+  EXPECT_EQ(TextPixels(), 0);
+  Panel->Font().SetHeight(-24);
+  Panel->SetCaption(L"I");
+  Printed();
+  // FONTCOLOR 15724527 is 0xEFEFEF; the gradient holds no such grey.
+  EXPECT_GT(TextPixels(), 10);
+  // The caption stands in the middle: the top rows keep the gradient.
+  EXPECT_TRUE(Near(ReadPixel(Panel->SkinData().CachePicture(), 30, 5), GradientGrey(5, 101)));
+}
+
+TEST_F(SkinnedPanel, APanelWhosePictureIsOutOfDateInAParentThatIsNotReadyAnswersNotReady) {
+  auto* Inner = new TsPanel(Form);
+  Inner->BeginLoading();
+  Inner->SetParent(Panel);
+  Inner->SetBounds(5, 5, 20, 20);
+  Inner->Loaded();
+  Inner->HandleNeeded();
+  Inner->SkinData().FCacheBmp.reset();
+  Inner->SkinData().BGChanged = true;
+  Panel->SkinData().BeginUpdate();
+  BackgroundInfo Info;
+  AskParentBackground(Info, Inner, false);
+  EXPECT_EQ(Info.Kind, bkNotReady);
+  Panel->SkinData().EndUpdate(false);
+  AskParentBackground(Info, Inner, false);
+  EXPECT_EQ(Info.Kind, bkPicture);
+  // Inner's own picture: the section's gradient over its 20 rows.
+  EXPECT_TRUE(Near(ReadPixel(Info.Picture, 0, 10), GradientGrey(10, 20)));
+}
+
 TEST(SkinnedPanelInternalSkin, TheMainWindowsRightPanelPaintsTheInternalSkinsPanelGradientInsideItsBorder) {
   TApplication App;
   const auto Window = std::make_unique<TForm1>(nullptr);
