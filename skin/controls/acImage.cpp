@@ -4,8 +4,6 @@
 
 #include "framework/core/DescriptionValues.h"
 #include "skin/controls/core/ImagePicture.h"
-#include "skin/render/PixelBlend.h"
-#include "skin/render/PixelFill.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/win32/BackgroundExchange.h"
 #include "skin/render/win32/ControlLook.h"
@@ -39,19 +37,10 @@ bool TsImage::ComposeCache() {
     return false;
   }
   if (Info.Kind == bkPicture && Info.Picture.Empty()) return false;
-  const TCacheInfo Behind = BackgroundToCacheInfo(Info);
-  const TPoint Offset{Left(), Top()};
-  if (Behind.Ready) {
-    // A weight of 0 keeps nothing of the cache: a plain copy.
-    BlendBitmaps(Cache, Behind.Bmp, 0, {0, 0},
-                 {Behind.X + Offset.X, Behind.Y + Offset.Y, Behind.X + Offset.X + Cache.Width,
-                  Behind.Y + Offset.Y + Cache.Height});
-  } else {
-    FillPixels(Cache, BitmapRect(Cache), Behind.FillColor, 255);
-  }
-  if (FCommonData.Skinned())
-    PaintSection(SectionLookOf(FCommonData), Behind, FCommonData.HotTexture, FCommonData.Texture, true, Cache, Offset,
-                 BitmapRect(Cache), 0);
+  // The section (the main window's images use a wholly see-through one) over what lies
+  // behind the image in its parent's picture.
+  PaintSection(SectionLookOf(FCommonData), BackgroundToCacheInfo(Info), FCommonData.HotTexture, FCommonData.Texture,
+               true, Cache, {Left(), Top()}, BitmapRect(Cache), 0);
   TImagePictureOptions Options;
   Options.Fit = {Stretch(), Proportional(), Center(), FReflected, UseFullSize};
   Options.Transparent = Transparent();

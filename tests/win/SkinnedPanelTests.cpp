@@ -188,6 +188,22 @@ TEST_F(SkinnedPanel, AnImageDrawsItsPictureWhereItsModeAndPlacementPutIt) {
   }
 }
 
+TEST_F(SkinnedPanel, AGreyedReflectedImageIsAGreyShapeWithAFadingMirrorBelowIt) {
+  TsImage* Image = ImageOnPanel(10, 20, 30, 30);
+  TBitmap32 Green(10, 6);
+  Green.Fill(0xFF00FF00);
+  Image->Picture().Assign(Green);
+  Image->SetGrayed(true);
+  Image->SetReflected(true);
+  const TDibSection Shown = Printed();
+  // Green's grey level R/4 + G/2 + B/4 = 127 shades the white shape to 255 x 127 >> 8 = 126,
+  // composited opaque over the panel: 125.
+  EXPECT_TRUE(Near(At(Shown, 15, 23), 0x7D7D7D)) << std::hex << At(Shown, 15, 23);
+  // The mirror's first row (image row 6) at full weight; image row 9 is the panel again.
+  EXPECT_TRUE(Near(At(Shown, 15, 26), 0x7D7D7D)) << std::hex << At(Shown, 15, 26);
+  EXPECT_TRUE(Near(At(Shown, 15, 29), GradientGrey(29, 101)));
+}
+
 TEST_F(SkinnedPanel, WithTheSkinRemovedThePanelPaintsAsTheFrameworksPanel) {
   Manager->SetActive(false);
   ASSERT_FALSE(Panel->SkinData().Skinned());
