@@ -122,6 +122,14 @@ TEST_F(SkinnedPanel, PaintingValidatesTheWindowAndErasingShowsThePictureNotThePa
   UpdateWindow(Panel->Handle());
   EXPECT_FALSE(GetUpdateRect(Panel->Handle(), nullptr, FALSE));
   Panel->SkinData().FUpdating = false;
+  // Painting its children leaves nothing more to paint.
+  TsImage* Image = ImageOnPanel(10, 20, 30, 30);
+  TBitmap32 Red(10, 6);
+  Red.Fill(0xFFFF0000);
+  Image->Picture().Assign(Red);
+  UpdateWindow(Panel->Handle());
+  EXPECT_TRUE(Image->SkinData().FCacheBmp);
+  EXPECT_FALSE(GetUpdateRect(Panel->Handle(), nullptr, FALSE));
 
   TDibSection Erased = NewDib(60, 101, Untouched);
   EXPECT_EQ(SendMessageW(Panel->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(Erased.DC()), 0), 1);
