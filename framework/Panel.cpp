@@ -1,6 +1,7 @@
 #include "framework/Panel.h"
 
 #include "framework/Colors.h"
+#include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 
 namespace {
@@ -52,6 +53,7 @@ void TCustomPanel::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomPanel::FrameChanged() {
+  Perform(CM_BORDERCHANGED);
   Realign();
   Invalidate();
 }

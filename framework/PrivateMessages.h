@@ -26,6 +26,8 @@ constexpr UINT CM_VISIBLECHANGED = CM_BASE + 4;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 5;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 6;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 7;
+// A panel's bevels or border width changed.
+constexpr UINT CM_BORDERCHANGED = CM_BASE + 8;
 
 // CN_ messages are notifications reflected from the parent to the child control that sent
 // them (CN_BASE + the original message number, same WParam and LParam), so a button handles
@@ -120,10 +122,10 @@ constexpr int SKC_PERIPHERY_FORM_LAST = 81;
 namespace PrivateMessageChecks {
 
 // Every private message but the reflected ones, which fill CN_BASE .. CN_LAST.
-constexpr std::array<UINT, 11> Messages = {CM_MOUSEENTER,   CM_MOUSELEAVE,      CM_ENABLEDCHANGED,
+constexpr std::array<UINT, 12> Messages = {CM_MOUSEENTER,   CM_MOUSELEAVE,      CM_ENABLEDCHANGED,
                                            CM_VISIBLECHANGED, CM_TEXTCHANGED,    CM_FONTCHANGED,
-                                           CM_COLORCHANGED, WM_SYNCHRONIZECALL, WM_SKINCOMMAND,
-                                           WM_SKINPREVIEW,  WM_INVALIDATEFORMS};
+                                           CM_COLORCHANGED, CM_BORDERCHANGED,   WM_SYNCHRONIZECALL,
+                                           WM_SKINCOMMAND,  WM_SKINPREVIEW,     WM_INVALIDATEFORMS};
 // The popup messages lie inside the reflection range; no notification we reflect may meet them.
 constexpr std::array<UINT, 2> InsideReflection = {WM_POPUPBORDER1, WM_POPUPBORDER2};
 

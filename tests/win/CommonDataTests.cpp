@@ -307,7 +307,12 @@ TEST_F(CommonData, AContainerIsUpdatingInItsOwnUpdateAndWithoutAPictureOfItsSize
   Outer->SkinData().PrepareCacheBitmap();
   EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 0);
   Outer->SetBounds(0, 0, 60, 40);
-  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 1);  // of another size
+  // Asked, the panel prepares a picture of its new size.
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 0);
+  EXPECT_EQ(Outer->SkinData().FCacheBmp->Width(), 60);
+  Outer->SetBounds(0, 0, 70, 40);
+  Outer->SkinData().BGChanged = false;
+  EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 1);  // marked current, of another size
   Outer->SkinData().PrepareCacheBitmap();
   Outer->SkinData().BeginUpdate();
   EXPECT_EQ(SendSkinCommand(Outer->Handle(), SKC_QUERY_UPDATING, 0), 1);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "framework/Application.h"
+#include "framework/Colors.h"
 #include "framework/DibSection.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
@@ -73,6 +74,30 @@ TEST_F(GraphicChildren, AChildPaintingItsContainersChildrenAgainPaintsNothingMor
   // The guard is gone once the outer call has returned.
   PaintGraphicChildren(Target->DC(), Form, false, {});
   EXPECT_EQ(Second->Paints, 2);
+}
+
+// A see-through child: draws a 2 x 2 red mark at its corner and nothing else.
+class TMark : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+
+ protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(clRed);
+    Canvas().FillRect({0, 0, 2, 2});
+  }
+};
+
+TEST_F(GraphicChildren, AChildOverAnEarlierOneLetsItShowWhereItDrawsNothing) {
+  Swatch(0, clBlue);
+  auto* Mark = new TMark(Form);
+  Mark->SetParent(Form);
+  Mark->SetBounds(5, 0, 10, 10);
+  PaintGraphicChildren(Target->DC(), Form, false, {});
+  EXPECT_EQ(At(5, 0), 0xFF0000u);  // the mark
+  EXPECT_EQ(At(8, 5), 0x0000FFu);  // the swatch under the mark's empty part
+  // Beyond the swatch the mark shows the form.
+  EXPECT_EQ(At(12, 5), ExchangeRedBlue(static_cast<std::uint32_t>(ColorToRGB(Form->Color()))));
 }
 
 TEST_F(GraphicChildren, NothingIsPaintedWhereNothingShows) {

@@ -137,10 +137,12 @@ void PaintGraphicChildren(HDC DC, TWinControl* Container, bool CheckVisible, TPo
       OffScreen.emplace(std::move(*Made));
     }
     FillChildBackground(OffScreen->Pixels(), Child, Behind);
-    PaintChild(Child, DC, Offset, OffScreen->DC());
     Painted.push_back(Child);
   }
   if (!OffScreen) return;
+  // All backgrounds first: a child painted later over an earlier one lets it show through
+  // where it draws nothing itself.
+  for (TControl* Child : Painted) PaintChild(Child, DC, Offset, OffScreen->DC());
   const TConstBitmapView Pixels = OffScreen->Pixels();
   for (const TControl* Child : Painted) {
     // A child that left its corner magenta has nothing to show.
