@@ -215,6 +215,7 @@ void TsSkinProvider::PrepareForm() {
     // Without it the system draws no caption buttons and no icon of its own.
     SetWindowLongPtrW(Window, GWL_STYLE, Style & ~static_cast<LONG_PTR>(WS_SYSMENU));
   }
+  if (UseGlobalColor) FForm->SetColor(FCommonData.SkinManager()->Store().GetGlobalColor());
   FPrepared = true;
   FCommonData.BGChanged = true;
   RgnChanged = true;
@@ -263,7 +264,8 @@ void TsSkinProvider::PaintAll() {
   const TFrameForm Frame = FrameForm();
   std::optional<TDibSection>& Cache = FCommonData.FCacheBmp;
   if (!Cache || Cache->Width() != Frame.Width || Cache->Height() != Frame.Height) {
-    Cache = TDibSection::Make(Frame.Width, Frame.Height);
+    Cache.reset();
+    if (std::optional<TDibSection> Made = TDibSection::Make(Frame.Width, Frame.Height)) Cache.emplace(std::move(*Made));
     FCommonData.BGChanged = true;
     DropGlowCaches();
   }
@@ -311,13 +313,13 @@ void TsSkinProvider::PaintCaptionText(TBitmapView Picture, HDC DC, int State) {
   RECT Measured{FItems.CaptionLeft, 0, FItems.CaptionRight, 0};
   const int Height = Canvas.DrawText(Text, Measured, CaptionFormat | DT_CALCRECT);
   const int Top = FItems.VCenter - Height / 2;
-  const RECT R{FItems.CaptionLeft, Top, FItems.CaptionRight, Top + Height};
+  const TRect R{FItems.CaptionLeft, Top, FItems.CaptionRight, Top + Height};
   const int CaptionState = std::min(State, std::max(0, StateCount(Store, FCaptionSkinIndex) - 1));
   if (Store.IsValidSkinIndex(FCaptionSkinIndex)) {
     TCacheInfo Behind;
     Behind.Bmp = Picture;
     Behind.Ready = true;
-    const TRect Area = IntersectRect({R.left - 4, R.top - 2, R.right + 4, R.bottom + 2}, BitmapRect(Picture));
+    const TRect Area = IntersectRect({R.Left - 4, R.Top - 2, R.Right + 4, R.Bottom + 2}, BitmapRect(Picture));
     if (!Area.IsEmpty())
       PaintSectionByIndex(FCaptionSkinIndex, Behind, CaptionState, -1, -1, &Store, Picture, {}, Area, -1);
   }
@@ -327,11 +329,11 @@ void TsSkinProvider::PaintCaptionText(TBitmapView Picture, HDC DC, int State) {
     const TsGeneralData& Section = Store.gd()[static_cast<std::size_t>(GlowSection)];
     const TsGenState& Props = Section.Props[static_cast<std::size_t>(std::clamp(State, 0, Section.States - 1))];
     if (Props.GlowSize > 0)
-      PaintTextGlow(Cache()->Pixels(), {R.left, R.top, R.right, R.bottom}, FormActive ? FGlow1 : FGlow2,
+      PaintTextGlow(Cache()->Pixels(), R, FormActive ? FGlow1 : FGlow2,
                     Props.GlowColor, Props.GlowSize,
                     GlowMaskTextDrawer(Text, Canvas.Font().Handle(), CaptionFormat, 1 | 2 | 4 | 8));
   }
-  DrawSectionText(Canvas, Text, true, &Store, State, FTitleSkinIndex, CaptionFormat, R);
+  DrawSectionText(Canvas, Text, true, &Store, State, FTitleSkinIndex, CaptionFormat, {R.Left, R.Top, R.Right, R.Bottom});
 }
 
 void TsSkinProvider::PaintCaptionButtons(TBitmapView Picture) {
@@ -769,7 +771,8 @@ void TsSkinProvider::AnswerBackground(BackgroundInfo& Info) {
 
 TFrameHitCode TsSkinProvider::HitCodeAt(POINT Screen) const {
   const RECT W = WindowRectOf(Handle());
-  return CalcHitCode(FrameForm(), FItems, {Screen.x - W.left, Screen.y - W.top}, CloseEnabled());
+  return CalcHitCode(FrameForm(), FItems, {static_cast<int>(Screen.x - W.left), static_cast<int>(Screen.y - W.top)},
+                     CloseEnabled());
 }
 
 void TsSkinProvider::WMNCHitTest(TMessage& Message, const TMessageHookChain::TNext& Next) {

@@ -29,10 +29,7 @@ class TsSkinManager;
 // One caption button (the frame shows only the close button).
 struct TsCaptionButton {
   int cpState = 0;  // 0 normal, 1 hot, 2 pressed
-  int cpGlowID = -1;
-  TRect cpRect;  // window coordinates, those of the cached picture
-  unsigned cpHitCode = hcClose;
-  bool cpHaveAlignment = true;
+  TRect cpRect;     // window coordinates, those of the cached picture
 };
 
 class TsSkinProvider : public TComponent {
@@ -44,11 +41,10 @@ class TsSkinProvider : public TComponent {
 
   TCustomForm* Form() const { return FForm; }
   TsScrollWndData& SkinData() { return FCommonData; }
+  // The form takes the skin's global colour when it is prepared.
   bool UseGlobalColor = true;
   bool FormActive = true;
   TsCaptionButton ButtonClose;
-  // The layout of the last full paint.
-  const TFrameItems& Items() const { return FItems; }
 
   // ---- Geometry (window coordinates)
   int BorderWidth() const;
