@@ -15,6 +15,7 @@
 #include "framework/Application.h"
 #include "framework/DibSection.h"
 #include "framework/Form.h"
+#include "skin/render/win32/BackgroundExchange.h"
 #include "skin/frame/win32/acProvider.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/SkinManagerStartup.h"
@@ -281,6 +282,32 @@ TEST_F(SkinProvider, SkinOffGivesTheSystemFrameBackAndSkinOnTakesItAgain) {
   const TExpectedFrame Frame;
   TDibSection Shown = Printed();
   EXPECT_TRUE(IsGrey(At(Shown, Frame.Close(Width()).left - 20, Frame.VCenter), 0x36, 0x50));
+}
+
+TEST_F(SkinProvider, ChildrenGetTheWindowPictureWithTheClientAreasPlaceInIt) {
+  const TExpectedFrame Frame;
+  BackgroundInfo Info;
+  AskParentBackground(Info, Main.get(), false);
+  ASSERT_EQ(Info.Kind, bkPicture);
+  const RECT R = WindowRect();
+  EXPECT_EQ(Info.Picture.Width, R.right - R.left);
+  EXPECT_EQ(Info.Picture.Height, R.bottom - R.top);
+  // The client area starts below the border and the caption.
+  EXPECT_EQ(Info.Offset, (TPoint{Frame.Border, Frame.Border + Frame.Caption}));
+  EXPECT_EQ(SendSkinCommand(Main->Handle(), SKC_QUERY_CLIENT_OFFSET, 0),
+            MAKELRESULT(Frame.Border, Frame.Border + Frame.Caption));
+}
+
+TEST_F(SkinProvider, PaintingLeavesNothingToPaintAndAnIdleWindowStaysIdle) {
+  const HWND Window = Main->Handle();
+  RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_FALSE(GetUpdateRect(Window, nullptr, FALSE));
+  // While the frame waits for an update it paints nothing, but still validates.
+  SendSkinMessage(Window, SkinCommandMessage(SKC_SET_UPDATING, 0, 1));
+  ASSERT_EQ(SendSkinCommand(Window, SKC_QUERY_UPDATING, 0), 1);
+  InvalidateRect(Window, nullptr, TRUE);
+  UpdateWindow(Window);
+  EXPECT_FALSE(GetUpdateRect(Window, nullptr, FALSE));
 }
 
 }  // namespace
