@@ -255,6 +255,18 @@ TEST_F(SkinProvider, TheCloseButtonClosesOnlyWhenReleasedOverIt) {
   EXPECT_EQ(Main->Closes, 1);
 }
 
+TEST_F(SkinProvider, TheCloseButtonShowsItsHotLookWhileTheMouseIsOverIt) {
+  const RECT Close = TExpectedFrame().Close(Width());
+  const POINT Centre{(Close.left + Close.right) / 2, (Close.top + Close.bottom) / 2};
+  // Left of the cross, on the hot state's plate (0xB84A4A, from (2, 3) to (22, 23)).
+  const POINT OnPlate{Close.left + 4, Close.top + 12};
+  EXPECT_TRUE(IsGrey(At(Printed(), OnPlate.x, OnPlate.y), 0x42, 0x50));
+  SendNonClient(WM_NCMOUSEMOVE, HTCLOSE, Centre);
+  EXPECT_EQ(At(Printed(), OnPlate.x, OnPlate.y), RGB(0xB8, 0x4A, 0x4A));
+  SendNonClient(WM_NCMOUSEMOVE, HTCAPTION, {Width() / 2, TExpectedFrame().VCenter});
+  EXPECT_TRUE(IsGrey(At(Printed(), OnPlate.x, OnPlate.y), 0x42, 0x50));
+}
+
 TEST_F(SkinProvider, SkinOffGivesTheSystemFrameBackAndSkinOnTakesItAgain) {
   const HWND Window = Main->Handle();
   const RECT R = WindowRect();

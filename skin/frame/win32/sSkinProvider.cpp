@@ -118,7 +118,8 @@ TsSkinProvider::TsSkinProvider(TCustomForm* AForm)
 
 TsSkinProvider::~TsSkinProvider() {
   FHook.Reset();
-  if (FForm->HandleAllocated() && !FForm->Destroying()) RestoreSystemFrame();
+  // A form being destroyed is no longer a window control: only its component part is asked.
+  if (!FForm->Destroying() && FForm->HandleAllocated()) RestoreSystemFrame();
 }
 
 HWND TsSkinProvider::Handle() const { return FForm->HandleAllocated() ? FForm->Handle() : nullptr; }
@@ -262,22 +263,22 @@ void TsSkinProvider::DropGlowCaches() {
 void TsSkinProvider::PaintAll() {
   if (!Skinned()) return;
   const TFrameForm Frame = FrameForm();
-  std::optional<TDibSection>& Cache = FCommonData.FCacheBmp;
-  if (!Cache || Cache->Width() != Frame.Width || Cache->Height() != Frame.Height) {
-    Cache.reset();
-    if (std::optional<TDibSection> Made = TDibSection::Make(Frame.Width, Frame.Height)) Cache.emplace(std::move(*Made));
+  std::optional<TDibSection>& Bitmap = FCommonData.FCacheBmp;
+  if (!Bitmap || Bitmap->Width() != Frame.Width || Bitmap->Height() != Frame.Height) {
+    Bitmap.reset();
+    if (std::optional<TDibSection> Made = TDibSection::Make(Frame.Width, Frame.Height)) Bitmap.emplace(std::move(*Made));
     FCommonData.BGChanged = true;
     DropGlowCaches();
   }
-  if (!Cache || !FCommonData.BGChanged) return;
+  if (!Bitmap || !FCommonData.BGChanged) return;
   UpdateItems();
   const TsSkinStore& Store = FCommonData.SkinManager()->Store();
-  const TBitmapView Picture = Cache->Pixels();
+  const TBitmapView Picture = Bitmap->Pixels();
   TCacheInfo Behind;
   Behind.FillColor = static_cast<TColor>(ColorToRGB(Store.GetGlobalColor()));
   PaintSectionByIndex(FCommonData.SkinIndex, Behind, FormActive ? 1 : 0, FCommonData.HotTexture, FCommonData.Texture,
                       &Store, Picture, {}, BitmapRect(Picture), -1);
-  PaintTitle(Picture, Cache->DC());
+  PaintTitle(Picture, Bitmap->DC());
   FCommonData.BGChanged = false;
 }
 
@@ -441,6 +442,14 @@ void TsSkinProvider::DropSysMenu(int X, int Y) {
 void TsSkinProvider::NewWndProc(TMessage& Message, const TMessageHookChain::TNext& Next) {
   if (Message.Msg == WM_SKINCOMMAND) {
     if (!SkinCommand(Message, Next)) Next(Message);
+    return;
+  }
+  if (Message.Msg == WM_CREATE) {
+    // A window made anew has the system's frame again: it is set up at its first paint.
+    Next(Message);
+    FPrepared = false;
+    RgnChanged = true;
+    FCommonData.BGChanged = true;
     return;
   }
   if (!Skinned() || !SkinnedMessage(Message, Next)) Next(Message);
