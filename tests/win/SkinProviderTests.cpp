@@ -146,7 +146,10 @@ class SkinProvider : public testing::Test {
 };
 
 TEST_F(SkinProvider, TheFirstActivationAttachesOneFrameAndLaterOnesNoOther) {
-  EXPECT_NE(SendSkinCommand(Main->Handle(), SKC_QUERY_PROVIDER, 0), 0);
+  const auto Attached = std::find_if(acProviders().begin(), acProviders().end(),
+                                     [&](TacProvider* P) { return P->Form() == Main.get(); });
+  ASSERT_NE(Attached, acProviders().end());
+  EXPECT_EQ(SendSkinCommand(Main->Handle(), SKC_QUERY_PROVIDER, 0), reinterpret_cast<LRESULT>((*Attached)->Provider()));
   const std::size_t Before = acProviders().size();
   TForm* Other = OtherForm(0, TFormBorderStyle::bsSingle);
   EXPECT_EQ(Frames(Other->Handle()), 1);
@@ -294,6 +297,18 @@ TEST_F(SkinProvider, SkinOffGivesTheSystemFrameBackAndSkinOnTakesItAgain) {
   const TExpectedFrame Frame;
   TDibSection Shown = Printed();
   EXPECT_TRUE(IsGrey(At(Shown, Frame.Close(Width()).left - 20, Frame.VCenter), 0x36, 0x50));
+}
+
+TEST_F(SkinProvider, MaximisedTheFrameWouldReachJustPastTheWorkArea) {
+  RECT Work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &Work, 0);
+  const int B = TExpectedFrame().Border;
+  MINMAXINFO Info{};
+  SendMessageW(Main->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&Info));
+  EXPECT_EQ(Info.ptMaxPosition.x, Work.left - B);
+  EXPECT_EQ(Info.ptMaxPosition.y, Work.top - B);
+  EXPECT_EQ(Info.ptMaxSize.x, Work.right - Work.left + 2 * B);
+  EXPECT_EQ(Info.ptMaxSize.y, Work.bottom - Work.top + 2 * B);
 }
 
 TEST_F(SkinProvider, ChildrenGetTheWindowPictureWithTheClientAreasPlaceInIt) {

@@ -711,9 +711,9 @@ bool TsSkinProvider::SkinCommand(TMessage& Message, const TMessageHookChain::TNe
       Next(Message);
       return true;
     case SKC_PARENT_UPDATED:
+      if (!Skinned()) return false;
       FCommonData.FUpdating = false;
-      if (Skinned())
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
       Message.Result = 0;
       return true;
     case SKC_SET_UPDATING:
@@ -721,6 +721,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message, const TMessageHookChain::TNe
       FCommonData.BGChanged = true;
       return true;
     case SKC_QUERY_UPDATING:
+      if (!Skinned()) return false;
       Message.Result = FCommonData.FUpdating ? 1 : 0;
       return true;
     case SKC_BG_CHANGED:

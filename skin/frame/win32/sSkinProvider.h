@@ -39,8 +39,6 @@ class TsSkinProvider : public TComponent {
   static TsSkinProvider* CreateRT(TCustomForm* AForm);
   ~TsSkinProvider() override;
 
-  TCustomForm* Form() const { return FForm; }
-  TsScrollWndData& SkinData() { return FCommonData; }
   // The form takes the skin's global colour when it is prepared.
   bool UseGlobalColor = true;
   bool FormActive = true;
