@@ -15,8 +15,8 @@
 #include "framework/Application.h"
 #include "framework/DibSection.h"
 #include "framework/Form.h"
-#include "skin/render/win32/BackgroundExchange.h"
 #include "skin/frame/win32/acProvider.h"
+#include "skin/render/win32/BackgroundExchange.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/SkinManagerStartup.h"
 #include "skin/store/win32/sSkinManager.h"
@@ -89,9 +89,9 @@ class SkinProvider : public testing::Test {
   }
 
   static int Frames(HWND Window) {
-    return static_cast<int>(std::count_if(acProviders().begin(), acProviders().end(), [Window](TacProvider* P) {
-      return P->Form()->HandleAllocated() && P->Form()->Handle() == Window;
-    }));
+    return static_cast<int>(std::count_if(
+        acProviders().begin(), acProviders().end(),
+        [Window](TacProvider* P) { return P->Form()->HandleAllocated() && P->Form()->Handle() == Window; }));
   }
 
   TForm* OtherForm(std::intptr_t Tag, TFormBorderStyle Style) {
@@ -149,7 +149,8 @@ TEST_F(SkinProvider, TheFirstActivationAttachesOneFrameAndLaterOnesNoOther) {
   const auto Attached = std::find_if(acProviders().begin(), acProviders().end(),
                                      [&](TacProvider* P) { return P->Form() == Main.get(); });
   ASSERT_NE(Attached, acProviders().end());
-  EXPECT_EQ(SendSkinCommand(Main->Handle(), SKC_QUERY_PROVIDER, 0), reinterpret_cast<LRESULT>((*Attached)->Provider()));
+  EXPECT_EQ(SendSkinCommand(Main->Handle(), SKC_QUERY_PROVIDER, 0),
+            reinterpret_cast<LRESULT>((*Attached)->Provider()));
   const std::size_t Before = acProviders().size();
   TForm* Other = OtherForm(0, TFormBorderStyle::bsSingle);
   EXPECT_EQ(Frames(Other->Handle()), 1);
@@ -167,10 +168,8 @@ TEST_F(SkinProvider, FormsWithTheExceptTagAndBorderlessPopupsAreNotSkinned) {
     TFormBorderStyle Style;
     int Frames;
   } Cases[] = {
-      {256, TFormBorderStyle::bsSingle, 0},
-      {256 | 1, TFormBorderStyle::bsSizeable, 0},
-      {0, TFormBorderStyle::bsNone, 0},
-      {0, TFormBorderStyle::bsSizeable, 1},
+      {256, TFormBorderStyle::bsSingle, 0}, {256 | 1, TFormBorderStyle::bsSizeable, 0},
+      {0, TFormBorderStyle::bsNone, 0},     {0, TFormBorderStyle::bsSizeable, 1},
       {255, TFormBorderStyle::bsSingle, 1},
   };
   for (const auto& Case : Cases) {
@@ -218,7 +217,8 @@ TEST_F(SkinProvider, TheTitleComesFromTheSkinInTheActiveLookAndChangesWithActiva
   OtherForm(256, TFormBorderStyle::bsSingle);
   TDibSection Inactive = Printed();
   // Inactive: from 0x3E3E3E to 0x363636, text 0xEFEFEF.
-  EXPECT_TRUE(IsGrey(At(Inactive, X, Frame.VCenter), 0x36, 0x3E)) << std::hex << At(Inactive, X, Frame.VCenter);
+  EXPECT_TRUE(IsGrey(At(Inactive, X, Frame.VCenter), 0x36, 0x3E))
+      << std::hex << At(Inactive, X, Frame.VCenter);
   EXPECT_GT(CaptionPixels(Inactive, RGB(0xEF, 0xEF, 0xEF)), 0);
   EXPECT_EQ(CaptionPixels(Inactive, RGB(0xFF, 0xFF, 0xFF)), 0);
 }
@@ -285,8 +285,9 @@ TEST_F(SkinProvider, SkinOffGivesTheSystemFrameBackAndSkinOnTakesItAgain) {
   Main->sSkinManager1->SetActive(false);
   EXPECT_NE(GetWindowLongPtrW(Window, GWL_STYLE) & WS_SYSMENU, 0);
   EXPECT_EQ(GetWindowRgn(Window, Region.Get()), ERROR);
-  EXPECT_EQ(SendMessageW(Window, WM_NCHITTEST, 0, MAKELPARAM(R.left + TExpectedFrame().IconCentre().x,
-                                                             R.top + TExpectedFrame().IconCentre().y)) == HTSYSMENU,
+  EXPECT_EQ(SendMessageW(Window, WM_NCHITTEST, 0,
+                         MAKELPARAM(R.left + TExpectedFrame().IconCentre().x,
+                                    R.top + TExpectedFrame().IconCentre().y)) == HTSYSMENU,
             true);
 
   Main->sSkinManager1->SetActive(true);
@@ -327,7 +328,8 @@ TEST_F(SkinProvider, ChildrenGetTheWindowPictureWithTheClientAreasPlaceInIt) {
 
 TEST_F(SkinProvider, PaintingLeavesNothingToPaintAndAnIdleWindowStaysIdle) {
   const HWND Window = Main->Handle();
-  RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(Window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_FALSE(GetUpdateRect(Window, nullptr, FALSE));
   // While the frame waits for an update it paints nothing, but still validates.
   SendSkinMessage(Window, SkinCommandMessage(SKC_SET_UPDATING, 0, 1));

@@ -52,12 +52,14 @@ RECT ClientRectOf(HWND Window) {
 class TDrawingOff {
  public:
   explicit TDrawingOff(HWND Window) : FWindow(Window), FWasVisible((StyleOf(Window) & WS_VISIBLE) != 0) {
-    if (FWasVisible) SetWindowLongPtrW(FWindow, GWL_STYLE, StyleOf(FWindow) & ~static_cast<LONG_PTR>(WS_VISIBLE));
+    if (FWasVisible)
+      SetWindowLongPtrW(FWindow, GWL_STYLE, StyleOf(FWindow) & ~static_cast<LONG_PTR>(WS_VISIBLE));
   }
   TDrawingOff(const TDrawingOff&) = delete;
   TDrawingOff& operator=(const TDrawingOff&) = delete;
   ~TDrawingOff() {
-    if (FWasVisible && IsWindow(FWindow)) SetWindowLongPtrW(FWindow, GWL_STYLE, StyleOf(FWindow) | WS_VISIBLE);
+    if (FWasVisible && IsWindow(FWindow))
+      SetWindowLongPtrW(FWindow, GWL_STYLE, StyleOf(FWindow) | WS_VISIBLE);
   }
 
  private:
@@ -181,7 +183,8 @@ TFrameForm TsSkinProvider::FrameForm() const {
   Frame.BorderHeight = BorderHeight();
   Frame.ThickFrame = (StyleOf(Handle()) & WS_THICKFRAME) != 0;
   const TFormBorderStyle Border = FForm->BorderStyle();
-  Frame.ShowIcon = FHadSysMenu && (Border == TFormBorderStyle::bsSingle || Border == TFormBorderStyle::bsSizeable);
+  Frame.ShowIcon =
+      FHadSysMenu && (Border == TFormBorderStyle::bsSingle || Border == TFormBorderStyle::bsSizeable);
   return Frame;
 }
 
@@ -266,7 +269,8 @@ void TsSkinProvider::PaintAll() {
   std::optional<TDibSection>& Bitmap = FCommonData.FCacheBmp;
   if (!Bitmap || Bitmap->Width() != Frame.Width || Bitmap->Height() != Frame.Height) {
     Bitmap.reset();
-    if (std::optional<TDibSection> Made = TDibSection::Make(Frame.Width, Frame.Height)) Bitmap.emplace(std::move(*Made));
+    if (std::optional<TDibSection> Made = TDibSection::Make(Frame.Width, Frame.Height))
+      Bitmap.emplace(std::move(*Made));
     FCommonData.BGChanged = true;
     DropGlowCaches();
   }
@@ -276,8 +280,8 @@ void TsSkinProvider::PaintAll() {
   const TBitmapView Picture = Bitmap->Pixels();
   TCacheInfo Behind;
   Behind.FillColor = static_cast<TColor>(ColorToRGB(Store.GetGlobalColor()));
-  PaintSectionByIndex(FCommonData.SkinIndex, Behind, FormActive ? 1 : 0, FCommonData.HotTexture, FCommonData.Texture,
-                      &Store, Picture, {}, BitmapRect(Picture), -1);
+  PaintSectionByIndex(FCommonData.SkinIndex, Behind, FormActive ? 1 : 0, FCommonData.HotTexture,
+                      FCommonData.Texture, &Store, Picture, {}, BitmapRect(Picture), -1);
   PaintTitle(Picture, Bitmap->DC());
   FCommonData.BGChanged = false;
 }
@@ -328,13 +332,14 @@ void TsSkinProvider::PaintCaptionText(TBitmapView Picture, HDC DC, int State) {
   const int GlowSection = Store.IsValidSkinIndex(FCaptionSkinIndex) ? FCaptionSkinIndex : FTitleSkinIndex;
   if (Store.IsValidSkinIndex(GlowSection)) {
     const TsGeneralData& Section = Store.gd()[static_cast<std::size_t>(GlowSection)];
-    const TsGenState& Props = Section.Props[static_cast<std::size_t>(std::clamp(State, 0, Section.States - 1))];
+    const TsGenState& Props =
+        Section.Props[static_cast<std::size_t>(std::clamp(State, 0, Section.States - 1))];
     if (Props.GlowSize > 0)
-      PaintTextGlow(Cache()->Pixels(), R, FormActive ? FGlow1 : FGlow2,
-                    Props.GlowColor, Props.GlowSize,
+      PaintTextGlow(Cache()->Pixels(), R, FormActive ? FGlow1 : FGlow2, Props.GlowColor, Props.GlowSize,
                     GlowMaskTextDrawer(Text, Canvas.Font().Handle(), CaptionFormat, 1 | 2 | 4 | 8));
   }
-  DrawSectionText(Canvas, Text, true, &Store, State, FTitleSkinIndex, CaptionFormat, {R.Left, R.Top, R.Right, R.Bottom});
+  DrawSectionText(Canvas, Text, true, &Store, State, FTitleSkinIndex, CaptionFormat,
+                  {R.Left, R.Top, R.Right, R.Bottom});
 }
 
 void TsSkinProvider::PaintCaptionButtons(TBitmapView Picture) {
@@ -401,13 +406,14 @@ void TsSkinProvider::UpdateRegion() {
   RgnChanging = true;
   RgnChanged = false;
   const TsSkinStore& Store = FCommonData.SkinManager()->Store();
-  const int TitleBorder =
-      Store.IsValidSkinIndex(FTitleSkinIndex) ? Store.gd()[static_cast<std::size_t>(FTitleSkinIndex)].BorderIndex : -1;
+  const int TitleBorder = Store.IsValidSkinIndex(FTitleSkinIndex)
+                              ? Store.gd()[static_cast<std::size_t>(FTitleSkinIndex)].BorderIndex
+                              : -1;
   const int W = CaptionWidth();
   const RECT R = WindowRectOf(Window);
   const int H = R.bottom - R.top;
-  TUniqueRegion Region =
-      RegionOf(WindowRegionRects(W, H, CollectRegionRects(Store, FCommonData.BorderIndex, TitleBorder, W, H)));
+  TUniqueRegion Region = RegionOf(
+      WindowRegionRects(W, H, CollectRegionRects(Store, FCommonData.BorderIndex, TitleBorder, W, H)));
   // The system owns the region once it has taken it.
   if (SetWindowRgn(Window, Region.Get(), FALSE)) Region.Release();
   RgnChanging = false;
@@ -765,7 +771,8 @@ void TsSkinProvider::AnswerBackground(BackgroundInfo& Info) {
   }
   const TPoint Client{OffsetX(), OffsetY()};
   if (Info.PaintNow) {
-    const TRect Source{Client.X + Info.Offset.X, Client.Y + Info.Offset.Y, Client.X + Info.Offset.X + Info.Area.Width(),
+    const TRect Source{Client.X + Info.Offset.X, Client.Y + Info.Offset.Y,
+                       Client.X + Info.Offset.X + Info.Area.Width(),
                        Client.Y + Info.Offset.Y + Info.Area.Height()};
     CopyPictureToDC(Info.TargetDC, Info.Area.Left, Info.Area.Top, Picture->Pixels(), Source);
     Info.Kind = bkPicture;
@@ -781,7 +788,8 @@ void TsSkinProvider::AnswerBackground(BackgroundInfo& Info) {
 
 TFrameHitCode TsSkinProvider::HitCodeAt(POINT Screen) const {
   const RECT W = WindowRectOf(Handle());
-  return CalcHitCode(FrameForm(), FItems, {static_cast<int>(Screen.x - W.left), static_cast<int>(Screen.y - W.top)},
+  return CalcHitCode(FrameForm(), FItems,
+                     {static_cast<int>(Screen.x - W.left), static_cast<int>(Screen.y - W.top)},
                      CloseEnabled());
 }
 
