@@ -326,6 +326,21 @@ TEST_F(SkinProvider, ChildrenGetTheWindowPictureWithTheClientAreasPlaceInIt) {
             MAKELRESULT(Frame.Border, Frame.Border + Frame.Caption));
 }
 
+TEST_F(SkinProvider, AFormsClientBackgroundIsTheFormSectionNotItsOwnColour) {
+  TForm* Form = OtherForm(0, TFormBorderStyle::bsSingle);
+  ASSERT_EQ(Frames(Form->Handle()), 1);
+  std::optional<TDibSection> Dib = TDibSection::Make(Form->ClientWidth(), Form->ClientHeight());
+  ASSERT_TRUE(Dib);
+  Dib->Pixels().Fill(0x00FF00FF);
+  EXPECT_EQ(SendMessageW(Form->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dib->DC()), 0), 1);
+  // FORM: COLOR=4210752, 0x404040 in both states.
+  EXPECT_EQ(At(*Dib, Form->ClientWidth() / 2, Form->ClientHeight() / 2), RGB(0x40, 0x40, 0x40));
+  EXPECT_EQ(At(*Dib, 1, 1), RGB(0x40, 0x40, 0x40));
+  // The skin's frame is 4 pixels wide, one more than the system's border: its active band
+  // (0x3E3E3E) shows in the client's first column.
+  EXPECT_EQ(At(*Dib, 0, Form->ClientHeight() / 2), RGB(0x3E, 0x3E, 0x3E));
+}
+
 TEST_F(SkinProvider, PaintingLeavesNothingToPaintAndAnIdleWindowStaysIdle) {
   const HWND Window = Main->Handle();
   RedrawWindow(Window, nullptr, nullptr,
