@@ -370,14 +370,17 @@ void TsSkinProvider::PaintNonClient(HDC DC) {
   if (!DC || !Picture || FCommonData.BGChanged) return;
   const int W = Picture->Width();
   const int H = Picture->Height();
-  const int Header = HeaderHeight();
-  const int BW = BorderWidth();
-  const int BH = BorderHeight();
+  const int Header = std::min(HeaderHeight(), H);
+  const int BW = std::min(BorderWidth(), W);
+  const int BH = std::min(BorderHeight(), H - Header);
   const HDC Source = Picture->DC();
-  BitBlt(DC, 0, 0, W, Header, Source, 0, 0, SRCCOPY);
-  BitBlt(DC, 0, Header, BW, H - Header, Source, 0, Header, SRCCOPY);
-  BitBlt(DC, BW, H - BH, W - BW, BH, Source, BW, H - BH, SRCCOPY);
-  BitBlt(DC, W - BW, Header, BW, H - Header - BH, Source, W - BW, Header, SRCCOPY);
+  const auto Strip = [&](int X, int Y, int Width, int Height) {
+    if (Width > 0 && Height > 0) BitBlt(DC, X, Y, Width, Height, Source, X, Y, SRCCOPY);
+  };
+  Strip(0, 0, W, Header);
+  Strip(0, Header, BW, H - Header);
+  Strip(BW, H - BH, W - BW, BH);
+  Strip(W - BW, Header, BW, H - Header - BH);
 }
 
 void TsSkinProvider::CopyClientPart(HDC DC, bool ClipChildren) {
