@@ -270,6 +270,27 @@ TEST_F(SkinProvider, TheCloseButtonShowsItsHotLookWhileTheMouseIsOverIt) {
   EXPECT_TRUE(IsGrey(At(Printed(), OnPlate.x, OnPlate.y), 0x42, 0x50));
 }
 
+// Where the popup menu window was while a timer ran inside the menu's own loop.
+RECT OpenMenuRect{};
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (const HWND Menu = FindWindowW(L"#32768", nullptr); Menu && IsWindowVisible(Menu)) {
+    GetWindowRect(Menu, &OpenMenuRect);
+    EndMenu();
+  }
+}
+
+TEST_F(SkinProvider, AClickOnTheIconOpensTheSystemMenuBelowIt) {
+  const TExpectedFrame Frame;
+  const RECT R = WindowRect();
+  OpenMenuRect = {};
+  const UINT_PTR Timer = SetTimer(nullptr, 0, 100, &CloseOpenMenu);
+  SendNonClient(WM_NCLBUTTONDOWN, HTSYSMENU, Frame.IconCentre());
+  KillTimer(nullptr, Timer);
+  EXPECT_EQ(OpenMenuRect.left, R.left + Frame.Border);
+  EXPECT_EQ(OpenMenuRect.top, R.top + 2 * Frame.Border + Frame.IconSide);
+  EXPECT_EQ(Main->Closes, 0);
+}
+
 TEST_F(SkinProvider, SkinOffGivesTheSystemFrameBackAndSkinOnTakesItAgain) {
   const HWND Window = Main->Handle();
   const RECT R = WindowRect();
