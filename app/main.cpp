@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "framework/Application.h"
 #include "framework/ProgramArguments.h"
+#include "skin/frame/win32/acProvider.h"
 #include "skin/store/win32/SkinManagerStartup.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -14,7 +15,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const TsManagerUnit ManagerUnit = StartSkinManagerUnit(ProgramArguments());
   // The taskbar button belongs to the main window itself.
   App.MainFormOnTaskBar = true;
-  App.CreateForm<TForm1>();
+  TForm1* Form1 = App.CreateForm<TForm1>();
+  // Every form the manager sees activated gets its skinned frame, the main window first.
+  Form1->sSkinManager1->OnWindowActivated = SkinFormOnActivate;
   App.Run();
   return 0;
 }

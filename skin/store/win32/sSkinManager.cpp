@@ -520,6 +520,8 @@ void TsSkinManager::UnInstallHook() {
 }
 
 LRESULT CALLBACK TsSkinManager::CbtProc(int Code, WPARAM WParam, LPARAM LParam) {
+  // The other hooks first: one of them may still refuse the activation.
+  const LRESULT Result = CallNextHookEx(nullptr, Code, WParam, LParam);
   TsSkinManager* Manager = TheDefaultManager;
   if (Code == HCBT_ACTIVATE && Manager && Manager->OnWindowActivated && !Manager->FSkinRemoving) {
     try {
@@ -528,7 +530,7 @@ LRESULT CALLBACK TsSkinManager::CbtProc(int Code, WPARAM WParam, LPARAM LParam) 
       // A failing frame must not take the activation with it.
     }
   }
-  return CallNextHookEx(nullptr, Code, WParam, LParam);
+  return Result;
 }
 
 // ---- The application-window hook ----
