@@ -49,11 +49,8 @@ class SysMenuDrop : public testing::Test {
     return State != static_cast<UINT>(-1) && (State & (MF_GRAYED | MF_DISABLED)) == 0;
   }
 
-  // Keys the menu loop will find waiting: up from no selection reaches the last entry.
-  void QueueChoiceOfLastEntry() {
-    PostMessageW(Form->Handle(), WM_KEYDOWN, VK_UP, 1);
-    PostMessageW(Form->Handle(), WM_KEYDOWN, VK_RETURN, 1);
-  }
+  // A key the menu loop will find waiting: the mnemonic of "&Close".
+  void QueueChoiceOfClose() { PostMessageW(Form->Handle(), WM_CHAR, L'c', 1); }
 };
 
 TEST_F(SysMenuDrop, TheMainWindowsInputsComeFromItsSettingsAndWindow) {
@@ -84,6 +81,20 @@ TEST_F(SysMenuDrop, TheMainWindowsMenuHasCloseAndMoveEnabledAndTheRestGreyed) {
   EXPECT_TRUE(IsWindowVisible(Form->Handle()));
 }
 
+// The skinned frame takes WS_SYSMENU off the form once its system menu exists; the menu
+// stays the window's and is still the one prepared.
+TEST_F(SysMenuDrop, TheMenuOutlivesTheSystemMenuStyle) {
+  MakeMainWindow();
+  ASSERT_NE(GetSystemMenu(Form->Handle(), FALSE), nullptr);
+  SetWindowLongPtrW(Form->Handle(), GWL_STYLE, GetWindowLongPtrW(Form->Handle(), GWL_STYLE) & ~WS_SYSMENU);
+  const TSysMenuForm Inputs = SysMenuFormOf(*Form);
+  EXPECT_TRUE(Inputs.HasSystemMenu);
+  EXPECT_TRUE(Inputs.CloseEntry);
+  ASSERT_NE(PrepareSysMenu(Form->Handle(), SystemMenuItems(Inputs)), nullptr);
+  EXPECT_TRUE(Enabled(SC_CLOSE));
+  EXPECT_FALSE(Enabled(SC_SIZE));
+}
+
 TEST_F(SysMenuDrop, AGreyedCloseStaysGreyedAndAMaximisedFormCannotBeMoved) {
   Form->Show();
   EnableMenuItem(GetSystemMenu(Form->Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
@@ -107,7 +118,7 @@ TEST_F(SysMenuDrop, ChoosingCloseSendsTheCloseCommandFromEitherMenu) {
   GetWindowRect(Form->Handle(), &Bounds);
   for (const bool SkinnedPopups : {true, false}) {
     Form->Commands.clear();
-    QueueChoiceOfLastEntry();
+    QueueChoiceOfClose();
     DropSysMenu(Form->Handle(), SysMenuFormOf(*Form), {Bounds.left + 3, Bounds.top + 30}, SkinnedPopups);
     PumpUntil([&] { return !Form->Commands.empty(); }, 2s);
     EXPECT_EQ(Form->Commands, (std::vector<WPARAM>{SC_CLOSE})) << SkinnedPopups;
@@ -121,7 +132,7 @@ TEST_F(SysMenuDrop, OnlyTheActiveWindowGetsItsMenu) {
   SetForegroundWindow(Other->Handle());
   ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == Other->Handle(); }, 2s));
   // Were the menu opened, these keys would choose Close.
-  QueueChoiceOfLastEntry();
+  QueueChoiceOfClose();
   DropSysMenu(Form->Handle(), SysMenuFormOf(*Form), {10, 10}, false);
   PumpUntil([] { return false; }, 100ms);
   EXPECT_TRUE(Form->Commands.empty());
