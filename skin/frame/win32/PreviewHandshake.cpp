@@ -21,10 +21,10 @@ void TPreviewHandshake::ProviderCreated(const std::vector<std::wstring>& Argumen
   if (!Arguments.empty() && Arguments.front() == L"/acpreview") FPreviewMode = true;
 }
 
-bool TPreviewHandshake::FormShowing(const TCustomForm& Form) {
+bool TPreviewHandshake::FormShowing(TCustomForm& Form) {
   if (!Form.HandleAllocated()) return false;
   const bool MainFormOrNone = !Application || !Application->MainForm() || Application->MainForm() == &Form;
-  return FormShowing(const_cast<TCustomForm&>(Form).Handle(), MainFormOrNone);
+  return FormShowing(Form.Handle(), MainFormOrNone);
 }
 
 bool TPreviewHandshake::FormShowing(HWND Form, bool MainFormOrNone) {

@@ -35,7 +35,7 @@ class TPreviewHandshake {
   // Form shows (the framework's showing change). In preview mode the application's main
   // form (or any form while there is no main form) becomes the target, preview mode ends
   // and the editor is told; true when Form became the target.
-  bool FormShowing(const TCustomForm& Form);
+  bool FormShowing(TCustomForm& Form);
   // The same for a form window that Application's main-form question was answered for.
   bool FormShowing(HWND Form, bool MainFormOrNone);
 

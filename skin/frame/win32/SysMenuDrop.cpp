@@ -47,7 +47,7 @@ void EnableEntry(HMENU Menu, UINT Command, bool Enabled) {
 
 }  // namespace
 
-TSysMenuForm SysMenuFormOf(const TCustomForm& Form) {
+TSysMenuForm SysMenuFormOf(TCustomForm& Form) {
   TSysMenuForm Result;
   Result.BorderStyle = RuleBorder(Form.BorderStyle());
   const TBorderIcons Icons = Form.BorderIcons();
@@ -60,7 +60,7 @@ TSysMenuForm SysMenuFormOf(const TCustomForm& Form) {
     Result.HasSystemMenu = false;
     return Result;
   }
-  const HWND Window = const_cast<TCustomForm&>(Form).Handle();
+  const HWND Window = Form.Handle();
   if (IsIconic(Window)) Result.WindowState = TSysMenuWindowState::Minimized;
   else if (IsZoomed(Window)) Result.WindowState = TSysMenuWindowState::Maximized;
   Result.MdiChild = (GetWindowLongPtrW(Window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;

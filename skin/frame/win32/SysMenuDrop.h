@@ -12,7 +12,7 @@ class TCustomForm;
 
 // The rules' inputs for Form: its border style, border icons, window state, whether it is
 // the application's main form, and what its window's system menu says about Close.
-TSysMenuForm SysMenuFormOf(const TCustomForm& Form);
+TSysMenuForm SysMenuFormOf(TCustomForm& Form);
 
 // Enables or greys SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE and SC_CLOSE in
 // Window's own system menu by Items. WS_VISIBLE is off meanwhile, so the changes repaint
