@@ -8,7 +8,8 @@ bool HasFullTitle(TSysMenuBorder Style) {
 }
 
 bool CanBeSized(TSysMenuBorder Style) {
-  return Style != TSysMenuBorder::None && Style != TSysMenuBorder::Dialog && Style != TSysMenuBorder::ToolWindow;
+  return Style != TSysMenuBorder::None && Style != TSysMenuBorder::Dialog &&
+         Style != TSysMenuBorder::ToolWindow;
 }
 
 }  // namespace
@@ -24,8 +25,8 @@ TSysMenuItems SystemMenuItems(const TSysMenuForm& Form) {
   Items.VisibleClose = Form.SystemMenuIcon && (!Form.HasSystemMenu || Form.CloseEntry);
   Items.EnabledClose = Form.HasSystemMenu ? Form.CloseEntry && !Form.CloseGreyed : Form.SystemMenuIcon;
 
-  Items.VisibleMax = (Form.SystemMenuIcon && Form.MaximizeIcon && FullTitle) || (Minimized && !TaskBarMainForm) ||
-                     Form.MdiChild;
+  Items.VisibleMax = (Form.SystemMenuIcon && Form.MaximizeIcon && FullTitle) ||
+                     (Minimized && !TaskBarMainForm) || Form.MdiChild;
   Items.EnabledMax = (FullTitle || Form.MdiChild) && Form.MaximizeIcon;
 
   Items.VisibleMin = (Form.SystemMenuIcon && Form.MinimizeIcon && FullTitle) || Minimized || Form.MdiChild;

@@ -103,7 +103,8 @@ TEST_F(PreviewHandshake, AFormOtherThanTheMainFormDoesNotBecomeTheTarget) {
 // A preview block as the skin editor writes it.
 std::vector<std::uint8_t> Block(std::uint32_t Magic, const std::string& Name, const std::string& Data) {
   std::vector<std::uint8_t> Bytes(PreviewBlockSize, 0);
-  for (int I = 0; I < 4; ++I) Bytes[static_cast<std::size_t>(I)] = static_cast<std::uint8_t>(Magic >> (8 * I));
+  for (int I = 0; I < 4; ++I)
+    Bytes[static_cast<std::size_t>(I)] = static_cast<std::uint8_t>(Magic >> (8 * I));
   std::copy(Name.begin(), Name.end(), Bytes.begin() + PreviewSkinNameOffset);
   const std::string Dir = "c:\\NoSkinsHere";
   std::copy(Dir.begin(), Dir.end(), Bytes.begin() + PreviewSkinDirOffset);

@@ -52,17 +52,17 @@ void TDisabledCover::Show(HWND Form, BYTE Alpha, TColor Color) {
   Picture->Pixels().Fill(MakePixel32(GetRValue(Rgb), GetGValue(Rgb), GetBValue(Rgb), 255));
 
   // Owned by the form, so it stays above it; it never takes the focus or the mouse.
-  TUniqueWindow Window(CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
-                                       CoverClassName, L"", WS_POPUP, Bounds.left, Bounds.top, Width, Height, Form,
-                                       nullptr, Instance, nullptr));
+  TUniqueWindow Window(CreateWindowExW(
+      WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, CoverClassName, L"", WS_POPUP,
+      Bounds.left, Bounds.top, Width, Height, Form, nullptr, Instance, nullptr));
   if (!Window) return;
   POINT Position{Bounds.left, Bounds.top};
   SIZE Size{Width, Height};
   POINT Source{0, 0};
   BLENDFUNCTION Blend{AC_SRC_OVER, 0, Alpha, 0};
   const TWindowDC Screen(nullptr);
-  if (!CallUpdateLayeredWindow(Window.Get(), Screen.Get(), &Position, &Size, Picture->DC(), &Source, 0, &Blend,
-                               ULW_ALPHA))
+  if (!CallUpdateLayeredWindow(Window.Get(), Screen.Get(), &Position, &Size, Picture->DC(), &Source, 0,
+                               &Blend, ULW_ALPHA))
     return;
   ShowWindow(Window.Get(), SW_SHOWNOACTIVATE);
   FWindow = std::move(Window);

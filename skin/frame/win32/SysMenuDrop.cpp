@@ -27,7 +27,8 @@ class THiddenWhile {
  public:
   explicit THiddenWhile(HWND Window)
       : FWindow(Window), FWasVisible((GetWindowLongPtrW(Window, GWL_STYLE) & WS_VISIBLE) != 0) {
-    if (FWasVisible) SetWindowLongPtrW(FWindow, GWL_STYLE, GetWindowLongPtrW(FWindow, GWL_STYLE) & ~WS_VISIBLE);
+    if (FWasVisible)
+      SetWindowLongPtrW(FWindow, GWL_STYLE, GetWindowLongPtrW(FWindow, GWL_STYLE) & ~WS_VISIBLE);
   }
   THiddenWhile(const THiddenWhile&) = delete;
   THiddenWhile& operator=(const THiddenWhile&) = delete;
@@ -61,8 +62,10 @@ TSysMenuForm SysMenuFormOf(TCustomForm& Form) {
     return Result;
   }
   const HWND Window = Form.Handle();
-  if (IsIconic(Window)) Result.WindowState = TSysMenuWindowState::Minimized;
-  else if (IsZoomed(Window)) Result.WindowState = TSysMenuWindowState::Maximized;
+  if (IsIconic(Window))
+    Result.WindowState = TSysMenuWindowState::Minimized;
+  else if (IsZoomed(Window))
+    Result.WindowState = TSysMenuWindowState::Maximized;
   Result.MdiChild = (GetWindowLongPtrW(Window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
   const HMENU Menu = GetSystemMenu(Window, FALSE);
   Result.HasSystemMenu = Menu != nullptr;

@@ -17,7 +17,8 @@ std::wstring EntryText(HMENU SystemMenu, UINT Command, const wchar_t* Default) {
   const int Length = GetMenuStringW(SystemMenu, Command, nullptr, 0, MF_BYCOMMAND);
   if (Length <= 0) return Default;
   std::wstring Text(static_cast<std::size_t>(Length) + 1, L'\0');
-  Text.resize(static_cast<std::size_t>(GetMenuStringW(SystemMenu, Command, Text.data(), Length + 1, MF_BYCOMMAND)));
+  Text.resize(
+      static_cast<std::size_t>(GetMenuStringW(SystemMenu, Command, Text.data(), Length + 1, MF_BYCOMMAND)));
   return Text.empty() ? std::wstring(Default) : Text;
 }
 
@@ -60,9 +61,11 @@ TUniqueMenu MakeSysMenuPopup(HWND Window, const TSysMenuItems& Items) {
     const TEntry& Entry = Entries[I];
     if (!Entry.Visible) continue;
     // Close stands apart from the window entries, as in the system's own menu.
-    if (Entry.Command == SC_CLOSE && GetMenuItemCount(Popup.Get()) > 0) AppendMenuW(Popup.Get(), MF_SEPARATOR, 0, nullptr);
+    if (Entry.Command == SC_CLOSE && GetMenuItemCount(Popup.Get()) > 0)
+      AppendMenuW(Popup.Get(), MF_SEPARATOR, 0, nullptr);
     const std::wstring Text = EntryText(SystemMenu, Entry.Command, SysMenuDefaultCaptions[I]);
-    AppendMenuW(Popup.Get(), MF_STRING | (Entry.Enabled ? MF_ENABLED : MF_GRAYED), Entry.Command, Text.c_str());
+    AppendMenuW(Popup.Get(), MF_STRING | (Entry.Enabled ? MF_ENABLED : MF_GRAYED), Entry.Command,
+                Text.c_str());
   }
   AppendFurtherEntries(Popup.Get(), SystemMenu);
   return Popup;

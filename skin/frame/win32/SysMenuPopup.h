@@ -10,7 +10,7 @@
 #include "skin/frame/SystemMenuRules.h"
 
 // Captions for an entry the window's own system menu lacks.
-inline constexpr const wchar_t* SysMenuDefaultCaptions[] = {L"Restore", L"Move", L"Size",
+inline constexpr const wchar_t* SysMenuDefaultCaptions[] = {L"Restore",  L"Move",     L"Size",
                                                             L"Minimize", L"Maximize", L"Close"};
 
 // The popup for Window by Items; empty when no menu can be made.
