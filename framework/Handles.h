@@ -59,6 +59,10 @@ struct TModuleTraits {
   static HMODULE Invalid() { return nullptr; }
   static void Free(HMODULE Handle) { FreeLibrary(Handle); }
 };
+struct TMenuTraits {
+  static HMENU Invalid() { return nullptr; }
+  static void Free(HMENU Handle) { DestroyMenu(Handle); }
+};
 // Kernel handles whose empty value is null (threads, processes, events, pipes, jobs).
 struct TKernelHandleTraits {
   static HANDLE Invalid() { return nullptr; }
@@ -79,6 +83,8 @@ using TUniqueHandle = TUniqueHandleOf<HANDLE, TKernelHandleTraits>;
 using TUniqueHook = TUniqueHandleOf<HHOOK, THookTraits>;
 // A module from LoadLibraryW (not GetModuleHandleW, which lends one).
 using TUniqueModule = TUniqueHandleOf<HMODULE, TModuleTraits>;
+// A menu of our own from CreatePopupMenu (never a window's system menu, which it keeps).
+using TUniqueMenu = TUniqueHandleOf<HMENU, TMenuTraits>;
 
 // A window's DC from GetDC (or the whole window's from GetWindowDC), given back with ReleaseDC.
 class TWindowDC {

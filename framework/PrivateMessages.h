@@ -50,9 +50,17 @@ constexpr UINT WM_SYNCHRONIZECALL = WM_APP;
 
 // The skin command message: command code in the high word of wParam, see SKC_ below.
 constexpr UINT WM_SKINCOMMAND = 0xA100;
-// The skin preview tool's message (wParam 3 asks whether a window takes previews); the
-// preview block it sends begins with the same value as its magic.
+// The skin preview tool's message; the preview block it sends begins with the same value
+// as its magic. Its wParam says what it is about (SKINPREVIEW_ below).
 constexpr UINT WM_SKINPREVIEW = 0xA400;
+// From the tool to a form: close.
+constexpr WPARAM SKINPREVIEW_CLOSE = 1;
+// From a form to the tool: lParam is the form that takes previews; the tool answers 1.
+constexpr WPARAM SKINPREVIEW_HANDSHAKE = 3;
+// From the tool to a form: is it there; answered 1.
+constexpr WPARAM SKINPREVIEW_QUERY = 4;
+// The wParam of a WM_COPYDATA that carries a preview block.
+constexpr WPARAM COPYDATA_SKINPREVIEW = 7;
 // Sent to the application window: every form with a window is told SKC_INVALIDATE.
 constexpr UINT WM_INVALIDATEFORMS = 0xB000;
 // Border painting of skinned popup menus.
@@ -199,6 +207,8 @@ static_assert(PrivateMessageChecks::OutsideReflection(PrivateMessageChecks::Mess
               "a private message lies among the reflected notifications");
 static_assert(PrivateMessageChecks::NoneIn(PrivateMessageChecks::Reflected, PrivateMessageChecks::InsideReflection),
               "a reflected notification meets a popup message");
+static_assert(PrivateMessageChecks::AllDistinct(
+    std::array<WPARAM, 3>{SKINPREVIEW_CLOSE, SKINPREVIEW_HANDSHAKE, SKINPREVIEW_QUERY}));
 static_assert(PrivateMessageChecks::FitTheHighWord(PrivateMessageChecks::Codes));
 static_assert(PrivateMessageChecks::AllDistinct(PrivateMessageChecks::Codes));
 static_assert(PrivateMessageChecks::FitTheHighWord(SkinCommandsOfThePeriphery));

@@ -545,8 +545,8 @@ bool TsSkinManager::ApplicationWindowMessage(TMessage& Message) {
       else if ((Message.WParam & 0xFFF0) == SC_RESTORE) FShowState = TacShowState::saRestore;
       return false;
     case WM_COPYDATA:
-      if (Message.WParam != 7) return false;
-      TakePreviewBlock(Message);
+      if (Message.WParam != COPYDATA_SKINPREVIEW) return false;
+      TakePreviewBlock(reinterpret_cast<const COPYDATASTRUCT*>(Message.LParam));
       return true;
     case WM_SKINCOMMAND:
       if (SkinCommandCode(Message.WParam) != SKC_APPLY_PREVIEW ||
@@ -567,18 +567,19 @@ bool TsSkinManager::ApplicationWindowMessage(TMessage& Message) {
 
 // ---- The skin preview channel ----
 
-void TsSkinManager::TakePreviewBlock(const TMessage& Message) {
-  if (FTakingPreview) return;
+bool TsSkinManager::TakePreviewBlock(const COPYDATASTRUCT* Data) {
+  if (FTakingPreview) return false;
   FTakingPreview = true;
-  const auto* Data = reinterpret_cast<const COPYDATASTRUCT*>(Message.LParam);
   // The block comes from another process: its size is checked before any byte is read.
   std::optional<TacSkinData> Block = Data ? ReadPreviewBlock(Data->lpData, Data->cbData) : std::nullopt;
-  if (Block) {
+  const bool Taken = Block.has_value();
+  if (Taken) {
     FPreviewBuffer = std::move(Block);
     // Loading runs outside the message that delivered the block.
     if (Application) PostMessageW(Application->Handle(), WM_SKINCOMMAND, SkinCommandWParam(SKC_APPLY_PREVIEW), 0);
   }
   FTakingPreview = false;
+  return Taken;
 }
 
 void TsSkinManager::ApplyPreview() {

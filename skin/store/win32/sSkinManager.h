@@ -143,6 +143,12 @@ class TsSkinManager : public TComponent {
   // The application's last minimise or restore command.
   TacShowState ShowState() const { return FShowState; }
 
+  // ---- The skin preview channel
+  // Takes a preview block that came with a WM_COPYDATA (to the application window or to the
+  // form a skin editor previews in): when it is whole and not another one is being taken,
+  // keeps it and posts SKC_APPLY_PREVIEW to the application window. True when taken.
+  bool TakePreviewBlock(const COPYDATASTRUCT* Data);
+
   bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;
   void Loaded() override;
 
@@ -201,7 +207,6 @@ class TsSkinManager : public TComponent {
   void ReadThirdLists();
   void WriteThirdLists();
   bool ApplicationWindowMessage(TMessage& Message);
-  void TakePreviewBlock(const TMessage& Message);
   void ApplyPreview();
   static LRESULT CALLBACK CbtProc(int Code, WPARAM WParam, LPARAM LParam);
 };
