@@ -37,6 +37,10 @@ TSysMenuItems SystemMenuItems(const TSysMenuForm& Form) {
 
   Items.VisibleSize = CanBeSized(Form.BorderStyle) || Form.MdiChild;
   Items.EnabledSize = Form.BorderStyle != TSysMenuBorder::Single && !Minimized;
-  Items.EnabledMove = !Maximized;
+  // A fixed single-bordered form whose only border icon is the system menu (the main
+  // window) offers Close alone: its menu neither moves, sizes nor re-states it.
+  const bool CloseAlone = Form.BorderStyle == TSysMenuBorder::Single && !Form.MinimizeIcon &&
+                          !Form.MaximizeIcon && Form.WindowState == TSysMenuWindowState::Normal;
+  Items.EnabledMove = !Maximized && !CloseAlone;
   return Items;
 }

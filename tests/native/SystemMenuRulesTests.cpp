@@ -63,9 +63,9 @@ struct Case {
 
 TEST(SystemMenuItems, FollowTheFormsStyleIconsAndState) {
   const Case Cases[] = {
-      // The main window: of the entries its border icons govern only Close is shown and
-      // enabled; Restore and Size are shown greyed, Move stays usable.
-      {"main window", MainForm(), "RS..C", ".M...C"},
+      // The main window: Close is its only entry both shown and enabled; Restore and Size
+      // are shown greyed, Move greyed too.
+      {"main window", MainForm(), "RS..C", ".....C"},
       {"main window minimised", MainForm(W::Minimized), "RSNXC", "RM...C"},
       {"main window on the taskbar minimised", MainForm(W::Minimized, true), "RSN.C", "RM...C"},
       {"sizeable", Form(B::Sizeable, true, true), "RSNXC", ".MSNXC"},

@@ -33,12 +33,18 @@ class DisabledCover : public testing::Test {
   HWND Window() { return Form->Handle(); }
 };
 
-TEST_F(DisabledCover, TheDefaultCoverIsFullyTransparentOverTheFormAndGoesWhenEnabled) {
+// The default blend value makes the cover fully transparent: nothing is put over the form.
+TEST_F(DisabledCover, TheDefaultCoverLeavesTheFormAsItIs) {
   EnableWindow(Window(), FALSE);
   Cover.Follow(Window(), 255, 0);
+  EXPECT_EQ(Cover.Handle(), nullptr);
+}
+
+TEST_F(DisabledCover, ACoverLiesOverTheFormWithoutTakingItsActivationAndGoesWhenEnabled) {
+  EnableWindow(Window(), FALSE);
+  Cover.Follow(Window(), 100, 0);
   const HWND Layer = Cover.Handle();
   ASSERT_NE(Layer, nullptr);
-  EXPECT_EQ(Cover.Alpha(), 0);
   EXPECT_TRUE(IsWindowVisible(Layer));
   EXPECT_NE(GetWindowLongPtrW(Layer, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_EQ(GetWindow(Layer, GW_OWNER), Window());
@@ -50,7 +56,7 @@ TEST_F(DisabledCover, TheDefaultCoverIsFullyTransparentOverTheFormAndGoesWhenEna
   EXPECT_NE(GetActiveWindow(), Layer);
 
   EnableWindow(Window(), TRUE);
-  Cover.Follow(Window(), 255, 0);
+  Cover.Follow(Window(), 100, 0);
   EXPECT_EQ(Cover.Handle(), nullptr);
   EXPECT_FALSE(IsWindow(Layer));
 }
@@ -65,13 +71,13 @@ TEST_F(DisabledCover, ABlendValueDimsTheFormAndMinusOneLeavesItUncovered) {
 }
 
 TEST_F(DisabledCover, AnEnabledFormGetsNoCoverAndTheCoverGoesWithItsOwner) {
-  Cover.Follow(Window(), 255, 0);
+  Cover.Follow(Window(), 100, 0);
   EXPECT_EQ(Cover.Handle(), nullptr);
   HWND Layer = nullptr;
   {
     TDisabledCover Scoped;
     EnableWindow(Window(), FALSE);
-    Scoped.Follow(Window(), 255, 0);
+    Scoped.Follow(Window(), 100, 0);
     Layer = Scoped.Handle();
     ASSERT_NE(Layer, nullptr);
   }

@@ -10,12 +10,16 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "app/Unit1.h"
 #include "framework/Application.h"
 #include "framework/DibSection.h"
 #include "framework/Form.h"
+#include "framework/PrivateMessages.h"
 #include "skin/frame/win32/acProvider.h"
+#include "skin/frame/win32/sSkinProvider.h"
 #include "skin/render/win32/BackgroundExchange.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/SkinManagerStartup.h"
@@ -373,6 +377,60 @@ TEST_F(SkinProvider, PaintingLeavesNothingToPaintAndAnIdleWindowStaysIdle) {
   InvalidateRect(Window, nullptr, TRUE);
   UpdateWindow(Window);
   EXPECT_FALSE(GetUpdateRect(Window, nullptr, FALSE));
+}
+
+}  // namespace
+
+namespace {
+
+TsSkinProvider* ProviderOf(HWND Window) {
+  for (TacProvider* P : acProviders())
+    if (P->Form()->HandleAllocated() && P->Form()->Handle() == Window) return P->Provider();
+  return nullptr;
+}
+
+// The skin editor's private message: asked whether it is there, the form answers 1; told to
+// close, it closes; without "/acpreview" a preview block passes to the form unanswered.
+TEST_F(SkinProvider, TheSkinEditorsMessagesAreAnsweredAndItsBlocksIgnoredOutsidePreviewMode) {
+  EXPECT_EQ(SendMessageW(Main->Handle(), WM_SKINPREVIEW, SKINPREVIEW_QUERY, 0), 1);
+  EXPECT_EQ(Main->Closes, 0);
+  SendMessageW(Main->Handle(), WM_SKINPREVIEW, SKINPREVIEW_CLOSE, 0);
+  PumpUntil([&] { return Main->Closes > 0; }, 2s);
+  EXPECT_EQ(Main->Closes, 1);
+  std::vector<unsigned char> Block(30645, 0);
+  Block[0] = 0x00;
+  Block[1] = 0xA4;
+  COPYDATASTRUCT Data{COPYDATA_SKINPREVIEW, static_cast<DWORD>(Block.size()), Block.data()};
+  EXPECT_EQ(SendMessageW(Main->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&Data)), 0);
+}
+
+// A disabled form gets its cover, at the opacity its blend value leaves, until it is
+// enabled again; with the default value nothing covers it.
+TEST_F(SkinProvider, ADisabledFormIsCoveredByItsBlendValueUntilEnabled) {
+  TsSkinProvider* Provider = ProviderOf(Main->Handle());
+  ASSERT_NE(Provider, nullptr);
+  // Layered windows owned by the form.
+  const auto Covers = [this] {
+    std::pair<HWND, int> Seen{Main->Handle(), 0};
+    EnumWindows(
+        [](HWND Window, LPARAM Param) {
+          auto& S = *reinterpret_cast<std::pair<HWND, int>*>(Param);
+          if (GetWindow(Window, GW_OWNER) == S.first &&
+              (GetWindowLongPtrW(Window, GWL_EXSTYLE) & WS_EX_LAYERED))
+            ++S.second;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&Seen));
+    return Seen.second;
+  };
+  EnableWindow(Main->Handle(), FALSE);
+  EXPECT_EQ(Covers(), 0);
+  EnableWindow(Main->Handle(), TRUE);
+  Provider->DisabledBlendValue = 100;
+  EnableWindow(Main->Handle(), FALSE);
+  EXPECT_EQ(Covers(), 1);
+  EnableWindow(Main->Handle(), TRUE);
+  EXPECT_EQ(Covers(), 0);
 }
 
 }  // namespace

@@ -68,11 +68,11 @@ TEST_F(SysMenuDrop, TheMainWindowsInputsComeFromItsSettingsAndWindow) {
   EXPECT_FALSE(Inputs.CloseGreyed);
 }
 
-TEST_F(SysMenuDrop, TheMainWindowsMenuHasCloseAndMoveEnabledAndTheRestGreyed) {
+TEST_F(SysMenuDrop, TheMainWindowsMenuHasCloseAloneEnabled) {
   MakeMainWindow();
   ASSERT_NE(PrepareSysMenu(Form->Handle(), SystemMenuItems(SysMenuFormOf(*Form))), nullptr);
   EXPECT_TRUE(Enabled(SC_CLOSE));
-  EXPECT_TRUE(Enabled(SC_MOVE));
+  EXPECT_FALSE(Enabled(SC_MOVE));
   EXPECT_FALSE(Enabled(SC_RESTORE));
   EXPECT_FALSE(Enabled(SC_SIZE));
   EXPECT_FALSE(Enabled(SC_MINIMIZE));

@@ -34,7 +34,7 @@ TEST(SysMenuPopup, TheMainWindowsMenuShowsRestoreMoveSizeAndCloseWithTheWindowsC
   const TUniqueMenu Popup = MakeSysMenuPopup(Form->Handle(), SystemMenuItems(SysMenuFormOf(*Form)));
   ASSERT_TRUE(Popup);
   EXPECT_EQ(EntryState(Popup.Get(), SC_RESTORE), "greyed");
-  EXPECT_EQ(EntryState(Popup.Get(), SC_MOVE), "shown");
+  EXPECT_EQ(EntryState(Popup.Get(), SC_MOVE), "greyed");
   EXPECT_EQ(EntryState(Popup.Get(), SC_SIZE), "greyed");
   EXPECT_EQ(EntryState(Popup.Get(), SC_MINIMIZE), "absent");
   EXPECT_EQ(EntryState(Popup.Get(), SC_MAXIMIZE), "absent");

@@ -31,7 +31,9 @@ std::optional<BYTE> DisabledCoverAlpha(int DisabledBlendValue) {
 void TDisabledCover::Follow(HWND Form, int DisabledBlendValue, TColor DisabledBlendColor) {
   Remove();
   if (!Form || !IsWindow(Form) || IsWindowEnabled(Form)) return;
-  if (const std::optional<BYTE> Alpha = DisabledCoverAlpha(DisabledBlendValue))
+  // A fully transparent cover would change nothing on screen; without a compositor a
+  // layered window shows opaque, so none is made.
+  if (const std::optional<BYTE> Alpha = DisabledCoverAlpha(DisabledBlendValue); Alpha && *Alpha > 0)
     Show(Form, *Alpha, DisabledBlendColor);
 }
 

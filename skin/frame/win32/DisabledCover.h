@@ -1,7 +1,7 @@
 // The cover over a disabled form (the provider's LayerForm): a layered window over the
 // form's bounds, filled with DisabledBlendColor and shown at the overall opacity
 // 255 - DisabledBlendValue, so the form looks dimmed while it cannot be used. The default
-// value 255 makes it fully transparent. Win32.
+// value 255 makes it fully transparent, so no cover is made. Win32.
 #pragma once
 
 #include <windows.h>

@@ -13,7 +13,10 @@
 #include "framework/Form.h"
 #include "framework/Handles.h"
 #include "framework/PrivateMessages.h"
+#include "framework/ProgramArguments.h"
 #include "skin/frame/RegionRects.h"
+#include "skin/frame/win32/PreviewHandshake.h"
+#include "skin/frame/win32/SysMenuDrop.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/win32/ClipChildren.h"
@@ -116,6 +119,7 @@ TsSkinProvider::TsSkinProvider(TCustomForm* AForm)
   // Added after the skin data's own hook, so the frame sees every message first.
   FHook = AForm->AddMessageHook(
       [this](TMessage& Message, const TMessageHookChain::TNext& Next) { NewWndProc(Message, Next); });
+  TPreviewHandshake::Process().ProviderCreated(ProgramArguments());
 }
 
 TsSkinProvider::~TsSkinProvider() {
@@ -234,6 +238,7 @@ void TsSkinProvider::RestoreSystemFrame() {
   ButtonClose.cpState = 0;
   CurrentHT = 0;
   biClicked = false;
+  LayerForm.Remove();
   if (!FPrepared || !Window) return;
   FPrepared = false;
   if (FHadSysMenu) SetWindowLongPtrW(Window, GWL_STYLE, StyleOf(Window) | WS_SYSMENU);
@@ -431,19 +436,7 @@ void TsSkinProvider::TellChildren(int Code) {
 void TsSkinProvider::DropSysMenu(int X, int Y) {
   const HWND Window = Handle();
   if (!SystemMenu || !Window) return;
-  const LONG_PTR Style = StyleOf(Window);
-  const auto Allow = [this](UINT Command, bool Enabled) {
-    EnableMenuItem(SystemMenu, Command, MF_BYCOMMAND | (Enabled ? MF_ENABLED : MF_GRAYED));
-  };
-  Allow(SC_RESTORE, IsZoomed(Window) || IsIconic(Window));
-  Allow(SC_MOVE, !IsZoomed(Window));
-  Allow(SC_SIZE, (Style & WS_THICKFRAME) && !IsZoomed(Window));
-  Allow(SC_MINIMIZE, (Style & WS_MINIMIZEBOX) && !IsIconic(Window));
-  Allow(SC_MAXIMIZE, (Style & WS_MAXIMIZEBOX) && !IsZoomed(Window));
-  Allow(SC_CLOSE, true);
-  const auto Command = static_cast<UINT>(
-      TrackPopupMenu(SystemMenu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, X, Y, 0, Window, nullptr));
-  if (Command) PostMessageW(Window, WM_SYSCOMMAND, Command, 0);
+  ::DropSysMenu(Window, SysMenuFormOf(*FForm), {X, Y}, FCommonData.SkinManager()->SkinnedPopups);
 }
 
 // ---- Messages ----
@@ -564,7 +557,29 @@ bool TsSkinProvider::SkinnedMessage(TMessage& Message, const TMessageHookChain::
         FCommonData.FCacheBmp.reset();
         FCommonData.BGChanged = true;
       }
-      return false;
+      Next(Message);
+      if (Message.WParam) TPreviewHandshake::Process().FormShowing(*FForm);
+      return true;
+    case WM_ENABLE:
+      Next(Message);
+      RepaintFrame();
+      LayerForm.Follow(Handle(), DisabledBlendValue, DisabledBlendColor);
+      return true;
+    case WM_COPYDATA:
+      Next(Message);
+      if (TPreviewHandshake::Process().CopyData(Handle(), Message, FCommonData.SkinManager()))
+        Message.Result = 1;
+      return true;
+    case WM_SKINPREVIEW:
+      if (Message.WParam == SKINPREVIEW_CLOSE) {
+        // Posted: the form may go, and its frame with it, only after this message.
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+      } else if (Message.WParam == SKINPREVIEW_QUERY) {
+        Message.Result = 1;
+      } else {
+        Next(Message);
+      }
+      return true;
     default:
       return false;
   }

@@ -19,6 +19,7 @@
 #include "gfx/Geometry.h"
 #include "skin/frame/FrameHitCode.h"
 #include "skin/frame/FrameItems.h"
+#include "skin/frame/win32/DisabledCover.h"
 #include "skin/render/TextGlow.h"
 #include "skin/render/win32/sCtrlSkinData.h"
 #include "skin/store/win32/SkinCommands.h"
@@ -42,6 +43,9 @@ class TsSkinProvider : public TComponent {
   // The form takes the skin's global colour when it is prepared.
   bool UseGlobalColor = true;
   bool FormActive = true;
+  // The cover over the disabled form: its colour, and 255 minus its opacity (-1: none).
+  int DisabledBlendValue = 255;
+  TColor DisabledBlendColor = 0;
   TsCaptionButton ButtonClose;
 
   // ---- Geometry (window coordinates)
@@ -86,6 +90,7 @@ class TsSkinProvider : public TComponent {
   bool FHadSysMenu = false;
   bool FPrepared = false;
   HMENU SystemMenu = nullptr;  // the window's own, lent
+  TDisabledCover LayerForm;
 
   // ---- Creation and the skin's coming and going
   void LoadInit();
