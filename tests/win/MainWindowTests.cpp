@@ -201,8 +201,9 @@ TEST_F(MainWindow, ControlsHaveTheirStoredProperties) {
     EXPECT_EQ(Label->Color(), clMoneyGreen);
     EXPECT_EQ(Label->Font().Height(), -13);
     EXPECT_TRUE(Label->Font().Style().Contains(TFontStyle::fsBold));
-    EXPECT_EQ(Label->ShadowOffsetRightBottom, 2);
-    EXPECT_EQ(Label->KindColor, clYellow);
+    EXPECT_EQ(Label->Shadow().OffsetKeeper.RightBottom, 2);
+    EXPECT_EQ(Label->Kind().Color(), clYellow);
+    EXPECT_EQ(Label->Kind().KindType(), ktStandard);
   }
   EXPECT_EQ(Form->sLabelFX2->Cursor(), crArrow);
   EXPECT_EQ(Form->sLabelFX3->Cursor(), crHandPoint);
