@@ -23,7 +23,10 @@ TsSkinManager* TsCustomLabel::SkinManager() const {
 
 const TsSkinStore* TsCustomLabel::ActiveStore() const {
   const TsSkinManager* Manager = SkinManager();
-  return Manager && !Manager->Destroying() && Manager->SkinActive() ? &Manager->Store() : nullptr;
+  // The manager's switch, not the store's flag: the store is marked inactive while the
+  // skin-loaded broadcast runs, and a label sizes itself for the new skin then.
+  const bool Active = Manager && !Manager->Destroying() && Manager->Active() && !Manager->Store().gd().empty();
+  return Active ? &Manager->Store() : nullptr;
 }
 
 void TsCustomLabel::SetSkinSection(const std::string& Value) {

@@ -37,7 +37,7 @@ class TsCustomLabel : public TLabel {
   // Handles the skin commands; true when handled.
   virtual bool SkinCommand(TMessage& Message);
 
-  // The store of the label's skin while it is active, else null.
+  // The store of the label's skin while the manager is active with a skin, else null.
   const TsSkinStore* ActiveStore() const;
   // FSkinIndex from SkinSection in the active skin.
   void ResolveSection();
