@@ -215,9 +215,13 @@ void TsBoundLabel::HandleOwnerMsg(const TMessage& Message) {
       FTheLabel->SetEnabled(LabelEnabled());
       AlignLabel();
       break;
-    case WM_SKINCOMMAND:
-      if (SkinCommandCode(Message.WParam) == SKC_SET_SCALE) UpdateScale(static_cast<int>(Message.LParam));
+    case WM_SKINCOMMAND: {
+      auto* Windowed = dynamic_cast<TWinControl*>(FOwnerControl);
+      const HWND Window = Windowed && Windowed->HandleAllocated() ? Windowed->Handle() : nullptr;
+      if (IsOwnSkinCommand(Window, Message) && SkinCommandCode(Message.WParam) == SKC_SET_SCALE)
+        UpdateScale(static_cast<int>(Message.LParam));
       break;
+    }
     default:
       break;
   }
