@@ -196,11 +196,7 @@ void TsLabelFX::DoDrawText(RECT& Rect, UINT Flags) {
   if ((FNeedInvalidate || !FShadow.Buffered() || !FMask) && !BuildShadowPicture(DC, Font, Text, T, Format, Shadow))
     return DrawTextAt(DC, Font, Text, T, Format, TextColor);
   BitBlt(DC, 0, 0, Width(), Height(), FMask->DC(), 0, 0, SRCCOPY);
-  if (!Rotated && FSkinIndex >= 0) {
-    const TSelectObjectGuard Selected(DC, Font);
-    DrawSectionText(Canvas(), Text, true, ActiveStore(), 0, FSkinIndex, Format, T);
-    return;
-  }
+  if (!Rotated && FSkinIndex >= 0) return DrawSectionText(Canvas(), Text, true, ActiveStore(), 0, FSkinIndex, Format, T);
   DrawTextAt(DC, Font, Text, T, Format, TextColor);
 }
 
