@@ -22,10 +22,12 @@
 
 namespace {
 
-// A plain PANEL of 0x404040 with text 0xEFEFEF and the internal skin's first shadow.
+// A plain PANEL of 0x404040 with text 0xEFEFEF and the internal skin's first shadow; BOX
+// plain green.
 constexpr char TestSkin[] =
     "[GLOBALINFO]\nVERSION=8.10\nCOLOR=3355443\nSHADOW1COLOR=0\nSHADOW1BLUR=1\nSHADOW1OFFSET=1\n"
-    "[PANEL]\nSTATES=1\nCOLOR=4210752\nFONTCOLOR=15724527\n";
+    "[PANEL]\nSTATES=1\nCOLOR=4210752\nFONTCOLOR=15724527\n"
+    "[BOX]\nSTATES=1\nCOLOR=65280\n";
 
 constexpr TPixel32 PanelGrey = 0x404040;
 constexpr TPixel32 Untouched = 0x00FF00FF;
@@ -125,6 +127,15 @@ TEST_F(SkinnedLabel, APlainLabelAsksThePanelForItsSectionAndDrawsInItsTextColour
   EXPECT_EQ(At(Shown, Label->Left() + Label->Width() - 1, Label->Top() + Label->Height() - 1), PanelGrey);
 }
 
+TEST_F(SkinnedLabel, ALabelsOwnSectionIsPaintedBehindItsTextAndOneTheSkinLacksIsNot) {
+  TsLabel* Label = LabelOnPanel<TsLabel>(L"Packet", 17, 7);
+  const auto Corner = [&] { return At(Printed(), Label->Left() + Label->Width() - 1, Label->Top()); };
+  Label->SetSkinSection("box");
+  EXPECT_EQ(Corner(), 0x00FF00u);
+  Label->SetSkinSection("NOSUCHSECTION");
+  EXPECT_EQ(Corner(), PanelGrey);
+}
+
 TEST_F(SkinnedLabel, WithoutTheSkinColourOrWithoutTheSkinAPlainLabelDrawsInItsFontColour) {
   TsLabel* Label = LabelOnPanel<TsLabel>(L"Packet in bytes", 17, 7);
   Label->SetUseSkinColor(false);
@@ -162,6 +173,21 @@ TEST_F(SkinnedLabel, TheSkinsShadowMakesAnEffectLabelTwoPixelsLargerThanItsTextA
   EXPECT_EQ(Label->Left(), 19);
   EXPECT_EQ(Label->Top(), 40);
   EXPECT_EQ(Label->Width(), Text.cx + 2);
+}
+
+TEST_F(SkinnedLabel, AnEffectLabelSizesItselfAgainWhenTheSkinGoesAndComesBack) {
+  TsLabelFX* Label = LinkOnPanel(L"Quorvane ver1.1", 19, 40);
+  const SIZE Text = TextSize(*Label);
+  // Without a skin the label's own shadow (blur 4, distance 1) applies: -3 .. 5.
+  Manager->SetActive(false);
+  EXPECT_EQ(Label->Shadow().OffsetKeeper, (TacOffsetKeeper{-3, 5}));
+  EXPECT_EQ(Label->Width(), Text.cx + 8);
+  EXPECT_EQ(Label->Left(), 16);
+  Manager->SetActive(true);
+  EXPECT_EQ(Label->Shadow().OffsetKeeper, (TacOffsetKeeper{0, 2}));
+  EXPECT_EQ(Label->Width(), Text.cx + 2);
+  EXPECT_EQ(Label->Left(), 19);
+  EXPECT_EQ(Label->Top(), 40);
 }
 
 TEST_F(SkinnedLabel, AStandardEffectLabelDrawsInItsColourOverItsShadowWhateverItsFontColour) {
