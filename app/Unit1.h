@@ -11,6 +11,7 @@
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sLabel.h"
+#include "skin/controls/sLabelFX.h"
 #include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
 #include "skin/store/win32/sSkinManager.h"

@@ -4,15 +4,21 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
-// Owns one handle; TTraits::Release frees it, TTraits::Invalid() is the empty value.
+// GDI objects (bitmaps, brushes, fonts, pens, regions) and memory DCs held by the owners
+// below right now, so a test can see a leak (Wine's GetGuiResources answers 0).
+inline std::atomic<int> LiveGdiObjects{0};
+
+// Owns one handle; TTraits::Free frees it, TTraits::Invalid() is the empty value. Owners of
+// GDI handles (traits with CountsGdi) keep LiveGdiObjects.
 template <class THandle, class TTraits>
 class TUniqueHandleOf {
  public:
   TUniqueHandleOf() = default;
-  explicit TUniqueHandleOf(THandle Handle) : FHandle(Handle) {}
-  TUniqueHandleOf(TUniqueHandleOf&& Other) noexcept : FHandle(Other.Release()) {}
+  explicit TUniqueHandleOf(THandle Handle) : FHandle(Handle) { Count(Handle, 1); }
+  TUniqueHandleOf(TUniqueHandleOf&& Other) noexcept : FHandle(std::exchange(Other.FHandle, TTraits::Invalid())) {}
   TUniqueHandleOf& operator=(TUniqueHandleOf&& Other) noexcept {
     Reset(Other.Release());
     return *this;
@@ -24,14 +30,25 @@ class TUniqueHandleOf {
   THandle Get() const { return FHandle; }
   explicit operator bool() const { return FHandle != TTraits::Invalid(); }
   // Gives the handle up without freeing it.
-  THandle Release() { return std::exchange(FHandle, TTraits::Invalid()); }
+  THandle Release() {
+    Count(FHandle, -1);
+    return std::exchange(FHandle, TTraits::Invalid());
+  }
   void Reset(THandle Handle = TTraits::Invalid()) {
+    Count(Handle, 1);
     const THandle Old = std::exchange(FHandle, Handle);
     if (Old != TTraits::Invalid()) TTraits::Free(Old);
+    Count(Old, -1);
   }
 
  private:
   THandle FHandle = TTraits::Invalid();
+
+  static void Count(THandle Handle, int By) {
+    if constexpr (requires { TTraits::CountsGdi; }) {
+      if (Handle != TTraits::Invalid()) LiveGdiObjects += By;
+    }
+  }
 };
 
 struct TWindowTraits {
@@ -39,11 +56,13 @@ struct TWindowTraits {
   static void Free(HWND Handle) { DestroyWindow(Handle); }
 };
 struct TMemoryDCTraits {
+  static constexpr bool CountsGdi = true;
   static HDC Invalid() { return nullptr; }
   static void Free(HDC Handle) { DeleteDC(Handle); }
 };
 template <class TGdiHandle>
 struct TGdiObjectTraits {
+  static constexpr bool CountsGdi = true;
   static TGdiHandle Invalid() { return nullptr; }
   static void Free(TGdiHandle Handle) { DeleteObject(Handle); }
 };

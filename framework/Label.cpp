@@ -118,7 +118,8 @@ void TCustomLabel::AdjustBounds() {
   RECT Rect{0, 0, FWordWrap ? Width() : 0, 0};
   DoDrawText(Rect, TextFlags() | DT_CALCRECT);
   Canvas().SetHandle(nullptr);
-  const int NewWidth = FWordWrap ? Width() : Rect.right - Rect.left;
+  // Wrapped, the text's widest line within the label's width.
+  const int NewWidth = Rect.right - Rect.left;
   const int NewHeight = Rect.bottom - Rect.top;
   int NewLeft = Left();
   if (FAlignment == TAlignment::taRightJustify) NewLeft = Left() + Width() - NewWidth;

@@ -40,7 +40,7 @@ class TCustomLabel : public TGraphicControl {
   // The DrawTextW flags of the label's settings (alignment, word wrap, accelerators).
   UINT TextFlags() const;
   // Resizes the label to its text when AutoSize.
-  void AdjustBounds();
+  virtual void AdjustBounds();
 
  private:
   bool FAutoSize = true;

@@ -9,6 +9,28 @@
 
 namespace {
 
+TEST(LiveGdiObjectsTest, CountsWhatTheOwnersHoldUntilTheyFreeOrGiveItUp) {
+  const int Before = LiveGdiObjects;
+  {
+    const TUniqueBrush Brush(CreateSolidBrush(RGB(1, 2, 3)));
+    TUniqueRegion Region(CreateRectRgn(0, 0, 4, 4));
+    TMemoryDC DC(CreateCompatibleDC(nullptr));
+    EXPECT_EQ(LiveGdiObjects, Before + 3);
+    // Moving keeps one owner; replacing frees the old one; an empty owner holds nothing.
+    TUniqueRegion Moved(std::move(Region));
+    Moved.Reset(CreateRectRgn(0, 0, 2, 2));
+    TUniqueFont None;
+    EXPECT_EQ(LiveGdiObjects, Before + 3);
+    DeleteDC(DC.Release());
+    EXPECT_EQ(LiveGdiObjects, Before + 2);
+    // A DIB section: its bitmap and its DC.
+    std::optional<TDibSection> Dib = TDibSection::Make(4, 4);
+    ASSERT_TRUE(Dib);
+    EXPECT_EQ(LiveGdiObjects, Before + 4);
+  }
+  EXPECT_EQ(LiveGdiObjects, Before);
+}
+
 TEST(SelectObjectGuardTest, AnObjectSelectedThroughTheGuardIsSelectedBack) {
   std::optional<TDibSection> Dib = TDibSection::Make(8, 8);
   ASSERT_TRUE(Dib);

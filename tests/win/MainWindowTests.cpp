@@ -4,12 +4,16 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "app/Unit1.h"
 #include "framework/Application.h"
+#include "framework/DibSection.h"
+#include "framework/Handles.h"
+#include "skin/store/win32/SkinCommands.h"
 #include "tests/win/WinTestSupport.h"
 
 namespace {
@@ -28,7 +32,7 @@ struct TShellCall {
   bool operator==(const TShellCall&) const = default;
 };
 
-SIZE TextSize(TsLabel& Label) {
+SIZE TextSize(TCustomLabel& Label) {
   HDC Screen = GetDC(nullptr);
   HGDIOBJ Old = SelectObject(Screen, Label.Font().Handle());
   SIZE Size{};
@@ -144,11 +148,13 @@ TEST_F(MainWindow, ComponentsSitWhereTheDescriptionPutsThem) {
     const RECT Bounds = Item.Control->BoundsRect();
     EXPECT_EQ(Bounds.left, Item.Bounds.left);
     EXPECT_EQ(Bounds.top, Item.Bounds.top);
-    if (auto* Label = dynamic_cast<TsLabel*>(Item.Control)) {
-      // Labels take the size of their text in the fonts of the system that shows them.
+    if (auto* Label = dynamic_cast<TCustomLabel*>(Item.Control)) {
+      // Labels take the size of their text in the fonts of the system that shows them; the
+      // links 2 pixels more each way, for the skin's shadow (offset 1, blur 1).
       const SIZE Text = TextSize(*Label);
-      EXPECT_EQ(Label->Width(), Text.cx);
-      EXPECT_EQ(Label->Height(), Text.cy);
+      const int Shadow = dynamic_cast<TsLabelFX*>(Label) ? 2 : 0;
+      EXPECT_EQ(Label->Width(), Text.cx + Shadow);
+      EXPECT_EQ(Label->Height(), Text.cy + Shadow);
       continue;
     }
     EXPECT_EQ(Bounds.right, Item.Bounds.right);
@@ -201,8 +207,9 @@ TEST_F(MainWindow, ControlsHaveTheirStoredProperties) {
     EXPECT_EQ(Label->Color(), clMoneyGreen);
     EXPECT_EQ(Label->Font().Height(), -13);
     EXPECT_TRUE(Label->Font().Style().Contains(TFontStyle::fsBold));
-    EXPECT_EQ(Label->ShadowOffsetRightBottom, 2);
-    EXPECT_EQ(Label->KindColor, clYellow);
+    EXPECT_EQ(Label->Shadow().OffsetKeeper.RightBottom, 2);
+    EXPECT_EQ(Label->Kind().Color(), clYellow);
+    EXPECT_EQ(Label->Kind().KindType(), ktStandard);
   }
   EXPECT_EQ(Form->sLabelFX2->Cursor(), crArrow);
   EXPECT_EQ(Form->sLabelFX3->Cursor(), crHandPoint);
@@ -334,6 +341,44 @@ TEST_F(MainWindow, LinksCallTheShellAsTheTableSays) {
   }
   EXPECT_EQ(std::wstring(WebSite).find(L"://"), std::wstring::npos) << "the site is a bare host name";
   EXPECT_EQ(std::wstring(ContactMail).rfind(L"mailto:", 0), 0u);
+}
+
+TEST_F(MainWindow, TheCaptionsShowThePanelsTextColourAndTheLinksTheirOwnGreen) {
+  Form->Show();
+  TsPanel& Panel = *Form->sPanel2;
+  std::optional<TDibSection> Shown = TDibSection::Make(Panel.Width(), Panel.Height());
+  ASSERT_TRUE(Shown);
+  SendMessageW(Panel.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shown->DC()), PRF_CLIENT);
+  const auto Count = [&](const TControl& Label, TPixel32 Colour) {
+    int N = 0;
+    for (int Y = Label.Top(); Y < Label.Top() + Label.Height(); ++Y)
+      for (int X = Label.Left(); X < Label.Left() + Label.Width(); ++X)
+        N += (ReadPixel(Shown->Pixels(), X, Y) & 0xFFFFFF) == Colour ? 1 : 0;
+    return N;
+  };
+  // The PANEL section's text colour 0xEFEFEF; clMoneyGreen 0xC0DCC0 as a pixel.
+  for (TsLabel* Caption : {Form->sLabel1, Form->sLabel2}) EXPECT_GT(Count(*Caption, 0xEFEFEF), 20);
+  for (TsLabelFX* Link : {Form->sLabelFX1, Form->sLabelFX2, Form->sLabelFX3}) {
+    EXPECT_GT(Count(*Link, 0xC0DCC0), 20);
+    EXPECT_EQ(Link->Shadow().OffsetKeeper, (TacOffsetKeeper{0, 2}));
+  }
+}
+
+TEST_F(MainWindow, RepaintingTwoHundredTimesLeavesTheLiveGdiCountWhereTheFirstRepaintLeftIt) {
+  Form->Show();
+  const auto Repaint = [&] {
+    const TMessage Message = SkinCommandMessage(SKC_REPAINT);
+    SendSkinMessage(Form->Handle(), Message);
+    BroadcastToChildren(Form.get(), Message);
+    RedrawWindow(Form->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  Repaint();
+  const int AfterFirst = LiveGdiObjects;
+  // The window's pictures, brushes and fonts are held while it lives.
+  EXPECT_GT(AfterFirst, 20);
+  for (int I = 1; I < 200; ++I) Repaint();
+  EXPECT_EQ(LiveGdiObjects, AfterFirst);
 }
 
 }  // namespace

@@ -184,8 +184,8 @@ void TsSkinManager::WriteThirdLists() {
 std::wstring TsSkinManager::SkinInfo() const { return WideFromUtf8(FStore.GetSkinInfo()); }
 
 HBRUSH TsSkinManager::EditBrush() {
-  if (!FEditBrush) FEditBrush.reset(CreateSolidBrush(ColorToRGB(FStore.GetActiveEditColor())));
-  return FEditBrush.get();
+  if (!FEditBrush) FEditBrush.Reset(CreateSolidBrush(ColorToRGB(FStore.GetActiveEditColor())));
+  return FEditBrush.Get();
 }
 
 // ---- Loading a skin by name ----
@@ -216,7 +216,7 @@ void TsSkinManager::SetSkinName(const std::wstring& Value) {
 }
 
 void TsSkinManager::LoadNamedSkin() {
-  FEditBrush.reset();
+  FEditBrush.Reset();
   const std::wstring Packed = PackedSkinPath(FSkinDirectory, FSkinName);
   std::error_code Error;
   const bool PreferFolder =
@@ -452,7 +452,7 @@ void TsSkinManager::RemoveSkin() {
   FStore.SetActive(false);
   BroadcastToForms(SkinCommandMessage(SKC_SKIN_REMOVED, reinterpret_cast<LPARAM>(this)), HookedWindows);
   FStore.ReleaseSkin();
-  FEditBrush.reset();
+  FEditBrush.Reset();
   SetActiveControl(nullptr);
   FActiveGraphControl = nullptr;
   UpdateHotTimer();

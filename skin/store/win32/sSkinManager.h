@@ -17,6 +17,7 @@
 
 #include "framework/Brush.h"
 #include "framework/Component.h"
+#include "framework/Handles.h"
 #include "framework/Message.h"
 #include "skin/store/ManagerOptions.h"
 #include "skin/store/PreviewBlock.h"
@@ -174,7 +175,7 @@ class TsSkinManager : public TComponent {
   bool FSkinLoadInProgress = false;
   bool FSkinRemoving = false;
   bool FBroadcasting = false;
-  std::unique_ptr<std::remove_pointer_t<HBRUSH>, decltype(&DeleteObject)> FEditBrush{nullptr, &DeleteObject};
+  TUniqueBrush FEditBrush;
   HWND FActiveControl = nullptr;
   TControl* FActiveGraphControl = nullptr;
   TTimer* FTimerCheckHot = nullptr;  // owned as a component
