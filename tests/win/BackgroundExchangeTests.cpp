@@ -88,7 +88,8 @@ TEST_F(BackgroundExchange, AnUnskinnedParentControlIsTakenAsItsOwnColour) {
 }
 
 TEST_F(BackgroundExchange, ABareParentWindowIsTakenAsTheGlobalColour) {
-  const TUniqueWindow Bare(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+  const TUniqueWindow Bare(
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
   BackgroundInfo Info;
   EXPECT_FALSE(AskParentBackground(Info, Bare.Get(), false));
   EXPECT_EQ(Info.Kind, bkColor);
@@ -121,7 +122,7 @@ TEST_F(BackgroundExchange, AnUnskinnedParentPaintsItselfUnderTheAskerClippedToTh
   const TDibSection Target = NewDib(4, 1, 0);
   BackgroundInfo Info;
   Info.TargetDC = Target.DC();
-  Info.Offset = {3, 2};    // the asker's origin in the window
+  Info.Offset = {3, 2};      // the asker's origin in the window
   Info.Area = {0, 0, 3, 1};  // its last column is not asked for
   AskParentBackground(Info, Striped.Get(), true);
   const TBitmapView Pixels = Target.Pixels();
@@ -157,7 +158,8 @@ TEST_F(BackgroundExchange, APanelAskedToPaintCopiesItsPictureUnderTheChild) {
   const TBitmapView Pixels = Target.Pixels();
   for (int Y = 0; Y < 2; ++Y)
     for (int X = 0; X < 3; ++X)
-      EXPECT_EQ(Pixels.Row(Y)[X], 0xFF000000u | static_cast<TPixel32>((X + 5) + 16 * (Y + 6))) << X << "," << Y;
+      EXPECT_EQ(Pixels.Row(Y)[X], 0xFF000000u | static_cast<TPixel32>((X + 5) + 16 * (Y + 6)))
+          << X << "," << Y;
 }
 
 TEST_F(BackgroundExchange, AnOpaquePlainPanelAnswersItsColour) {
@@ -172,7 +174,8 @@ TEST_F(BackgroundExchange, AnOpaquePlainPanelAnswersItsColour) {
 TEST_F(BackgroundExchange, TheWindowSystemCannotAskForABackground) {
   TsPanel* Panel = PanelWithPicture("HALF");
   BackgroundInfo Info;
-  SendMessageW(Panel->Handle(), WM_SKINCOMMAND, SkinCommandWParam(SKC_QUERY_BG_INFO), reinterpret_cast<LPARAM>(&Info));
+  SendMessageW(Panel->Handle(), WM_SKINCOMMAND, SkinCommandWParam(SKC_QUERY_BG_INFO),
+               reinterpret_cast<LPARAM>(&Info));
   EXPECT_EQ(Info.Kind, bkUnanswered);
 }
 
@@ -182,7 +185,8 @@ TEST_F(BackgroundExchange, APanelPaintsItsSectionOverItsParentsColour) {
   auto* Half = Make<TsPanel>(*Plain);
   Half->SkinData().SetSkinSection("HALF");
   TBitmap32 Picture(4, 3);
-  EXPECT_TRUE(PaintSectionOverParent(Half->SkinData(), Plain, -1, -1, false, Picture.View(), {0, 0}, {0, 0, 4, 3}, 0));
+  EXPECT_TRUE(PaintSectionOverParent(Half->SkinData(), Plain, -1, -1, false, Picture.View(), {0, 0},
+                                     {0, 0, 4, 3}, 0));
   // Black over red, half see-through: (255 * 127) >> 8 = 126 red, opaque.
   for (int Y = 0; Y < 3; ++Y)
     for (int X = 0; X < 4; ++X) EXPECT_EQ(Picture.Row(Y)[X], 0xFF7E0000u) << X << "," << Y;
@@ -190,8 +194,8 @@ TEST_F(BackgroundExchange, APanelPaintsItsSectionOverItsParentsColour) {
 
 TEST_F(BackgroundExchange, ASectionPaintedToADeviceContextCoversOnlyItsRectangle) {
   const TDibSection Dib = NewDib(6, 4, 0);
-  PaintSectionToDC(Manager->Store().GetSkinIndex("PANEL"), TCacheInfo{}, 0, nullptr, Dib.DC(), {0, 0}, {1, 1, 4, 3},
-                   -1);
+  PaintSectionToDC(Manager->Store().GetSkinIndex("PANEL"), TCacheInfo{}, 0, nullptr, Dib.DC(), {0, 0},
+                   {1, 1, 4, 3}, -1);
   const TBitmapView Pixels = Dib.Pixels();
   for (int Y = 0; Y < 4; ++Y)
     for (int X = 0; X < 6; ++X) {
@@ -212,6 +216,36 @@ TEST(TextOnPicture, TextKeepsTheAlphaOfThePixelsItLeavesAlone) {
     for (int X = 0; X < 24; ++X) {
       const TPixel32 P = Pixels.Row(Y)[X];
       if ((P & 0xFFFFFF) == 0x102030u) {
+        EXPECT_EQ(P >> 24, 0x80u) << X << "," << Y;
+      } else {
+        EXPECT_EQ(P >> 24, 0xFFu) << X << "," << Y;
+        ++Drawn;
+      }
+    }
+  EXPECT_GT(Drawn, 0);
+}
+
+// A child's text drawn into its container's picture, through a moved origin and a clip box
+// (as graphic children paint): inside the box as on a picture of its own, outside nothing
+// changes.
+TEST(TextOnPicture, TextThroughAMovedOriginAndClipKeepsTheAlphaInsideAndTouchesNothingOutside) {
+  const TDibSection Dib = NewDib(40, 30, 0x80102030u);
+  const TSelectObjectGuard Font(Dib.DC(), GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(Dib.DC(), TRANSPARENT);
+  SetTextColor(Dib.DC(), RGB(255, 255, 255));
+  SetViewportOrgEx(Dib.DC(), 10, 8, nullptr);
+  IntersectClipRect(Dib.DC(), 0, 0, 20, 14);  // (10, 8)-(30, 22) on the picture
+  DrawTextKeepingAlpha(Dib.DC(), L"WMWMWM", RECT{-4, 0, 60, 16},
+                       DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
+  const TBitmapView Pixels = Dib.Pixels();
+  int Drawn = 0;
+  for (int Y = 0; Y < 30; ++Y)
+    for (int X = 0; X < 40; ++X) {
+      const TPixel32 P = Pixels.Row(Y)[X];
+      const bool Inside = X >= 10 && X < 30 && Y >= 8 && Y < 22;
+      if (!Inside) {
+        EXPECT_EQ(P, 0x80102030u) << X << "," << Y;
+      } else if ((P & 0xFFFFFF) == 0x102030u) {
         EXPECT_EQ(P >> 24, 0x80u) << X << "," << Y;
       } else {
         EXPECT_EQ(P >> 24, 0xFFu) << X << "," << Y;

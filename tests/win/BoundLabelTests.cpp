@@ -9,19 +9,9 @@
 #include "framework/Form.h"
 #include "skin/controls/sEdit.h"
 #include "skin/store/win32/SkinCommands.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
-
-SIZE TextSize(TCustomLabel& Label) {
-  const HDC Screen = GetDC(nullptr);
-  const HGDIOBJ Old = SelectObject(Screen, Label.Font().Handle());
-  SIZE Size{};
-  const std::wstring Caption = Label.Caption();
-  GetTextExtentPoint32W(Screen, Caption.c_str(), static_cast<int>(Caption.size()), &Size);
-  SelectObject(Screen, Old);
-  ReleaseDC(nullptr, Screen);
-  return Size;
-}
 
 class BoundLabel : public testing::Test {
  protected:

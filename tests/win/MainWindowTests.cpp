@@ -32,17 +32,6 @@ struct TShellCall {
   bool operator==(const TShellCall&) const = default;
 };
 
-SIZE TextSize(TCustomLabel& Label) {
-  HDC Screen = GetDC(nullptr);
-  HGDIOBJ Old = SelectObject(Screen, Label.Font().Handle());
-  SIZE Size{};
-  const std::wstring Caption = Label.Caption();
-  GetTextExtentPoint32W(Screen, Caption.c_str(), static_cast<int>(Caption.size()), &Size);
-  SelectObject(Screen, Old);
-  ReleaseDC(nullptr, Screen);
-  return Size;
-}
-
 std::wstring OrNull(const wchar_t* Text) { return Text ? Text : L"<null>"; }
 
 // The window with its two seams observed: each started command line is recorded and may be
@@ -72,7 +61,9 @@ class MainWindow : public ::testing::Test {
   TApplication App;
   std::unique_ptr<TTestForm> Form = std::make_unique<TTestForm>(nullptr);
 
-  static void Pump(std::chrono::milliseconds Time) { PumpUntil([] { return false; }, Time); }
+  static void Pump(std::chrono::milliseconds Time) {
+    PumpUntil([] { return false; }, Time);
+  }
 
   // Clicks the button; a runner it starts is counted until it has ended.
   void Press(TsButton* Button) {
@@ -96,7 +87,8 @@ class MainWindow : public ::testing::Test {
 
   // A left click in the middle of a non-windowed control, sent to its windowed parent.
   static void ClickGraphic(TControl* Control) {
-    const LPARAM At = MAKELPARAM(Control->Left() + Control->Width() / 2, Control->Top() + Control->Height() / 2);
+    const LPARAM At =
+        MAKELPARAM(Control->Left() + Control->Width() / 2, Control->Top() + Control->Height() / 2);
     HWND Parent = Control->Parent()->Handle();
     SendMessageW(Parent, WM_MOUSEMOVE, 0, At);
     SendMessageW(Parent, WM_LBUTTONDOWN, MK_LBUTTON, At);
@@ -129,18 +121,30 @@ TEST_F(MainWindow, ComponentsSitWhereTheDescriptionPutsThem) {
     TWinControl* Parent;
     RECT Bounds;
   } Expected[] = {
-      {Form->sPanel1, Form.get(), {0, 0, 484, 483}},        {Form->sMemo1, Form->sPanel1, {1, 1, 483, 482}},
-      {Form->sPanel2, Form.get(), {484, 0, 808, 483}},      {Form->sLabel1, Form->sPanel2, {17, 7, 121, 20}},
-      {Form->sLabel2, Form->sPanel2, {206, 7, 279, 20}},    {Form->sEdit1, Form->sPanel2, {17, 26, 182, 47}},
-      {Form->sEdit2, Form->sPanel2, {206, 26, 287, 47}},    {Form->sButton1, Form->sPanel2, {22, 78, 152, 113}},
-      {Form->sButton2, Form->sPanel2, {169, 73, 299, 108}}, {Form->sButton11, Form->sPanel2, {22, 121, 152, 156}},
-      {Form->sButton7, Form->sPanel2, {169, 121, 299, 156}}, {Form->sButton3, Form->sPanel2, {22, 169, 152, 204}},
-      {Form->sButton8, Form->sPanel2, {169, 169, 299, 204}}, {Form->sButton4, Form->sPanel2, {22, 217, 152, 252}},
-      {Form->sButton9, Form->sPanel2, {169, 217, 299, 252}}, {Form->sButton5, Form->sPanel2, {22, 264, 152, 299}},
-      {Form->sButton10, Form->sPanel2, {169, 264, 299, 299}}, {Form->sButton6, Form->sPanel2, {22, 310, 152, 345}},
-      {Form->sButton12, Form->sPanel2, {169, 310, 299, 345}}, {Form->sLabelFX2, Form->sPanel2, {19, 406, 207, 424}},
-      {Form->sLabelFX3, Form->sPanel2, {28, 430, 181, 448}}, {Form->sImage2, Form->sPanel2, {246, 441, 323, 482}},
-      {Form->sImage1, Form->sPanel2, {210, 447, 240, 477}},  {Form->sLabelFX1, Form->sPanel2, {11, 454, 204, 472}},
+      {Form->sPanel1, Form.get(), {0, 0, 484, 483}},
+      {Form->sMemo1, Form->sPanel1, {1, 1, 483, 482}},
+      {Form->sPanel2, Form.get(), {484, 0, 808, 483}},
+      {Form->sLabel1, Form->sPanel2, {17, 7, 121, 20}},
+      {Form->sLabel2, Form->sPanel2, {206, 7, 279, 20}},
+      {Form->sEdit1, Form->sPanel2, {17, 26, 182, 47}},
+      {Form->sEdit2, Form->sPanel2, {206, 26, 287, 47}},
+      {Form->sButton1, Form->sPanel2, {22, 78, 152, 113}},
+      {Form->sButton2, Form->sPanel2, {169, 73, 299, 108}},
+      {Form->sButton11, Form->sPanel2, {22, 121, 152, 156}},
+      {Form->sButton7, Form->sPanel2, {169, 121, 299, 156}},
+      {Form->sButton3, Form->sPanel2, {22, 169, 152, 204}},
+      {Form->sButton8, Form->sPanel2, {169, 169, 299, 204}},
+      {Form->sButton4, Form->sPanel2, {22, 217, 152, 252}},
+      {Form->sButton9, Form->sPanel2, {169, 217, 299, 252}},
+      {Form->sButton5, Form->sPanel2, {22, 264, 152, 299}},
+      {Form->sButton10, Form->sPanel2, {169, 264, 299, 299}},
+      {Form->sButton6, Form->sPanel2, {22, 310, 152, 345}},
+      {Form->sButton12, Form->sPanel2, {169, 310, 299, 345}},
+      {Form->sLabelFX2, Form->sPanel2, {19, 406, 207, 424}},
+      {Form->sLabelFX3, Form->sPanel2, {28, 430, 181, 448}},
+      {Form->sImage2, Form->sPanel2, {246, 441, 323, 482}},
+      {Form->sImage1, Form->sPanel2, {210, 447, 240, 477}},
+      {Form->sLabelFX1, Form->sPanel2, {11, 454, 204, 472}},
   };
   for (const auto& Item : Expected) {
     SCOPED_TRACE(testing::PrintToString(Item.Control->Name()));
@@ -238,11 +242,16 @@ TEST_F(MainWindow, ControlsHaveTheirStoredProperties) {
 TEST_F(MainWindow, EachButtonStartsItsCommandLine) {
   Form->sEdit1->SetText(L"127.0.0.1");
   const std::pair<TsButton*, const wchar_t*> Table[] = {
-      {Form->sButton1, L"ping 127.0.0.1 -t -l 64"},  {Form->sButton3, L"ipconfig /all"},
-      {Form->sButton4, L"ipconfig /displaydns"},     {Form->sButton5, L"ipconfig /flushdns"},
-      {Form->sButton6, L"ipconfig /registerdns"},    {Form->sButton7, L"ipconfig /release"},
-      {Form->sButton8, L"ipconfig /release6"},       {Form->sButton9, L"ipconfig /renew"},
-      {Form->sButton10, L"ipconfig /renew6"},        {Form->sButton11, L"ipconfig"},
+      {Form->sButton1, L"ping 127.0.0.1 -t -l 64"},
+      {Form->sButton3, L"ipconfig /all"},
+      {Form->sButton4, L"ipconfig /displaydns"},
+      {Form->sButton5, L"ipconfig /flushdns"},
+      {Form->sButton6, L"ipconfig /registerdns"},
+      {Form->sButton7, L"ipconfig /release"},
+      {Form->sButton8, L"ipconfig /release6"},
+      {Form->sButton9, L"ipconfig /renew"},
+      {Form->sButton10, L"ipconfig /renew6"},
+      {Form->sButton11, L"ipconfig"},
       {Form->sButton12, L"systeminfo"},
   };
   for (const auto& [Button, CmdLine] : Table) {

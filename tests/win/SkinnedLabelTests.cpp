@@ -19,6 +19,7 @@
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
@@ -32,17 +33,8 @@ constexpr char TestSkin[] =
 constexpr TPixel32 PanelGrey = 0x404040;
 constexpr TPixel32 Untouched = 0x00FF00FF;
 
-TPixel32 AsPixel(TColor Color) { return ExchangeRedBlue(static_cast<TPixel32>(ColorToRGB(Color))) & 0xFFFFFF; }
-
-SIZE TextSize(TCustomLabel& Label) {
-  const HDC Screen = GetDC(nullptr);
-  const HGDIOBJ Old = SelectObject(Screen, Label.Font().Handle());
-  SIZE Size{};
-  const std::wstring Caption = Label.Caption();
-  GetTextExtentPoint32W(Screen, Caption.c_str(), static_cast<int>(Caption.size()), &Size);
-  SelectObject(Screen, Old);
-  ReleaseDC(nullptr, Screen);
-  return Size;
+TPixel32 AsPixel(TColor Color) {
+  return ExchangeRedBlue(static_cast<TPixel32>(ColorToRGB(Color))) & 0xFFFFFF;
 }
 
 TDibSection NewDib(int W, int H, TPixel32 Fill) {
@@ -98,7 +90,9 @@ class SkinnedLabel : public testing::Test {
     SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dib.DC()), PRF_CLIENT);
     return Dib;
   }
-  static TPixel32 At(const TDibSection& Dib, int X, int Y) { return ReadPixel(Dib.Pixels(), X, Y) & 0xFFFFFF; }
+  static TPixel32 At(const TDibSection& Dib, int X, int Y) {
+    return ReadPixel(Dib.Pixels(), X, Y) & 0xFFFFFF;
+  }
   static int Count(const TDibSection& Dib, const TControl& Area, const std::function<bool(TPixel32)>& Which) {
     int N = 0;
     for (int Y = Area.Top(); Y < Area.Top() + Area.Height(); ++Y)
@@ -146,7 +140,8 @@ TEST_F(SkinnedLabel, WithoutTheSkinColourOrWithoutTheSkinAPlainLabelDrawsInItsFo
   Label->SetUseSkinColor(true);
   Manager->SetActive(false);
   TDibSection Dib = NewDib(Panel->Width(), Panel->Height(), Untouched);
-  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dib.DC()), PRF_CLIENT | PRF_ERASEBKGND);
+  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dib.DC()),
+               PRF_CLIENT | PRF_ERASEBKGND);
   // The panel gave its labels the window-text colour back when the skin went.
   const TPixel32 FontColour = AsPixel(Label->Font().Color());
   EXPECT_GT(Count(Dib, *Label, [&](TPixel32 P) { return P == FontColour; }), 20);

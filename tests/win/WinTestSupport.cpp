@@ -7,6 +7,7 @@
 
 #include "framework/DibSection.h"
 #include "framework/Handles.h"
+#include "framework/Label.h"
 
 bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline) {
   const auto End = std::chrono::steady_clock::now() + Deadline;
@@ -92,3 +93,13 @@ TSeenBox WatchForBox(DWORD UiThread) {
   return Seen;
 }
 
+SIZE TextSize(TCustomLabel& Label) {
+  const HDC Screen = GetDC(nullptr);
+  const HGDIOBJ Old = SelectObject(Screen, Label.Font().Handle());
+  SIZE Size{};
+  const std::wstring Caption = Label.Caption();
+  GetTextExtentPoint32W(Screen, Caption.c_str(), static_cast<int>(Caption.size()), &Size);
+  SelectObject(Screen, Old);
+  ReleaseDC(nullptr, Screen);
+  return Size;
+}

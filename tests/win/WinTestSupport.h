@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class TCustomLabel;
+
 using namespace std::chrono_literals;
 
 // Serves the main thread's messages until Done holds; false if the deadline passed first.
@@ -28,6 +30,9 @@ struct TCapture {
 // Paints Window's client area over a fill of Under with the given WM_PRINTCLIENT flags.
 TCapture PrintClient(HWND Window, int Width, int Height, UINT Flags = PRF_CLIENT,
                      COLORREF Under = RGB(1, 2, 3));
+
+// The size of Label's caption in its font, on one line, as GDI measures it.
+SIZE TextSize(TCustomLabel& Label);
 
 // What a message box showed, read from another thread while it is up, then closed.
 struct TSeenBox {

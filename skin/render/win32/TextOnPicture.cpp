@@ -24,6 +24,20 @@ TBitmapView SelectedPicture(HDC DC) {
   return {Bits, Dib.dsBm.bmWidth, Height, RowBytes};
 }
 
+// The part of the picture selected into DC that drawing on DC can reach: GDI draws nothing
+// outside the DC's clip box. Empty when nothing can be drawn.
+TBitmapView ReachablePart(HDC DC, TBitmapView Picture) {
+  RECT Box{};
+  const int Kind = GetClipBox(DC, &Box);
+  if (Kind == NULLREGION || Kind == ERROR) return {};
+  LPtoDP(DC, reinterpret_cast<POINT*>(&Box), 2);
+  const TRect Part =
+      IntersectRect({Box.left, Box.top, Box.right, Box.bottom}, {0, 0, Picture.Width, Picture.Height});
+  if (Part.Width() <= 0 || Part.Height() <= 0) return {};
+  return {reinterpret_cast<std::byte*>(Picture.Row(Part.Top) + Part.Left), Part.Width(), Part.Height(),
+          Picture.Stride};
+}
+
 void DrawPlainText(HDC DC, std::wstring_view Text, RECT Rect, UINT Format) {
   DrawTextW(DC, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
 }
@@ -35,8 +49,12 @@ constexpr std::size_t MaskTextLimit = 5460;
 
 void DrawTextKeepingAlpha(HDC DC, std::wstring_view Text, RECT Rect, UINT Format) {
   GdiFlush();
-  const TBitmapView Picture = SelectedPicture(DC);
-  if (Picture.Empty()) return DrawPlainText(DC, Text, Rect, Format);
+  const TBitmapView Whole = SelectedPicture(DC);
+  if (Whole.Empty()) return DrawPlainText(DC, Text, Rect, Format);
+  // Only what the text can reach is kept and restored: a label drawn into its container's
+  // picture touches a small part of it.
+  const TBitmapView Picture = ReachablePart(DC, Whole);
+  if (Picture.Empty()) return;
   TBitmap32 Before(Picture.Width, Picture.Height);
   for (int Y = 0; Y < Picture.Height; ++Y) std::copy_n(Picture.Row(Y), Picture.Width, Before.Row(Y));
   DrawPlainText(DC, Text, Rect, Format);
@@ -45,8 +63,8 @@ void DrawTextKeepingAlpha(HDC DC, std::wstring_view Text, RECT Rect, UINT Format
 }
 
 TGlowTextDrawer GlowMaskTextDrawer(std::wstring_view Text, HFONT Font, UINT Format, int Directions) {
-  return [Text = std::wstring(Text.substr(0, MaskTextLimit)), Font, Format, Directions](TGlowMask& Mask,
-                                                                                          const TRect& TextRect) {
+  return [Text = std::wstring(Text.substr(0, MaskTextLimit)), Font, Format, Directions](
+             TGlowMask& Mask, const TRect& TextRect) {
     std::optional<TDibSection> Scratch = TDibSection::Make(Mask.Width, Mask.Height);
     if (!Scratch) return;
     Scratch->Pixels().Fill(0x00FFFFFFu);
@@ -65,6 +83,7 @@ TGlowTextDrawer GlowMaskTextDrawer(std::wstring_view Text, HFONT Font, UINT Form
       }
     const TBitmapView Pixels = Scratch->Pixels();
     for (int Y = 0; Y < Mask.Height; ++Y)
-      for (int X = 0; X < Mask.Width; ++X) Mask.Row(Y)[X] = static_cast<std::uint8_t>(Pixels.Row(Y)[X] & 0xFF);
+      for (int X = 0; X < Mask.Width; ++X)
+        Mask.Row(Y)[X] = static_cast<std::uint8_t>(Pixels.Row(Y)[X] & 0xFF);
   };
 }
