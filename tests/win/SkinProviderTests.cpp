@@ -17,6 +17,7 @@
 #include "framework/Application.h"
 #include "framework/DibSection.h"
 #include "framework/Form.h"
+#include "framework/Label.h"
 #include "framework/PrivateMessages.h"
 #include "skin/frame/win32/acProvider.h"
 #include "skin/frame/win32/sSkinProvider.h"
@@ -431,6 +432,39 @@ TEST_F(SkinProvider, ADisabledFormIsCoveredByItsBlendValueUntilEnabled) {
   EXPECT_EQ(Covers(), 1);
   EnableWindow(Main->Handle(), TRUE);
   EXPECT_EQ(Covers(), 0);
+}
+
+// Every control of the main window is one of the engine's own and already skinned: the
+// adapter passes over all of them.
+TEST_F(SkinProvider, TheControlAdapterPassesOverEveryControlOfTheMainWindow) {
+  TsSkinProvider* Provider = ProviderOf(Main->Handle());
+  ASSERT_NE(Provider, nullptr);
+  ASSERT_NE(Provider->ControlAdapter(), nullptr);
+  EXPECT_EQ(Provider->ControlAdapter()->AdaptedLabels(), 0u);
+}
+
+// A standard label on a skinned form takes the skin's label colour and gets its own back
+// when the skin goes; one excepted by its Tag is left alone while skinned.
+TEST_F(SkinProvider, AStandardLabelTakesTheSkinsLabelColourWhileSkinned) {
+  constexpr TColor Own = 0x0000FF;  // red
+  auto* Form = new TForm(&App);
+  Form->SetBounds(300, 300, 200, 120);
+  auto* Plain = new TLabel(Form);
+  Plain->SetParent(Form);
+  Plain->Font().SetColor(Own);
+  auto* Excepted = new TLabel(Form);
+  Excepted->SetParent(Form);
+  Excepted->SetTag(256);
+  Excepted->Font().SetColor(Own);
+  Form->Show();
+  Activate(Form->Handle());
+  ASSERT_EQ(Frames(Form->Handle()), 1);
+  const TColor SkinColour = Main->sSkinManager1->Store().GetGlobalFontColor();
+  ASSERT_NE(SkinColour, Own);
+  EXPECT_EQ(Plain->Font().Color(), SkinColour);
+  EXPECT_EQ(Excepted->Font().Color(), Own);
+  Main->sSkinManager1->SetActive(false);
+  EXPECT_EQ(Plain->Font().Color(), Own);
 }
 
 }  // namespace

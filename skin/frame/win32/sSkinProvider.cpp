@@ -210,6 +210,7 @@ bool TsSkinProvider::CloseEnabled() const {
 void TsSkinProvider::LoadInit() {
   RTInit = false;
   PrepareForm();
+  AdaptControls();
 }
 
 void TsSkinProvider::PrepareForm() {
@@ -229,8 +230,15 @@ void TsSkinProvider::PrepareForm() {
   RgnChanged = true;
 }
 
+void TsSkinProvider::AdaptControls() {
+  if (!AllowSkin3rdParty || !Skinned()) return;
+  if (!Adapter) Adapter.emplace(*FForm);
+  Adapter->AddAllItems(*FCommonData.SkinManager());
+}
+
 void TsSkinProvider::RestoreSystemFrame() {
   const HWND Window = Handle();
+  if (Adapter) Adapter->RemoveAllItems();
   DropGlowCaches();
   FCommonData.FCacheBmp.reset();
   FCommonData.BGChanged = true;
@@ -593,6 +601,7 @@ void TsSkinProvider::ForwardUnpainted(TMessage& Message, const TMessageHookChain
 void TsSkinProvider::WMNCPaint(TMessage& Message) {
   Message.Result = 0;
   if (RTInit || !FPrepared) LoadInit();
+  if (!Adapter) AdaptControls();
   if (RgnChanged) UpdateRegion();
   // The system never paints its own frame: its handling is not called.
   const TWindowDC DC(Handle(), TWindowDC::TArea::Window);
@@ -730,6 +739,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message, const TMessageHookChain::TNe
       return true;
     case SKC_REPAINT:
       if (OurManager && FCommonData.Skinned(true) && !FPrepared) PrepareForm();
+      if (OurManager) AdaptControls();
       FCommonData.BGChanged = true;
       RgnChanged = true;
       Next(Message);

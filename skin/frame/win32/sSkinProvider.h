@@ -20,6 +20,7 @@
 #include "skin/frame/FrameHitCode.h"
 #include "skin/frame/FrameItems.h"
 #include "skin/frame/win32/DisabledCover.h"
+#include "skin/frame/win32/acCtrlAdapter.h"
 #include "skin/render/TextGlow.h"
 #include "skin/render/win32/sCtrlSkinData.h"
 #include "skin/store/win32/SkinCommands.h"
@@ -46,6 +47,9 @@ class TsSkinProvider : public TComponent {
   // The cover over the disabled form: its colour, and 255 minus its opacity (-1: none).
   int DisabledBlendValue = 255;
   TColor DisabledBlendColor = 0;
+  // Standard controls of the form are given the skin's look where they can be.
+  bool AllowSkin3rdParty = true;
+  const TacCtrlAdapter* ControlAdapter() const { return Adapter ? &*Adapter : nullptr; }
   TsCaptionButton ButtonClose;
 
   // ---- Geometry (window coordinates)
@@ -91,12 +95,15 @@ class TsSkinProvider : public TComponent {
   bool FPrepared = false;
   HMENU SystemMenu = nullptr;  // the window's own, lent
   TDisabledCover LayerForm;
+  std::optional<TacCtrlAdapter> Adapter;
 
   // ---- Creation and the skin's coming and going
   void LoadInit();
   void PrepareForm();
   // Gives the form the system's frame back.
   void RestoreSystemFrame();
+  // Lets the control adapter walk the form (made when missing).
+  void AdaptControls();
   void RefreshIndexes();
   void DropGlowCaches();
   // Lays out the title elements for the window as it is now.
