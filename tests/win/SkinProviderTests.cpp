@@ -17,6 +17,7 @@
 #include "framework/Application.h"
 #include "framework/DibSection.h"
 #include "framework/Form.h"
+#include "framework/Handles.h"
 #include "framework/Label.h"
 #include "framework/PrivateMessages.h"
 #include "skin/frame/win32/acProvider.h"
@@ -465,6 +466,45 @@ TEST_F(SkinProvider, AStandardLabelTakesTheSkinsLabelColourWhileSkinned) {
   EXPECT_EQ(Excepted->Font().Color(), Own);
   Main->sSkinManager1->SetActive(false);
   EXPECT_EQ(Plain->Font().Color(), Own);
+}
+
+// Neither repainting the skinned window nor switching the skin off and on again leaves a
+// picture, brush, font or window behind.
+TEST_F(SkinProvider, RepaintsAndSkinOffAndOnLeaveNothingBehind) {
+  const auto Repaint = [&] {
+    const TMessage Message = SkinCommandMessage(SKC_REPAINT);
+    SendSkinMessage(Main->Handle(), Message);
+    BroadcastToChildren(Main.get(), Message);
+    RedrawWindow(Main->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  const auto ThreadWindows = [] {
+    int Count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(), [](HWND, LPARAM Param) { return ++*reinterpret_cast<int*>(Param), TRUE; },
+        reinterpret_cast<LPARAM>(&Count));
+    return Count;
+  };
+  const auto SkinOffAndOn = [&] {
+    Main->sSkinManager1->SetActive(false);
+    Repaint();
+    Main->sSkinManager1->SetActive(true);
+    Repaint();
+  };
+  Repaint();
+  const int Objects = LiveGdiObjects;
+  const int Windows = ThreadWindows();
+  for (int I = 0; I < 20; ++I) Repaint();
+  EXPECT_EQ(LiveGdiObjects, Objects);
+  // The first unskinned paint makes the brushes of the system's look once (the fields keep
+  // theirs); from then on every cycle ends where the one before it did.
+  SkinOffAndOn();
+  const int AfterFirstCycle = LiveGdiObjects;
+  EXPECT_LE(AfterFirstCycle - Objects, 8);
+  for (int I = 0; I < 5; ++I) SkinOffAndOn();
+  EXPECT_EQ(LiveGdiObjects, AfterFirstCycle);
+  EXPECT_EQ(ThreadWindows(), Windows);
+  EXPECT_EQ(Frames(Main->Handle()), 1);
 }
 
 }  // namespace
