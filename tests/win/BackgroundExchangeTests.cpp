@@ -21,6 +21,7 @@
 #include "skin/render/win32/TextOnPicture.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
@@ -31,13 +32,6 @@ constexpr char TestSkin[] =
     "[PANEL]\nCOLOR=16777215\n"
     "[HALF]\nTRANSPARENCY=50\nCOLOR=0\n"
     "[BUTTON]\nSTATES=1\nCOLOR=0\nFONTCOLOR=255\nTCLEFT=16711680\n";
-
-TDibSection NewDib(int W, int H, TPixel32 Fill) {
-  std::optional<TDibSection> Dib = TDibSection::Make(W, H);
-  if (!Dib) throw std::runtime_error("no DIB section");
-  Dib->Pixels().Fill(Fill);
-  return std::move(*Dib);
-}
 
 class BackgroundExchange : public testing::Test {
  protected:

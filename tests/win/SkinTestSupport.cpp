@@ -1,9 +1,13 @@
 #include "tests/win/SkinTestSupport.h"
 
+#include <windows.h>
+
 #include <utility>
 #include <vector>
 
+#include "framework/Form.h"
 #include "gfx/codec/BmpCodec.h"
+#include "skin/controls/sPanel.h"
 #include "skin/store/win32/sSkinManager.h"
 
 namespace {
@@ -47,4 +51,15 @@ void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options, con
   Skin.Name = L"Test";
   Skin.PackedData = SkinContainer(Options, Master);
   ReadManagerWith(Manager, std::move(Skin));
+}
+
+TsPanel* ShownPanel(TForm& Form, const TRect& Bounds) {
+  auto* Panel = new TsPanel(&Form);
+  Panel->BeginLoading();
+  Panel->SetParent(&Form);
+  Panel->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+  Panel->Loaded();
+  Form.Show();
+  UpdateWindow(Panel->Handle());
+  return Panel;
 }

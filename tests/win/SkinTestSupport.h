@@ -5,10 +5,12 @@
 #include <string>
 
 #include "gfx/Bitmap32.h"
-
+#include "gfx/Geometry.h"
 #include "skin/store/acSkinPackage.h"
 #include "skin/store/sStoredSkins.h"
 
+class TForm;
+class TsPanel;
 class TsSkinManager;
 
 // A container holding only Options.dat with the text Options.
@@ -21,3 +23,7 @@ TsStoredSkin StoredSkin(const wchar_t* Name, const std::string& Options);
 void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options);
 // The same with a master bitmap.
 void ReadManagerWithSkin(TsSkinManager& Manager, const std::string& Options, const TBitmap32& Master);
+
+// A skinned panel on Form at Bounds (form coordinates), loaded as a stored description makes
+// it; the form is shown and the panel painted once.
+TsPanel* ShownPanel(TForm& Form, const TRect& Bounds);

@@ -37,13 +37,6 @@ TPixel32 AsPixel(TColor Color) {
   return ExchangeRedBlue(static_cast<TPixel32>(ColorToRGB(Color))) & 0xFFFFFF;
 }
 
-TDibSection NewDib(int W, int H, TPixel32 Fill) {
-  std::optional<TDibSection> Dib = TDibSection::Make(W, H);
-  if (!Dib) throw std::runtime_error("no DIB section");
-  Dib->Pixels().Fill(Fill);
-  return std::move(*Dib);
-}
-
 class SkinnedLabel : public testing::Test {
  protected:
   TApplication App;
@@ -54,13 +47,7 @@ class SkinnedLabel : public testing::Test {
   void SetUp() override {
     ReadManagerWithSkin(*Manager, TestSkin);
     Form->SetBounds(40, 40, 360, 200);
-    Panel = new TsPanel(Form);
-    Panel->BeginLoading();
-    Panel->SetParent(Form);
-    Panel->SetBounds(0, 0, 320, 160);
-    Panel->Loaded();
-    Form->Show();
-    UpdateWindow(Panel->Handle());
+    Panel = ShownPanel(*Form, {0, 0, 320, 160});
   }
 
   // A label of the main window's kind: bold Tahoma, font colour red (never expected).

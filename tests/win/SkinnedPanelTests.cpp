@@ -19,6 +19,7 @@
 #include "skin/render/win32/BackgroundExchange.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
@@ -33,7 +34,8 @@ constexpr char TestSkin[] =
 
 // Row Y of a top-to-bottom gradient from 0x46 to 0x3A over Height rows, as a grey pixel.
 TPixel32 GradientGrey(int Y, int Height) {
-  const int Level = static_cast<int>(std::lround(0x46 + (0x3A - 0x46) * static_cast<double>(Y) / (Height - 1)));
+  const int Level =
+      static_cast<int>(std::lround(0x46 + (0x3A - 0x46) * static_cast<double>(Y) / (Height - 1)));
   return static_cast<TPixel32>(Level * 0x010101);
 }
 
@@ -42,16 +44,10 @@ TPixel32 GradientGrey(int Y, int Height) {
 // a resized picture's edge).
 bool Near(TPixel32 Actual, TPixel32 Expected, int Tolerance = 1) {
   for (int Shift = 0; Shift < 24; Shift += 8)
-    if (std::abs(static_cast<int>((Actual >> Shift) & 0xFF) - static_cast<int>((Expected >> Shift) & 0xFF)) > Tolerance)
+    if (std::abs(static_cast<int>((Actual >> Shift) & 0xFF) - static_cast<int>((Expected >> Shift) & 0xFF)) >
+        Tolerance)
       return false;
   return true;
-}
-
-TDibSection NewDib(int W, int H, TPixel32 Fill) {
-  std::optional<TDibSection> Dib = TDibSection::Make(W, H);
-  if (!Dib) throw std::runtime_error("no DIB section");
-  Dib->Pixels().Fill(Fill);
-  return std::move(*Dib);
 }
 
 constexpr TPixel32 Untouched = 0x00FF00FF;
@@ -66,13 +62,7 @@ class SkinnedPanel : public testing::Test {
   void SetUp() override {
     ReadManagerWithSkin(*Manager, TestSkin);
     Form->SetBounds(40, 40, 200, 160);
-    Panel = new TsPanel(Form);
-    Panel->BeginLoading();
-    Panel->SetParent(Form);
-    Panel->SetBounds(0, 0, 60, 101);
-    Panel->Loaded();
-    Form->Show();
-    UpdateWindow(Panel->Handle());
+    Panel = ShownPanel(*Form, {0, 0, 60, 101});
   }
 
   TsImage* ImageOnPanel(int Left, int Top, int W, int H) {
@@ -91,7 +81,9 @@ class SkinnedPanel : public testing::Test {
     SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dib.DC()), PRF_CLIENT);
     return Dib;
   }
-  static TPixel32 At(const TDibSection& Dib, int X, int Y) { return ReadPixel(Dib.Pixels(), X, Y) & 0xFFFFFF; }
+  static TPixel32 At(const TDibSection& Dib, int X, int Y) {
+    return ReadPixel(Dib.Pixels(), X, Y) & 0xFFFFFF;
+  }
 };
 
 TEST_F(SkinnedPanel, ItsPictureIsItsSectionsGradientAndItsWindowShowsThatPicture) {
@@ -105,7 +97,8 @@ TEST_F(SkinnedPanel, ItsPictureIsItsSectionsGradientAndItsWindowShowsThatPicture
   for (const int Y : {0, 25, 50, 75, 100}) {
     SCOPED_TRACE(Y);
     for (const int X : {0, 30, 59}) {
-      EXPECT_TRUE(Near(ReadPixel(Picture, X, Y), GradientGrey(Y, 101))) << std::hex << ReadPixel(Picture, X, Y);
+      EXPECT_TRUE(Near(ReadPixel(Picture, X, Y), GradientGrey(Y, 101)))
+          << std::hex << ReadPixel(Picture, X, Y);
       EXPECT_TRUE(Near(At(Shown, X, Y), GradientGrey(Y, 101))) << std::hex << At(Shown, X, Y);
     }
   }
@@ -183,7 +176,8 @@ TEST_F(SkinnedPanel, AnImageDrawsItsPictureWhereItsModeAndPlacementPutIt) {
     const TDibSection Shown = Printed();
     const TRect R = C.Inside.Offset(10, 20);
     for (const TPoint P : {TPoint{R.Left, R.Top}, TPoint{R.Right - 1, R.Bottom - 1}})
-      EXPECT_TRUE(Near(At(Shown, P.X, P.Y), 0xFF0000, 6)) << P.X << "," << P.Y << " " << std::hex << At(Shown, P.X, P.Y);
+      EXPECT_TRUE(Near(At(Shown, P.X, P.Y), 0xFF0000, 6))
+          << P.X << "," << P.Y << " " << std::hex << At(Shown, P.X, P.Y);
     if (R.Right < 40) {
       EXPECT_TRUE(Near(At(Shown, R.Right, R.Top), GradientGrey(R.Top, 101)));
     }
@@ -216,7 +210,8 @@ TEST_F(SkinnedPanel, WithTheSkinRemovedThePanelPaintsAsTheFrameworksPanel) {
   Manager->SetActive(false);
   ASSERT_FALSE(Panel->SkinData().Skinned());
   TDibSection Shown = NewDib(60, 101, Untouched);
-  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shown.DC()), PRF_CLIENT | PRF_ERASEBKGND);
+  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shown.DC()),
+               PRF_CLIENT | PRF_ERASEBKGND);
   // Inside the bevel: the panel's own colour.
   EXPECT_EQ(At(Shown, 30, 50), ExchangeRedBlue(static_cast<std::uint32_t>(ColorToRGB(Panel->Color()))));
 }
@@ -238,7 +233,8 @@ TEST_F(SkinnedPanel, AMovedImageIsComposedAgainOverWhatLiesBehindItsNewPlace) {
   Image->SetTop(60);
   Printed();
   const TConstBitmapView Cache = Image->SkinData().CachePicture();
-  EXPECT_EQ(ReadPixel(Cache, 0, 0) & 0xFFFFFF, ReadPixel(Panel->SkinData().CachePicture(), 10, 60) & 0xFFFFFF);
+  EXPECT_EQ(ReadPixel(Cache, 0, 0) & 0xFFFFFF,
+            ReadPixel(Panel->SkinData().CachePicture(), 10, 60) & 0xFFFFFF);
   EXPECT_TRUE(Near(ReadPixel(Cache, 0, 0), GradientGrey(60, 101)));
 }
 

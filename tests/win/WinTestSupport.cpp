@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <thread>
+#include <utility>
 
 #include "framework/DibSection.h"
 #include "framework/Handles.h"
@@ -102,4 +104,11 @@ SIZE TextSize(TCustomLabel& Label) {
   SelectObject(Screen, Old);
   ReleaseDC(nullptr, Screen);
   return Size;
+}
+
+TDibSection NewDib(int W, int H, TPixel32 Fill) {
+  std::optional<TDibSection> Dib = TDibSection::Make(W, H);
+  if (!Dib) throw std::runtime_error("no DIB section");
+  Dib->Pixels().Fill(Fill);
+  return std::move(*Dib);
 }

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Bitmap32.h"
+
 class TCustomLabel;
+class TDibSection;
 
 using namespace std::chrono_literals;
 
@@ -30,6 +33,9 @@ struct TCapture {
 // Paints Window's client area over a fill of Under with the given WM_PRINTCLIENT flags.
 TCapture PrintClient(HWND Window, int Width, int Height, UINT Flags = PRF_CLIENT,
                      COLORREF Under = RGB(1, 2, 3));
+
+// A DIB section of W x H pixels filled with Fill (throws when none can be made).
+TDibSection NewDib(int W, int H, TPixel32 Fill);
 
 // The size of Label's caption in its font, on one line, as GDI measures it.
 SIZE TextSize(TCustomLabel& Label);
