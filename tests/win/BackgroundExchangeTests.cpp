@@ -219,34 +219,43 @@ TEST(TextOnPicture, TextKeepsTheAlphaOfThePixelsItLeavesAlone) {
   EXPECT_GT(Drawn, 0);
 }
 
-// A child's text drawn into its container's picture, through a moved origin and a clip box
-// (as graphic children paint): inside the box as on a picture of its own, outside nothing
-// changes.
-TEST(TextOnPicture, TextThroughAMovedOriginAndClipKeepsTheAlphaInsideAndTouchesNothingOutside) {
-  const TDibSection Dib = NewDib(40, 30, 0x80102030u);
-  const TSelectObjectGuard Font(Dib.DC(), GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(Dib.DC(), TRANSPARENT);
-  SetTextColor(Dib.DC(), RGB(255, 255, 255));
-  SetViewportOrgEx(Dib.DC(), 10, 8, nullptr);
-  IntersectClipRect(Dib.DC(), 0, 0, 20, 14);  // (10, 8)-(30, 22) on the picture
-  DrawTextKeepingAlpha(Dib.DC(), L"WMWMWM", RECT{-4, 0, 60, 16},
-                       DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
-  const TBitmapView Pixels = Dib.Pixels();
-  int Drawn = 0;
-  for (int Y = 0; Y < 30; ++Y)
-    for (int X = 0; X < 40; ++X) {
-      const TPixel32 P = Pixels.Row(Y)[X];
-      const bool Inside = X >= 10 && X < 30 && Y >= 8 && Y < 22;
-      if (!Inside) {
-        EXPECT_EQ(P, 0x80102030u) << X << "," << Y;
-      } else if ((P & 0xFFFFFF) == 0x102030u) {
-        EXPECT_EQ(P >> 24, 0x80u) << X << "," << Y;
-      } else {
-        EXPECT_EQ(P >> 24, 0xFFu) << X << "," << Y;
-        ++Drawn;
+// A child's text drawn into its container's picture through a moved origin, bounded by a
+// clip box (as graphic children paint) or by its own rectangle without DT_NOCLIP: inside as
+// on a picture of its own, outside nothing changes.
+TEST(TextOnPicture, TextThroughAMovedOriginKeepsTheAlphaInsideAndTouchesNothingOutside) {
+  const struct {
+    const char* Name;
+    RECT Rect;  // logical, the origin at (10, 8)
+    UINT Format;
+    bool Clip;
+  } Cases[] = {{"clip box", {-4, 0, 60, 16}, DT_NOCLIP, true}, {"text rectangle", {0, 0, 20, 14}, 0, false}};
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    const TDibSection Dib = NewDib(40, 30, 0x80102030u);
+    const TSelectObjectGuard Font(Dib.DC(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(Dib.DC(), TRANSPARENT);
+    SetTextColor(Dib.DC(), RGB(255, 255, 255));
+    SetViewportOrgEx(Dib.DC(), 10, 8, nullptr);
+    if (Case.Clip) IntersectClipRect(Dib.DC(), 0, 0, 20, 14);
+    DrawTextKeepingAlpha(Dib.DC(), L"WMWMWM", Case.Rect, DT_LEFT | DT_TOP | DT_SINGLELINE | Case.Format);
+    // Either way the text can reach (10, 8)-(30, 22) of the picture.
+    const TBitmapView Pixels = Dib.Pixels();
+    int Drawn = 0;
+    for (int Y = 0; Y < 30; ++Y)
+      for (int X = 0; X < 40; ++X) {
+        const TPixel32 P = Pixels.Row(Y)[X];
+        const bool Inside = X >= 10 && X < 30 && Y >= 8 && Y < 22;
+        if (!Inside) {
+          EXPECT_EQ(P, 0x80102030u) << X << "," << Y;
+        } else if ((P & 0xFFFFFF) == 0x102030u) {
+          EXPECT_EQ(P >> 24, 0x80u) << X << "," << Y;
+        } else {
+          EXPECT_EQ(P >> 24, 0xFFu) << X << "," << Y;
+          ++Drawn;
+        }
       }
-    }
-  EXPECT_GT(Drawn, 0);
+    EXPECT_GT(Drawn, 0);
+  }
 }
 
 // Where the text went on a white picture: whether each exact colour appears, and the columns.

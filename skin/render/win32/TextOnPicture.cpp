@@ -24,12 +24,14 @@ TBitmapView SelectedPicture(HDC DC) {
   return {Bits, Dib.dsBm.bmWidth, Height, RowBytes};
 }
 
-// The part of the picture selected into DC that drawing on DC can reach: GDI draws nothing
-// outside the DC's clip box. Empty when nothing can be drawn.
-TBitmapView ReachablePart(HDC DC, TBitmapView Picture) {
+// The part of the picture selected into DC that text drawn in Rect with Format can reach:
+// GDI draws nothing outside the DC's clip box, nor outside Rect unless DT_NOCLIP. Empty when
+// nothing can be drawn.
+TBitmapView ReachablePart(HDC DC, TBitmapView Picture, RECT Rect, UINT Format) {
   RECT Box{};
   const int Kind = GetClipBox(DC, &Box);
   if (Kind == NULLREGION || Kind == ERROR) return {};
+  if (!(Format & DT_NOCLIP) && !IntersectRect(&Box, &Box, &Rect)) return {};
   LPtoDP(DC, reinterpret_cast<POINT*>(&Box), 2);
   const TRect Part =
       IntersectRect({Box.left, Box.top, Box.right, Box.bottom}, {0, 0, Picture.Width, Picture.Height});
@@ -53,7 +55,7 @@ void DrawTextKeepingAlpha(HDC DC, std::wstring_view Text, RECT Rect, UINT Format
   if (Whole.Empty()) return DrawPlainText(DC, Text, Rect, Format);
   // Only what the text can reach is kept and restored: a label drawn into its container's
   // picture touches a small part of it.
-  const TBitmapView Picture = ReachablePart(DC, Whole);
+  const TBitmapView Picture = ReachablePart(DC, Whole, Rect, Format);
   if (Picture.Empty()) return;
   TBitmap32 Before(Picture.Width, Picture.Height);
   for (int Y = 0; Y < Picture.Height; ++Y) std::copy_n(Picture.Row(Y), Picture.Width, Before.Row(Y));
