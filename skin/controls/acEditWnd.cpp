@@ -69,7 +69,7 @@ bool RenderEditFrame(TsCommonData& SkinData, HWND Window) {
     PaintSection(Look, Behind, SkinData.HotTexture, SkinData.Texture, true, Picture, At, BitmapRect(Picture), State);
   else
     PaintSectionBackground(Look, Behind, State, Picture, At, BitmapRect(Picture));
-  if (!Control.Enabled()) ApplyDisabledLook(Picture, dkBlended, ColorToRGB(Control.Color()), At, Behind);
+  if (!Control.Enabled()) ApplyDisabledLook(Picture, TsDisabledKind{dkBlended}, static_cast<TColor>(ColorToRGB(Control.Color())), At, Behind);
   SkinData.BGChanged = false;
   return true;
 }

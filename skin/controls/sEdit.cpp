@@ -79,7 +79,7 @@ bool TsEdit::PrepareCache() {
   else
     PaintSectionBackground(Look, Behind, ActiveState(), Picture, At, BitmapRect(Picture));
   PaintText();
-  if (!Enabled()) ApplyDisabledLook(Picture, FDisabledKind, ColorToRGB(Color()), At, Behind);
+  if (!Enabled()) ApplyDisabledLook(Picture, FDisabledKind, static_cast<TColor>(ColorToRGB(Color())), At, Behind);
   FCommonData.BGChanged = false;
   return true;
 }
@@ -101,9 +101,9 @@ void TsEdit::PaintText() {
   if (!DC) return;
   const TSavedDCState Saved(DC);
   SetBkMode(DC, TRANSPARENT);
-  const TColor Hint = FCommonData.Skinned(true) ? EditHintColor(ColorToRGB(Font().Color()), ColorToRGB(Color()))
-                                                : ColorToRGB(clGrayText);
-  SetTextColor(DC, Hint);
+  const TColor Hint = FCommonData.Skinned(true) ? EditHintColor(static_cast<TColor>(ColorToRGB(Font().Color())), static_cast<TColor>(ColorToRGB(Color())))
+                                                : static_cast<TColor>(ColorToRGB(clGrayText));
+  SetTextColor(DC, static_cast<COLORREF>(Hint));
   DrawTextKeepingAlpha(DC, TextHint(), Rect, Format);
 }
 
