@@ -141,7 +141,9 @@ void TacEditWnd::SetSkinParams() {
     FSkinData.CtrlSkinState &= static_cast<std::uint16_t>(~csSettingFontColor);
     CtrlState.Include(csPaintNeeded);
   }
-  FSkinData.BGChanged = true;
+  // The frame is made again only for a new look: every paint passes here.
+  if (State != FLastState || CtrlState.Contains(csPaintNeeded)) FSkinData.BGChanged = true;
+  FLastState = State;
   FSkinData.FUpdating = false;
   FInSkinParams = false;
 }

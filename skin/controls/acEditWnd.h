@@ -58,6 +58,7 @@ class TacEditWnd {
   TColor FStdColor = clNone;
   TColor FStdFontColor = clNone;
   bool FInSkinParams = false;
+  int FLastState = -1;
   TMessageHook FHook;
 
   void acWndProc(TMessage& Message, const TMessageHookChain::TNext& Next);
