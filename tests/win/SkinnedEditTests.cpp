@@ -192,6 +192,26 @@ TEST_F(SkinnedEdit, AnEmptyFieldShowsItsHintInTheMixedColourUntilItHasTheFocusOr
   EXPECT_GT(Typed.Count(Inside, Light), 10);
 }
 
+TEST_F(SkinnedEdit, FocusedTheNativeEditDrawsTheTextInTheHotColourAndUnfocusedThePictureInTheNormalOne) {
+  TsEdit* Edit = Field(26);
+  Edit->SetText(L"127.0.0.1");
+  const RECT Inside{2, 2, 163, 19};
+  const auto Count = [&](COLORREF Color) { return Shown(Edit->Handle()).Count(Inside, Color); };
+  EXPECT_GT(Count(RGB(0xEF, 0xEF, 0xEF)), 10);
+  EXPECT_EQ(Count(RGB(0xFF, 0xFF, 0xFF)), 0);
+
+  Edit->SetFocus();
+  Serve();
+  EXPECT_EQ(Edit->Font().Color(), static_cast<TColor>(0xFFFFFF));
+  EXPECT_GT(Count(RGB(0xFF, 0xFF, 0xFF)), 10);
+  EXPECT_EQ(Count(RGB(0xEF, 0xEF, 0xEF)), 0);
+
+  Form->SetFocus();
+  Serve();
+  EXPECT_GT(Count(RGB(0xEF, 0xEF, 0xEF)), 10);
+  EXPECT_EQ(Count(RGB(0xFF, 0xFF, 0xFF)), 0);
+}
+
 TEST_F(SkinnedEdit, APasswordFieldShowsOneDotPerCharacterInItsPicture) {
   TsEdit* Edit = Field(60, L"", L'*');
   Edit->SetText(L"abc");
