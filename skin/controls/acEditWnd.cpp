@@ -78,7 +78,6 @@ bool RenderEditFrame(TsCommonData& SkinData, HWND Window) {
 
 TacEditWnd::TacEditWnd(TWinControl& Control, TsCommonData& SkinData) : FControl(Control), FSkinData(SkinData) {
   SaveStdParams();
-  SingleLineEdit = (GetWindowLongPtrW(Window(), GWL_STYLE) & ES_MULTILINE) == 0;
   TControlStyle Style = FControl.ControlStyle();
   Style.Include(TControlStyleFlag::csOpaque);
   FControl.SetControlStyle(Style);
@@ -274,12 +273,28 @@ bool TacEditWnd::SkinCommand(TMessage& Message, const TMessageHookChain::TNext& 
     case SKC_QUERY_SKINNED:
       Message.Result = 1;
       return true;
+    case SKC_QUERY_BG_INFO:
+      if (!Message.LParam) return false;
+      AnswerBackground(*reinterpret_cast<BackgroundInfo*>(Message.LParam));
+      return true;
     case SKC_PREPARE_CACHE:
       RefreshGeometry();
       if (RenderEditFrame(FSkinData, Window())) FSkinData.RefreshCorners(FrameState(FSkinData), bcAllCorners);
       return true;
     default:
       return false;
+  }
+}
+
+void TacEditWnd::AnswerBackground(BackgroundInfo& Info) {
+  Info.Kind = bkColor;
+  Info.Color = FSkinData.CustomColor() || Color == clNone ? FControl.Color() : Color;
+  // The asker's origin lies in the client area, inside the frame.
+  POINT Client{0, 0};
+  RECT Whole;
+  if (ClientToScreen(Window(), &Client) && GetWindowRect(Window(), &Whole)) {
+    Info.Offset.X += static_cast<int>(Client.x - Whole.left);
+    Info.Offset.Y += static_cast<int>(Client.y - Whole.top);
   }
 }
 

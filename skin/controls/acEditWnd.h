@@ -19,6 +19,7 @@
 
 class TWinControl;
 class TsCommonData;
+struct BackgroundInfo;
 
 enum TacCtrlStateItem { csPaintNeeded, csNCPaintNeeded };
 using TacCtrlState = TSet<TacCtrlStateItem>;
@@ -43,14 +44,11 @@ class TacEditWnd {
 
   // Cached client rectangle; top -1: not read yet.
   RECT FClientRect{0, -1, 0, 0};
-  TColor FrameColor = clNone;
   TacCtrlState CtrlState;
   // Inside the native non-client painting.
   bool StdNCPaint = false;
-  bool SingleLineEdit = false;
-  bool CtrlListChanged = false;
+  // The colour the section gives the control now (what its children see through it).
   TColor Color = clNone;
-  TColor FocusColor = clNone;
 
  private:
   TWinControl& FControl;
@@ -72,6 +70,7 @@ class TacEditWnd {
   void NativeFrameContent(TMessage& Message, const TMessageHookChain::TNext& Next);
   void PrintClient(TMessage& Message, const TMessageHookChain::TNext& Next);
   void RefreshGeometry();
+  void AnswerBackground(BackgroundInfo& Info);
   bool HasHotLook() const;
   // Where the scroll-bar layer learns that the text moved: it re-reads both bars'
   // positions and ranges and repaints its bars. The system's own bars follow by themselves.

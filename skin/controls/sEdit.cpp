@@ -47,10 +47,10 @@ void TsEdit::SetDisabledKind(TsDisabledKind Value) {
   if (!Enabled()) FCommonData.Invalidate(false);
 }
 
-TEditBorder TsEdit::Border() const {
+TEditBorder TsEdit::Border() {
   TEditBorder Result;
-  if (const_cast<TsEdit*>(this)->HandleAllocated()) {
-    const HWND Window = const_cast<TsEdit*>(this)->Handle();
+  if (HandleAllocated()) {
+    const HWND Window = Handle();
     const LONG_PTR ExStyle = GetWindowLongPtrW(Window, GWL_EXSTYLE);
     const LONG_PTR Style = GetWindowLongPtrW(Window, GWL_STYLE);
     Result.Ctl3D = (ExStyle & WS_EX_CLIENTEDGE) != 0;

@@ -38,7 +38,7 @@ class TsEdit : public TsSkinnedControl<TEdit> {
   TsBoundLabel FBoundLabel{this};
   TMessageHook FSkinnedPainting;
 
-  TEditBorder Border() const;
+  TEditBorder Border();
   // State 1 while focused (or hovered where hover counts), else 0.
   int ActiveState() const;
   bool SkinnedMessage(TMessage& Message, const TMessageHookChain::TNext& Next);
