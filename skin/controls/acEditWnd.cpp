@@ -66,17 +66,21 @@ bool RenderEditFrame(TsCommonData& SkinData, HWND Window) {
   const TPoint At{Control.Left(), Control.Top()};
   const int State = FrameState(SkinData);
   if (IsBordered(Window))
-    PaintSection(Look, Behind, SkinData.HotTexture, SkinData.Texture, true, Picture, At, BitmapRect(Picture), State);
+    PaintSection(Look, Behind, SkinData.HotTexture, SkinData.Texture, true, Picture, At, BitmapRect(Picture),
+                 State);
   else
     PaintSectionBackground(Look, Behind, State, Picture, At, BitmapRect(Picture));
-  if (!Control.Enabled()) ApplyDisabledLook(Picture, TsDisabledKind{dkBlended}, static_cast<TColor>(ColorToRGB(Control.Color())), At, Behind);
+  if (!Control.Enabled())
+    ApplyDisabledLook(Picture, TsDisabledKind{dkBlended}, static_cast<TColor>(ColorToRGB(Control.Color())),
+                      At, Behind);
   SkinData.BGChanged = false;
   return true;
 }
 
 // ---- Creation ----
 
-TacEditWnd::TacEditWnd(TWinControl& Control, TsCommonData& SkinData) : FControl(Control), FSkinData(SkinData) {
+TacEditWnd::TacEditWnd(TWinControl& Control, TsCommonData& SkinData)
+    : FControl(Control), FSkinData(SkinData) {
   SaveStdParams();
   TControlStyle Style = FControl.ControlStyle();
   Style.Include(TControlStyleFlag::csOpaque);
@@ -97,9 +101,7 @@ bool TacEditWnd::HasHotLook() const {
   return Section && Section->States > 1;
 }
 
-void TacEditWnd::RefreshGeometry() {
-  GetClientRect(Window(), &FClientRect);
-}
+void TacEditWnd::RefreshGeometry() { GetClientRect(Window(), &FClientRect); }
 
 void TacEditWnd::SyncScrollBars() {}
 
@@ -231,7 +233,8 @@ void TacEditWnd::PaintFrame(TMessage& Message, const TMessageHookChain::TNext& N
   NativeFrameContent(Message, Next);
   if (!FSkinData.FCacheBmp) return;
   const TDibSection& Picture = *FSkinData.FCacheBmp;
-  CopyFrameStrips(Whole.Get(), 0, 0, Picture.Width(), Picture.Height(), Picture.DC(), 0, 0, LeftEdge(Window()));
+  CopyFrameStrips(Whole.Get(), 0, 0, Picture.Width(), Picture.Height(), Picture.DC(), 0, 0,
+                  LeftEdge(Window()));
 }
 
 void TacEditWnd::NativeFrameContent(TMessage& Message, const TMessageHookChain::TNext& Next) {
@@ -246,7 +249,8 @@ void TacEditWnd::NativeFrameContent(TMessage& Message, const TMessageHookChain::
   const TUniqueRegion Inside(CreateRectRgnIndirect(&Whole));
   if (!Inside) return;
   const auto Given = reinterpret_cast<HRGN>(Message.WParam);
-  if (Message.WParam > 1 && GetObjectType(Given) == OBJ_REGION) CombineRgn(Inside.Get(), Inside.Get(), Given, RGN_AND);
+  if (Message.WParam > 1 && GetObjectType(Given) == OBJ_REGION)
+    CombineRgn(Inside.Get(), Inside.Get(), Given, RGN_AND);
   TMessage Native{WM_NCPAINT, reinterpret_cast<WPARAM>(Inside.Get()), 0, 0};
   StdNCPaint = true;
   Next(Native);

@@ -74,12 +74,13 @@ bool TsEdit::PrepareCache() {
   const TsSectionLook Look = SectionLookOf(FCommonData);
   const TPoint At{Left(), Top()};
   if (Border().HasBorder)
-    PaintSection(Look, Behind, FCommonData.HotTexture, FCommonData.Texture, true, Picture, At, BitmapRect(Picture),
-                 ActiveState());
+    PaintSection(Look, Behind, FCommonData.HotTexture, FCommonData.Texture, true, Picture, At,
+                 BitmapRect(Picture), ActiveState());
   else
     PaintSectionBackground(Look, Behind, ActiveState(), Picture, At, BitmapRect(Picture));
   PaintText();
-  if (!Enabled()) ApplyDisabledLook(Picture, FDisabledKind, static_cast<TColor>(ColorToRGB(Color())), At, Behind);
+  if (!Enabled())
+    ApplyDisabledLook(Picture, FDisabledKind, static_cast<TColor>(ColorToRGB(Color())), At, Behind);
   FCommonData.BGChanged = false;
   return true;
 }
@@ -93,7 +94,8 @@ void TsEdit::PaintText() {
   const TCanvasPaintScope Scope(Canvas, FCommonData.FCacheBmp->DC(), Font(), Color());
   const std::wstring Content = Text();
   if (!Content.empty()) {
-    DrawSkinText(Canvas, ShownEditText(Content, PasswordChar()), Enabled(), ActiveState(), FCommonData, Format, Rect);
+    DrawSkinText(Canvas, ShownEditText(Content, PasswordChar()), Enabled(), ActiveState(), FCommonData,
+                 Format, Rect);
     return;
   }
   if (TextHint().empty()) return;
@@ -101,8 +103,10 @@ void TsEdit::PaintText() {
   if (!DC) return;
   const TSavedDCState Saved(DC);
   SetBkMode(DC, TRANSPARENT);
-  const TColor Hint = FCommonData.Skinned(true) ? EditHintColor(static_cast<TColor>(ColorToRGB(Font().Color())), static_cast<TColor>(ColorToRGB(Color())))
-                                                : static_cast<TColor>(ColorToRGB(clGrayText));
+  const TColor Hint = FCommonData.Skinned(true)
+                          ? EditHintColor(static_cast<TColor>(ColorToRGB(Font().Color())),
+                                          static_cast<TColor>(ColorToRGB(Color())))
+                          : static_cast<TColor>(ColorToRGB(clGrayText));
   SetTextColor(DC, static_cast<COLORREF>(Hint));
   DrawTextKeepingAlpha(DC, TextHint(), Rect, Format);
 }
@@ -120,7 +124,8 @@ bool TsEdit::OnlyPartlyInsideParent() const {
   if (!Owner) return false;
   const RECT Inside = Owner->ClientRect();
   const RECT Own = BoundsRect();
-  return Own.left < Inside.left || Own.top < Inside.top || Own.right > Inside.right || Own.bottom > Inside.bottom;
+  return Own.left < Inside.left || Own.top < Inside.top || Own.right > Inside.right ||
+         Own.bottom > Inside.bottom;
 }
 
 bool TsEdit::PictureReady() {

@@ -57,7 +57,8 @@ void TsMemo::Attach() {
 
 void TsMemo::FollowSectionColors() {
   if (!FCommonData.Skinned()) return;
-  const TsGeneralData& Section = FCommonData.SkinManager()->Store().gd()[static_cast<std::size_t>(FCommonData.SkinIndex)];
+  const TsGeneralData& Section =
+      FCommonData.SkinManager()->Store().gd()[static_cast<std::size_t>(FCommonData.SkinIndex)];
   const int State = Section.States > 1 && FCommonData.HotState() > 0 ? 1 : 0;
   const TsGenState& Props = Section.Props[static_cast<std::size_t>(State)];
   if (!FCommonData.CustomColor() && Color() != Props.Color) {
@@ -127,8 +128,7 @@ bool TsMemo::SkinCommand(TMessage& Message, const TMessageHookChain::TNext& Next
     case SKC_REPAINT:
       Attach();
       Next(Message);
-      if (HandleAllocated())
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+      if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
       return true;
     default:
       return false;

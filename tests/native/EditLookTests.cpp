@@ -10,11 +10,11 @@ TEST(EditLook, BorderWidthCountsTheEdgeAndEachBevel) {
     int Width;
     int Strips;
   } const Cases[] = {
-      {{true, true, false, false}, 2, 2},    // the program's fields: a 3-D border
-      {{true, false, false, false}, 1, 1},   // a flat border
-      {{false, true, false, false}, 0, 0},   // no border at all
-      {{true, true, true, true}, 4, 4},      // 3-D border and both bevels
-      {{false, false, true, false}, 1, 1},   // only a bevel
+      {{true, true, false, false}, 2, 2},   // the program's fields: a 3-D border
+      {{true, false, false, false}, 1, 1},  // a flat border
+      {{false, true, false, false}, 0, 0},  // no border at all
+      {{true, true, true, true}, 4, 4},     // 3-D border and both bevels
+      {{false, false, true, false}, 1, 1},  // only a bevel
       {{false, true, true, true}, 2, 2},
   };
   for (const auto& C : Cases) {

@@ -6,7 +6,9 @@
 
 namespace {
 
-int BevelCount(const TEditBorder& Border) { return (Border.BevelInner ? 1 : 0) + (Border.BevelOuter ? 1 : 0); }
+int BevelCount(const TEditBorder& Border) {
+  return (Border.BevelInner ? 1 : 0) + (Border.BevelOuter ? 1 : 0);
+}
 
 }  // namespace
 
