@@ -418,9 +418,12 @@ TEST_F(MainWindow, TheFieldsAndThePaneShowTheEditSectionsGreyWithLightTextAndNoS
         const TPixel32 P = ReadPixel(Shown->Pixels(), X, Y) & 0xFFFFFF;
         const COLORREF C = RGB((P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF);
         const bool InFrame = X < 2 || Y < 2 || X >= W - 2 || Y >= H - 2;
-        if (InFrame) Edge += std::find(std::begin(SystemEdges), std::end(SystemEdges), C) != std::end(SystemEdges);
-        else if (P == 0x333333) ++Grey;
-        else if (GetRValue(C) >= 0xA0 && GetGValue(C) >= 0xA0 && GetBValue(C) >= 0xA0) ++Light;
+        if (InFrame)
+          Edge += std::find(std::begin(SystemEdges), std::end(SystemEdges), C) != std::end(SystemEdges);
+        else if (P == 0x333333)
+          ++Grey;
+        else if (GetRValue(C) >= 0xA0 && GetGValue(C) >= 0xA0 && GetBValue(C) >= 0xA0)
+          ++Light;
       }
     EXPECT_EQ(Edge, 0);
     EXPECT_GT(Light, 10);
