@@ -230,6 +230,24 @@ TEST_F(SkinnedEdit, APasswordFieldShowsOneDotPerCharacterInItsPicture) {
   EXPECT_LT(SameAsStars, Total);
 }
 
+TEST_F(SkinnedEdit, OnceShownTheFieldAndThePaneGetNoFurtherPaints) {
+  TsEdit* Edit = Field(26, L"www.example.com / 127.0.0.1");
+  TsMemo* Memo = Pane();
+  Memo->AppendText(L"Windows IP Configuration\r\n");
+  int Paints = 0;
+  const auto Counting = [&Paints](TMessage& Message, const TMessageHookChain::TNext& Next) {
+    if (Message.Msg == WM_PAINT || Message.Msg == WM_NCPAINT || Message.Msg == WM_ERASEBKGND) ++Paints;
+    Next(Message);
+  };
+  TMessageHook OnEdit = Edit->AddMessageHook(Counting);
+  TMessageHook OnMemo = Memo->AddMessageHook(Counting);
+  PumpUntil([] { return false; }, 300ms);
+  ASSERT_GT(Paints, 0);  // the first paints after showing
+  Paints = 0;
+  PumpUntil([] { return false; }, 500ms);
+  EXPECT_EQ(Paints, 0);
+}
+
 TEST_F(SkinnedEdit, CtrlASelectsThePanesWholeTextAndSwallowsItsCharacter) {
   TsMemo* Memo = Pane();
   Memo->AppendText(L"Pinging 127.0.0.1\r\nReply from 127.0.0.1\r\n");
