@@ -1,5 +1,7 @@
 #include "framework/Edit.h"
 
+#include <algorithm>
+
 #include "framework/Colors.h"
 #include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
@@ -23,6 +25,14 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
 void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
   if (FPasswordChar) SendMessageW(Handle(), EM_SETPASSWORDCHAR, FPasswordChar, 0);
+  if (FMaxLength > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TCustomEdit::SetMaxLength(int Value) {
+  Value = std::max(Value, 0);
+  if (Value == FMaxLength) return;
+  FMaxLength = Value;
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(Value), 0);
 }
 
 void TCustomEdit::SetPasswordChar(wchar_t Value) {
@@ -117,6 +127,8 @@ void TCustomEdit::WndProc(TMessage& Message) {
 bool TCustomEdit::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"ReadOnly") {
     SetReadOnly(AsBoolean(Value));
+  } else if (PropertyName == L"MaxLength") {
+    SetMaxLength(AsInteger(Value));
   } else if (PropertyName == L"PasswordChar") {
     const std::wstring Char = AsString(Value);
     SetPasswordChar(Char.empty() ? 0 : Char[0]);

@@ -248,6 +248,17 @@ TEST_F(SkinnedEdit, OnceShownTheFieldAndThePaneGetNoFurtherPaints) {
   EXPECT_EQ(Paints, 0);
 }
 
+TEST_F(SkinnedEdit, AFieldTakesNoMoreTypedCharactersThanItsMaxLength) {
+  TsEdit* Limited = Field(26);
+  Limited->SetMaxLength(5);
+  TsEdit* Free = Field(60);
+  for (TsEdit* Edit : {Limited, Free})
+    for (const wchar_t C : std::wstring(L"1234567")) PostMessageW(Edit->Handle(), WM_CHAR, C, 1);
+  Serve();
+  EXPECT_EQ(Limited->Text(), L"12345");
+  EXPECT_EQ(Free->Text(), L"1234567");
+}
+
 TEST_F(SkinnedEdit, CtrlASelectsThePanesWholeTextAndSwallowsItsCharacter) {
   TsMemo* Memo = Pane();
   Memo->AppendText(L"Pinging 127.0.0.1\r\nReply from 127.0.0.1\r\n");
