@@ -1,5 +1,7 @@
 #include "framework/Edit.h"
 
+#include <algorithm>
+
 #include "framework/Colors.h"
 #include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
@@ -16,7 +18,29 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   Params.SystemClassName = L"EDIT";
   Params.Style |= ES_AUTOHSCROLL;
   if (FReadOnly) Params.Style |= ES_READONLY;
+  if (FPasswordChar) Params.Style |= ES_PASSWORD;
   Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (FPasswordChar) SendMessageW(Handle(), EM_SETPASSWORDCHAR, FPasswordChar, 0);
+  if (FMaxLength > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TCustomEdit::SetMaxLength(int Value) {
+  Value = std::max(Value, 0);
+  if (Value == FMaxLength) return;
+  FMaxLength = Value;
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(Value), 0);
+}
+
+void TCustomEdit::SetPasswordChar(wchar_t Value) {
+  if (Value == FPasswordChar) return;
+  FPasswordChar = Value;
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), EM_SETPASSWORDCHAR, Value, 0);
+  Invalidate();
 }
 
 void TCustomEdit::SetReadOnly(bool Value) {
@@ -103,6 +127,11 @@ void TCustomEdit::WndProc(TMessage& Message) {
 bool TCustomEdit::ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) {
   if (PropertyName == L"ReadOnly") {
     SetReadOnly(AsBoolean(Value));
+  } else if (PropertyName == L"MaxLength") {
+    SetMaxLength(AsInteger(Value));
+  } else if (PropertyName == L"PasswordChar") {
+    const std::wstring Char = AsString(Value);
+    SetPasswordChar(Char.empty() ? 0 : Char[0]);
   } else if (PropertyName == L"TextHint") {
     SetTextHint(AsString(Value));
   } else {

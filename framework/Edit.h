@@ -19,16 +19,25 @@ class TCustomEdit : public TWinControl {
   void SetReadOnly(bool Value);
   const std::wstring& TextHint() const { return FTextHint; }
   void SetTextHint(const std::wstring& Value);
+  // The most characters the user can type in; 0: as many as the system allows.
+  int MaxLength() const { return FMaxLength; }
+  void SetMaxLength(int Value);
+  // Shown once for each character of the text instead of it; 0 shows the text.
+  wchar_t PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(wchar_t Value);
   void Clear() { SetText(L""); }
 
   bool ReadProperty(const std::wstring& PropertyName, const TDescriptionValue& Value) override;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void WndProc(TMessage& Message) override;
 
  private:
   bool FReadOnly = false;
+  wchar_t FPasswordChar = 0;
+  int FMaxLength = 0;
   std::wstring FTextHint;
   TUniqueBrush FBrush;
   TColor FBrushColor = clNone;

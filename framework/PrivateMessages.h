@@ -28,6 +28,9 @@ constexpr UINT CM_FONTCHANGED = CM_BASE + 6;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 7;
 // A panel's bevels or border width changed.
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 8;
+// Posted to a control whose window is to be made again once the message in hand has
+// returned (a window subclass that removed itself is freed then).
+constexpr UINT CM_RECREATEWND = CM_BASE + 9;
 
 // CN_ messages are notifications reflected from the parent to the child control that sent
 // them (CN_BASE + the original message number, same WParam and LParam), so a button handles
@@ -130,9 +133,10 @@ constexpr int SKC_PERIPHERY_FORM_LAST = 81;
 namespace PrivateMessageChecks {
 
 // Every private message but the reflected ones, which fill CN_BASE .. CN_LAST.
-constexpr std::array<UINT, 12> Messages = {CM_MOUSEENTER,   CM_MOUSELEAVE,      CM_ENABLEDCHANGED,
+constexpr std::array<UINT, 13> Messages = {CM_MOUSEENTER,   CM_MOUSELEAVE,      CM_ENABLEDCHANGED,
                                            CM_VISIBLECHANGED, CM_TEXTCHANGED,    CM_FONTCHANGED,
-                                           CM_COLORCHANGED, CM_BORDERCHANGED,   WM_SYNCHRONIZECALL,
+                                           CM_COLORCHANGED, CM_BORDERCHANGED,   CM_RECREATEWND,
+                                           WM_SYNCHRONIZECALL,
                                            WM_SKINCOMMAND,  WM_SKINPREVIEW,     WM_INVALIDATEFORMS};
 // The popup messages lie inside the reflection range; no notification we reflect may meet them.
 constexpr std::array<UINT, 2> InsideReflection = {WM_POPUPBORDER1, WM_POPUPBORDER2};

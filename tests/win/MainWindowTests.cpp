@@ -1,6 +1,7 @@
 // The main window built from its stored description, driven through real window messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -388,6 +389,46 @@ TEST_F(MainWindow, RepaintingTwoHundredTimesLeavesTheLiveGdiCountWhereTheFirstRe
   EXPECT_GT(AfterFirst, 20);
   for (int I = 1; I < 200; ++I) Repaint();
   EXPECT_EQ(LiveGdiObjects, AfterFirst);
+}
+
+TEST_F(MainWindow, TheFieldsAndThePaneShowTheEditSectionsGreyWithLightTextAndNoSystemEdge) {
+  Form->Show();
+  Form->sMemo1->AppendText(L"Windows IP Configuration\r\n");
+  EXPECT_NE(Form->sMemo1->ListSW(), nullptr);
+  const COLORREF SystemEdges[] = {GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_3DLIGHT),
+                                  GetSysColor(COLOR_BTNSHADOW)};
+  for (TWinControl* Control : std::initializer_list<TWinControl*>{Form->sMemo1, Form->sEdit1, Form->sEdit2}) {
+    // EDIT: COLOR=3355443, FONTCOLOR=15724527.
+    EXPECT_EQ(Control->Color(), static_cast<TColor>(0x333333));
+    EXPECT_EQ(Control->Font().Color(), static_cast<TColor>(15724527));
+    const HWND Window = Control->Handle();
+    RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    RECT R;
+    GetWindowRect(Window, &R);
+    const int W = R.right - R.left, H = R.bottom - R.top;
+    std::optional<TDibSection> Shown = TDibSection::Make(W, H);
+    ASSERT_TRUE(Shown);
+    {
+      const TWindowDC Whole(Window, TWindowDC::TArea::Window);
+      BitBlt(Shown->DC(), 0, 0, W, H, Whole.Get(), 0, 0, SRCCOPY);
+    }
+    int Grey = 0, Light = 0, Edge = 0;
+    for (int Y = 0; Y < H; ++Y)
+      for (int X = 0; X < W; ++X) {
+        const TPixel32 P = ReadPixel(Shown->Pixels(), X, Y) & 0xFFFFFF;
+        const COLORREF C = RGB((P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF);
+        const bool InFrame = X < 2 || Y < 2 || X >= W - 2 || Y >= H - 2;
+        if (InFrame)
+          Edge += std::find(std::begin(SystemEdges), std::end(SystemEdges), C) != std::end(SystemEdges);
+        else if (P == 0x333333)
+          ++Grey;
+        else if (GetRValue(C) >= 0xA0 && GetGValue(C) >= 0xA0 && GetBValue(C) >= 0xA0)
+          ++Light;
+      }
+    EXPECT_EQ(Edge, 0);
+    EXPECT_GT(Light, 10);
+    EXPECT_GT(Grey, Light);
+  }
 }
 
 }  // namespace
