@@ -1,0 +1,299 @@
+// The skinned scroll bars over a plain memo with real windows and real mouse input: the
+// room they take, how they look disabled, arrow presses with their repeat, the release
+// paths, the thumb drag's positions and the hover timer at rest.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/Colors.h"
+#include "framework/Form.h"
+#include "framework/Memo.h"
+#include "skin/controls/acSBUtils.h"
+#include "skin/store/win32/sSkinManager.h"
+#include "tests/win/SkinTestSupport.h"
+#include "tests/win/WinTestSupport.h"
+
+namespace {
+
+// Each bar part in a colour of its own (TColor, red in the low byte); no pictures, so the
+// arrows are drawn as vector arrows.
+constexpr char TestSkin[] =
+    "[GLOBALINFO]\nVERSION=8.10\nCOLOR=3355443\n"
+    "[EDIT]\nSTATES=2\nCOLOR=3355443\nFONTCOLOR=15724527\n"
+    "[SCROLLBAR1V]\nSTATES=2\nCOLOR=255\nHOTCOLOR=255\n"
+    "[SCROLLBAR2V]\nSTATES=2\nCOLOR=65280\nHOTCOLOR=65280\n"
+    "[SCROLLBTNTOP]\nSTATES=3\nCOLOR=16711680\nHOTCOLOR=16711935\nFONTCOLOR=0\n"
+    "[SCROLLBTNBOTTOM]\nSTATES=3\nCOLOR=16711680\nHOTCOLOR=16711935\nFONTCOLOR=0\n"
+    "[SCROLLSLIDERV]\nSTATES=3\nCOLOR=65535\nHOTCOLOR=16776960\n";
+
+struct TScrollCall {
+  int Code;
+  int Position;
+  std::chrono::steady_clock::time_point At;
+};
+
+void Pump(std::chrono::milliseconds For) {
+  const auto End = std::chrono::steady_clock::now() + For;
+  PumpUntil([&] { return std::chrono::steady_clock::now() >= End; }, For + 1s);
+}
+
+void MouseTo(POINT Screen) {
+  SetCursorPos(Screen.x, Screen.y);
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dx = MulDiv(Screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  Input.mi.dy = MulDiv(Screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  Input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &Input, sizeof(INPUT));
+}
+
+void Button(bool Down) {
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &Input, sizeof(INPUT));
+}
+
+class SkinnedScrollBars : public testing::Test {
+ protected:
+  TApplication App;
+  TForm* Form = new TForm(&App);
+  TsSkinManager* Manager = new TsSkinManager(Form);
+  TMemo* Memo = new TMemo(Form);
+  std::vector<TScrollCall> Calls;
+  TMessageHook Recorder;
+  TacScrollWnd* Bars = nullptr;
+
+  void SetUp() override {
+    ReadManagerWithSkin(*Manager, TestSkin);
+    Form->SetBounds(60, 60, 400, 300);
+    Memo->SetParent(Form);
+    Memo->SetBounds(10, 10, 200, 160);
+    Memo->SetScrollBars(TScrollStyle::ssVertical);
+    Recorder = Memo->AddMessageHook([this](TMessage& Message, const TMessageHookChain::TNext& Next) {
+      if (Message.Msg == WM_VSCROLL)
+        Calls.push_back({LOWORD(Message.WParam), HIWORD(Message.WParam), std::chrono::steady_clock::now()});
+      Next(Message);
+    });
+    Form->Show();
+    Bars = AttachSkinnedScrollBars(*Memo, nullptr);
+    Pump(50ms);
+  }
+  void TearDown() override {
+    Button(false);
+    MouseTo({5, 5});
+    Pump(30ms);
+  }
+
+  void FillLines(int Count) {
+    std::wstring Text;
+    for (int I = 0; I < Count; ++I) Text += L"line " + std::to_wstring(I) + L"\r\n";
+    Memo->SetText(Text);
+    Pump(30ms);
+  }
+  RECT Window() const {
+    RECT R{};
+    GetWindowRect(Memo->Handle(), &R);
+    return R;
+  }
+  // The vertical bar on the screen: the client edge's 2 pixels in, 17 wide.
+  RECT Bar() const { return Bars->VertBarRect(); }
+  POINT At(int DX, int DY) const { return {Bar().left + DX, Bar().top + DY}; }
+  int Count(int Code) const {
+    return static_cast<int>(std::count_if(Calls.begin(), Calls.end(), [&](const TScrollCall& C) { return C.Code == Code; }));
+  }
+  bool TimerRunning(UINT_PTR Id) const { return KillTimer(Memo->Handle(), Id) != FALSE; }
+  COLORREF ScreenPixel(POINT P) const {
+    HDC DC = GetDC(nullptr);
+    const COLORREF Color = GetPixel(DC, P.x, P.y);
+    ReleaseDC(nullptr, DC);
+    return Color;
+  }
+};
+
+TEST_F(SkinnedScrollBars, TakeTheRoomOfTheSystemBarBesideTheClientEdge) {
+  ASSERT_NE(Bars, nullptr);
+  EXPECT_EQ(SkinnedScrollBarsOf(Memo->Handle()), Bars);
+  EXPECT_EQ(GetPropW(Memo->Handle(), L"ACSBSC"), Bars);
+  // 200 x 160 with a 2-pixel client edge. The skin's EDIT has no border of its own, so the
+  // bar reaches 2 pixels out over that edge: to the window's right edge, full height, as
+  // wide as the system's bar.
+  const int Thickness = GetSystemMetrics(SM_CXVSCROLL);
+  RECT Client{};
+  GetClientRect(Memo->Handle(), &Client);
+  EXPECT_EQ(Client.right, 200 - Thickness);
+  EXPECT_EQ(Client.bottom, 160);
+  const RECT W = Window();
+  const RECT B = Bar();
+  EXPECT_EQ(B.left - W.left, 200 - Thickness);
+  EXPECT_EQ(B.right - W.left, 200);
+  EXPECT_EQ(B.top - W.top, 0);
+  EXPECT_EQ(B.bottom - W.top, 160);
+}
+
+TEST_F(SkinnedScrollBars, WhileTheTextFitsTheBarIsDrawnDisabledAndTakesNoClicks) {
+  FillLines(2);
+  RedrawWindow(Memo->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(50ms);
+  EXPECT_FALSE(Bars->BarEnabled(Bars->sBarVert));
+  // The track (red before the thumb's place, green after it) faded with weight 60 towards
+  // the form's colour, and no thumb (yellow) anywhere between the arrows.
+  const COLORREF Face = GetSysColor(COLOR_BTNFACE);
+  const auto Faded = [&](int R, int G, int B) {
+    return RGB((R * 60 + GetRValue(Face) * 195) >> 8, (G * 60 + GetGValue(Face) * 195) >> 8,
+               (B * 60 + GetBValue(Face) * 195) >> 8);
+  };
+  const int Arrow = GetSystemMetrics(SM_CXVSCROLL);
+  const int Length = Bar().bottom - Bar().top;
+  for (int Y = Arrow + 1; Y < Length - Arrow - 1; Y += 7) {
+    const COLORREF Seen = ScreenPixel(At(8, Y));
+    EXPECT_TRUE(Seen == Faded(255, 0, 0) || Seen == Faded(0, 255, 0)) << "at " << Y << ": " << std::hex << Seen;
+  }
+  const LRESULT Hit = SendMessageW(Memo->Handle(), WM_NCHITTEST, 0, MAKELPARAM(At(8, 30).x, At(8, 30).y));
+  EXPECT_EQ(Hit, HTNOWHERE);
+  MouseTo(At(8, Bar().bottom - Bar().top - 5));
+  Button(true);
+  Pump(100ms);
+  Button(false);
+  Pump(50ms);
+  EXPECT_TRUE(Calls.empty());
+}
+
+TEST_F(SkinnedScrollBars, AnArrowPressScrollsOnceThenRepeatsUntilTheRelease) {
+  FillLines(200);
+  ASSERT_TRUE(Bars->BarEnabled(Bars->sBarVert));
+  const LRESULT Hit = SendMessageW(Memo->Handle(), WM_NCHITTEST, 0, MAKELPARAM(At(8, 30).x, At(8, 30).y));
+  EXPECT_EQ(Hit, HTVSCROLL);
+  MouseTo(At(8, Bar().bottom - Bar().top - 5));
+  Pump(30ms);
+  Calls.clear();
+  const auto Pressed = std::chrono::steady_clock::now();
+  Button(true);
+  Pump(200ms);
+  ASSERT_EQ(Count(SB_LINEDOWN), 1);
+  EXPECT_LT(Calls[0].At - Pressed, 150ms);
+  Pump(800ms);
+  Button(false);
+  Pump(150ms);
+  const int Lines = Count(SB_LINEDOWN);
+  // 300 ms to the second, then 55 ms apart: about 10 in the second that passed.
+  ASSERT_GE(Lines, 4);
+  EXPECT_GE(Calls[1].At - Calls[0].At, 280ms);
+  for (int I = 2; I < Lines; ++I) EXPECT_GE(Calls[static_cast<std::size_t>(I)].At - Calls[static_cast<std::size_t>(I - 1)].At, 40ms);
+  EXPECT_LE(Lines, 14);
+  EXPECT_EQ(Count(SB_ENDSCROLL), 1);
+  EXPECT_EQ(Calls.back().Code, SB_ENDSCROLL);
+  EXPECT_GT(GetScrollPos(Memo->Handle(), SB_VERT), 0);
+  EXPECT_FALSE(TimerRunning(0xFFFD));
+  EXPECT_FALSE(TimerRunning(0xFFFE));
+  // Nothing follows the release.
+  Pump(300ms);
+  EXPECT_EQ(Count(SB_LINEDOWN), Lines);
+}
+
+TEST_F(SkinnedScrollBars, ALostCaptureEndsThePress) {
+  FillLines(200);
+  MouseTo(At(8, Bar().bottom - Bar().top - 5));
+  Pump(30ms);
+  Calls.clear();
+  Button(true);
+  Pump(450ms);
+  ASSERT_GE(Count(SB_LINEDOWN), 2);
+  ASSERT_EQ(GetCapture(), Memo->Handle());
+  ReleaseCapture();
+  Pump(30ms);
+  const int Lines = Count(SB_LINEDOWN);
+  EXPECT_EQ(Count(SB_ENDSCROLL), 1);
+  EXPECT_FALSE(TimerRunning(0xFFFD));
+  EXPECT_FALSE(TimerRunning(0xFFFE));
+  Pump(400ms);
+  EXPECT_EQ(Count(SB_LINEDOWN), Lines);
+  Button(false);
+  Pump(50ms);
+  EXPECT_EQ(Count(SB_ENDSCROLL), 1);
+}
+
+TEST_F(SkinnedScrollBars, TheButtonFoundUpAtATickEndsThePress) {
+  FillLines(200);
+  MouseTo(At(8, Bar().bottom - Bar().top - 5));
+  Pump(30ms);
+  Calls.clear();
+  // The press arrives, but the button is never held.
+  SendMessageW(Memo->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(At(8, Bar().bottom - Bar().top - 5).x,
+                                                                     At(8, Bar().bottom - Bar().top - 5).y));
+  Pump(600ms);
+  EXPECT_EQ(Count(SB_LINEDOWN), 1);
+  EXPECT_EQ(Count(SB_ENDSCROLL), 1);
+  EXPECT_FALSE(TimerRunning(0xFFFD));
+  EXPECT_FALSE(TimerRunning(0xFFFE));
+  EXPECT_NE(GetCapture(), Memo->Handle());
+}
+
+TEST_F(SkinnedScrollBars, DraggingTheThumbToTheEndSendsOnePastTheLastPage) {
+  FillLines(300);
+  SCROLLINFO Info{sizeof(SCROLLINFO), SIF_ALL};
+  ASSERT_TRUE(GetScrollInfo(Memo->Handle(), SB_VERT, &Info));
+  ASSERT_EQ(Info.nPos, 0);
+  const int Length = Bar().bottom - Bar().top;
+  const int Arrow = GetSystemMetrics(SM_CXVSCROLL);
+  // The thumb starts right after the upper arrow.
+  MouseTo(At(8, Arrow + 1));
+  Pump(30ms);
+  Calls.clear();
+  Button(true);
+  Pump(50ms);
+  EXPECT_TRUE(Calls.empty());
+  // Down by one pixel: 1 x (nMax - nPage + 2) / (track - thumb) rounds to the first step.
+  MouseTo(At(8, Arrow + 2));
+  Pump(50ms);
+  MouseTo(At(8, Length + 40));
+  Pump(80ms);
+  Button(false);
+  Pump(80ms);
+  ASSERT_GE(Calls.size(), 3u);
+  const int End = Info.nMax - Info.nMin - static_cast<int>(Info.nPage) + 2;
+  const TScrollCall& LastTrack = Calls[Calls.size() - 3];
+  EXPECT_EQ(LastTrack.Code, SB_THUMBTRACK);
+  EXPECT_EQ(LastTrack.Position, Info.nMin + End);
+  EXPECT_EQ(Calls[Calls.size() - 2].Code, SB_THUMBPOSITION);
+  EXPECT_EQ(Calls[Calls.size() - 2].Position, Info.nMin + End);
+  EXPECT_EQ(Calls.back().Code, SB_ENDSCROLL);
+  EXPECT_EQ(Calls.back().Position, Info.nMin + End);
+  for (std::size_t I = 0; I + 2 < Calls.size(); ++I) EXPECT_EQ(Calls[I].Code, SB_THUMBTRACK);
+  // The memo shows its last page.
+  SCROLLINFO After{sizeof(SCROLLINFO), SIF_ALL};
+  GetScrollInfo(Memo->Handle(), SB_VERT, &After);
+  EXPECT_EQ(After.nPos, Info.nMax - static_cast<int>(Info.nPage) + 1);
+}
+
+TEST_F(SkinnedScrollBars, AtRestOverTheBarNothingIsRepaintedAfterTheFirst) {
+  FillLines(200);
+  const int Before = Bars->BarPaintCount();
+  MouseTo(At(8, 60));
+  Pump(300ms);
+  const int Settled = Bars->BarPaintCount();
+  EXPECT_GT(Settled, Before);
+  Pump(2s);
+  EXPECT_EQ(Bars->BarPaintCount(), Settled);
+  MouseTo({Window().left - 30, Window().top + 20});
+  Pump(150ms);
+  EXPECT_GT(Bars->BarPaintCount(), Settled);
+  EXPECT_FALSE(TimerRunning(0xFFF2));
+}
+
+TEST_F(SkinnedScrollBars, DetachingGivesTheWindowItsOwnBarBack) {
+  DetachSkinnedScrollBars(*Memo);
+  EXPECT_EQ(SkinnedScrollBarsOf(Memo->Handle()), nullptr);
+  RECT Client{};
+  GetClientRect(Memo->Handle(), &Client);
+  EXPECT_EQ(Client.right, 196 - GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(GetWindowLongPtrW(Memo->Handle(), GWL_STYLE) & WS_VSCROLL, WS_VSCROLL);
+}
+
+}  // namespace
