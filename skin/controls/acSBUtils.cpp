@@ -4,10 +4,10 @@
 
 #include "framework/WinControl.h"
 #include "gfx/ColorOps.h"
+#include "skin/render/ControlKinds.h"
 #include "skin/render/DisabledLook.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/PixelBlend.h"
-#include "skin/render/ControlKinds.h"
 #include "skin/render/PixelFill.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/win32/PictureToDC.h"
@@ -82,7 +82,9 @@ POINT ClientToScreenPoint(HWND Window, LPARAM LParam) {
   return Point;
 }
 
-POINT ScreenPoint(LPARAM LParam) { return {static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam))}; }
+POINT ScreenPoint(LPARAM LParam) {
+  return {static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam))};
+}
 
 }  // namespace
 
@@ -129,7 +131,8 @@ TacScrollWnd::TacScrollWnd(TWinControl& Control, TsScrollWndData* SkinData)
   const LONG_PTR Style = GetWindowLongPtrW(FHandle, GWL_STYLE);
   sBarHorz.fScrollFlags = (Style & WS_HSCROLL) ? HasBarFlag : 0;
   sBarVert.fScrollFlags = (Style & WS_VSCROLL) ? HasBarFlag : 0;
-  FHook = Control.AddMessageHook([this](TMessage& Message, const TMessageHookChain::TNext& Next) { Hooked(Message, Next); });
+  FHook = Control.AddMessageHook(
+      [this](TMessage& Message, const TMessageHookChain::TNext& Next) { Hooked(Message, Next); });
 }
 
 TacScrollWnd::~TacScrollWnd() {
@@ -140,7 +143,8 @@ TacScrollWnd::~TacScrollWnd() {
     Tracking = TTracking{};
   }
   FHook.Reset();
-  if (IsWindow(FHandle) && GetPropW(FHandle, SkinSubclassProperty) == this) RemovePropW(FHandle, SkinSubclassProperty);
+  if (IsWindow(FHandle) && GetPropW(FHandle, SkinSubclassProperty) == this)
+    RemovePropW(FHandle, SkinSubclassProperty);
 }
 
 void TacScrollWnd::Release() {
@@ -158,7 +162,8 @@ TsSkinManager* TacScrollWnd::Manager() const { return FSkinData->SkinManager(); 
 
 void TacScrollWnd::ReadScrollInfo(TacScrollBar& Bar) {
   Bar.ScrollInfo = SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
-  if (!GetScrollInfo(FHandle, Bar.Kind(), &Bar.ScrollInfo)) Bar.ScrollInfo = SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(FHandle, Bar.Kind(), &Bar.ScrollInfo))
+    Bar.ScrollInfo = SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
 }
 
 // ---- Metrics and rectangles ----
@@ -367,7 +372,8 @@ void TacScrollWnd::CalcSize(TMessage& Message, const TMessageHookChain::TNext& N
   Input.LeftScrollBar = fLeftScrollbar;
   const TsSkinManager* M = Manager();
   if (M && M->Store().IsValidSkinIndex(FSkinData->SkinIndex))
-    Input.ScrollBorderOffset = M->Store().gd()[static_cast<std::size_t>(FSkinData->SkinIndex)].ScrollBorderOffset;
+    Input.ScrollBorderOffset =
+        M->Store().gd()[static_cast<std::size_t>(FSkinData->SkinIndex)].ScrollBorderOffset;
   const TScrollFrame Result = CalcScrollFrame(Input);
   cxLeftEdge = Result.LeftEdge;
   cxRightEdge = Result.RightEdge;
@@ -411,7 +417,8 @@ bool TacScrollWnd::HitTest(TMessage& Message) {
 void TacScrollWnd::Hover(int HitCode) {
   const int Bar = HitCode == HTVSCROLL ? 1 : 0;
   if (Tracking.TrackedWindow != FHandle) {
-    if (Tracking.HoverTimerId && IsWindow(Tracking.TrackedWindow)) KillTimer(Tracking.TrackedWindow, Tracking.HoverTimerId);
+    if (Tracking.HoverTimerId && IsWindow(Tracking.TrackedWindow))
+      KillTimer(Tracking.TrackedWindow, Tracking.HoverTimerId);
     Tracking.HoverTimerId = 0;
     Tracking.HotBar = -1;
   }
@@ -564,8 +571,8 @@ void TacScrollWnd::DragThumbTo(POINT Screen) {
   const int BarStart = Vertical ? R.top : R.left;
   const int BarEnd = Vertical ? R.bottom : R.right;
   const int Arrow = BarMetric(Bar, 0);
-  const int Start = DraggedThumbStart(Vertical ? Screen.y : Screen.x, Tracking.GrabOffset, BarStart, BarEnd, Arrow,
-                                      Tracking.ThumbLength);
+  const int Start = DraggedThumbStart(Vertical ? Screen.y : Screen.x, Tracking.GrabOffset, BarStart, BarEnd,
+                                      Arrow, Tracking.ThumbLength);
   if (HDC DC = GetWindowDC(FHandle)) {
     DrawBar(DC, Bar, Start - BarStart);
     ReleaseDC(FHandle, DC);
@@ -587,8 +594,10 @@ void TacScrollWnd::SendScrollCode(UINT Msg, int Code, int Position) {
   const HWND Window = FHandle;
   const LPARAM Codes = MAKELPARAM(static_cast<WORD>(Code), static_cast<WORD>(Msg));
   const bool FullPosition = SendSkinCommand(Window, SKC_BEFORE_SCROLL, Codes) == 1;
-  if (!FullPosition && Code == SB_THUMBTRACK) SetScrollPos(Window, Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, Position, FALSE);
-  const WPARAM WParam = MAKEWPARAM(static_cast<WORD>(Code), static_cast<WORD>(std::clamp(Position, 0, 65535)));
+  if (!FullPosition && Code == SB_THUMBTRACK)
+    SetScrollPos(Window, Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, Position, FALSE);
+  const WPARAM WParam =
+      MAKEWPARAM(static_cast<WORD>(Code), static_cast<WORD>(std::clamp(Position, 0, 65535)));
   SendMessageW(Window, Msg, WParam, FullPosition ? Position : 0);
   if (IsWindow(Window)) SendSkinCommand(Window, SKC_AFTER_SCROLL, Codes);
 }
@@ -643,20 +652,21 @@ void PaintElement(const TBarSkin& Skin, const TacConstElementData& Element, int 
                   const TCacheInfo& Parent, TPoint Offset, const TRect& Rect) {
   if (!HasSection(Skin.Store, Element)) return;
   const int States = std::max(1, Skin.Store.gd()[static_cast<std::size_t>(Element.SkinIndex)].States);
-  PaintSectionByIndex(Element.SkinIndex, Parent, std::min(State, States - 1), Element.BGIndex[1], Element.BGIndex[0],
-                      &Skin.Store, Bitmap, Offset, Rect, Element.MaskIndex);
+  PaintSectionByIndex(Element.SkinIndex, Parent, std::min(State, States - 1), Element.BGIndex[1],
+                      Element.BGIndex[0], &Skin.Store, Bitmap, Offset, Rect, Element.MaskIndex);
 }
 
 void PaintGlyph(const TBarSkin& Skin, const TacConstElementData& Element, int State, TBitmapView Bitmap,
                 const TRect& Rect) {
   if (!Skin.Store.IsValidImgIndex(Element.GlyphIndex)) return;
   const TsMaskData& Glyph = Skin.Store.ma()[static_cast<std::size_t>(Element.GlyphIndex)];
-  const TPoint At{Rect.Left + (Rect.Width() - Glyph.Width) / 2, Rect.Top + (Rect.Height() - Glyph.Height) / 2};
+  const TPoint At{Rect.Left + (Rect.Width() - Glyph.Width) / 2,
+                  Rect.Top + (Rect.Height() - Glyph.Height) / 2};
   TCacheInfo Behind;
   Behind.Bmp = Bitmap;
   Behind.Ready = true;
   PaintStateImage(Bitmap, At, std::min(State, std::max(0, Glyph.ImageCount - 1)), Behind, Glyph,
-                  Skin.Store.MasterBitmap(), 1);
+                  Skin.Store.MasterBitmap().View(), 1);
 }
 
 void CopyInto(TBitmapView Dst, TConstBitmapView Src, TPoint At) {
@@ -705,7 +715,8 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
 
   TBitmap32 Picture(Rect.Width(), Rect.Height());
   const TBitmapView View = Picture.View();
-  TBarSkin Skin{Store, FSkinData->ParentCacheInfo(), {FControl.Left() + Rect.Left, FControl.Top() + Rect.Top}};
+  TBarSkin Skin{
+      Store, FSkinData->ParentCacheInfo(), {FControl.Left() + Rect.Left, FControl.Top() + Rect.Top}};
   // Along the bar: a rectangle From..To on it.
   const auto Along = [&](int From, int To) {
     return V ? TRect{0, From, Thick, To} : TRect{From, 0, To, Thick};
@@ -749,14 +760,16 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
     const int State = StateOf(Which == 0 ? sbpLineUp : sbpLineDown, true);
     const TRect Whole{0, 0, Place.Width(), Place.Height()};
     CopyInto(Btn.View(), View, {-Place.Left, -Place.Top});
-    PaintElement(Skin, Button, State, Btn.View(), Track, {Skin.Offset.X + Place.Left, Skin.Offset.Y + Place.Top}, Whole);
+    PaintElement(Skin, Button, State, Btn.View(), Track,
+                 {Skin.Offset.X + Place.Left, Skin.Offset.Y + Place.Top}, Whole);
     if (Store.IsValidImgIndex(Button.GlyphIndex)) {
       PaintGlyph(Skin, Button, State, Btn.View(), Whole);
     } else if (HasSection(Store, Button)) {
       const TsGeneralData& Section = Store.gd()[static_cast<std::size_t>(Button.SkinIndex)];
       const int Moved = State > 1 ? Shift : 0;
       DrawArrow(Btn.View(), Whole.Offset(Moved, Moved), Side, 5 * FSkinData->ScalePercent / 100,
-                Store.CommonSkinData().ArrowLineWidth, Section.Props[static_cast<std::size_t>(std::min(State, 2))].FontColor.Color);
+                Store.CommonSkinData().ArrowLineWidth,
+                Section.Props[static_cast<std::size_t>(std::min(State, 2))].FontColor.Color);
     }
     CopyInto(View, Btn.View(), {Place.Left, Place.Top});
   }
@@ -805,19 +818,21 @@ void TacScrollWnd::DrawSizeBox(HDC DC, const TRect& Box) {
   const TBitmapView View = Picture.View();
   const TCacheInfo Parent = FSkinData->ParentCacheInfo();
   const TColor Global = Store.GetGlobalColor();
-  if (HasSection(Store, Element) && Store.gd()[static_cast<std::size_t>(Element.SkinIndex)].Props[0].Transparency < 100) {
+  if (HasSection(Store, Element) &&
+      Store.gd()[static_cast<std::size_t>(Element.SkinIndex)].Props[0].Transparency < 100) {
     TColor Color = Store.gd()[static_cast<std::size_t>(Element.SkinIndex)].Props[0].Color;
     if (Color == clFuchsia) Color = Global;
     if (!BarEnabled(sBarHorz) || !BarEnabled(sBarVert)) {
       const TColor Own = Store.IsValidSkinIndex(FSkinData->SkinIndex)
                              ? Store.gd()[static_cast<std::size_t>(FSkinData->SkinIndex)].Props[0].Color
                              : Global;
-      Color = static_cast<TColor>(BlendTwoColors(static_cast<std::uint32_t>(Own), static_cast<std::uint32_t>(Color),
-                                                 DisabledFadeWeight));
+      Color = static_cast<TColor>(BlendTwoColors(static_cast<std::uint32_t>(Own),
+                                                 static_cast<std::uint32_t>(Color), DisabledFadeWeight));
     }
     FillPixels(View, {0, 0, View.Width, View.Height}, Color, 255);
   } else if (Parent.Ready && !Parent.Bmp.Empty()) {
-    CopyInto(View, Parent.Bmp, {-(Parent.X + FControl.Left() + Box.Left), -(Parent.Y + FControl.Top() + Box.Top)});
+    CopyInto(View, Parent.Bmp,
+             {-(Parent.X + FControl.Left() + Box.Left), -(Parent.Y + FControl.Top() + Box.Top)});
   } else {
     FillPixels(View, {0, 0, View.Width, View.Height}, Global, 255);
   }
@@ -830,7 +845,7 @@ void TacScrollWnd::DrawSizeBox(HDC DC, const TRect& Box) {
     Behind.Bmp = View;
     Behind.Ready = true;
     PaintStateImage(View, {View.Width - Image.Width, View.Height - Image.Height}, 0, Behind, Image,
-                    Store.MasterBitmap(), 1);
+                    Store.MasterBitmap().View(), 1);
   }
   CopyPictureToDC(DC, Box.Left, Box.Top, View, {0, 0, View.Width, View.Height});
 }

@@ -48,7 +48,9 @@ class TacScrollBar {
 
   bool Vertical() const { return nBarType == 1; }
   int Kind() const { return Vertical() ? SB_VERT : SB_HORZ; }
-  TScrollState State() const { return {ScrollInfo.nMin, ScrollInfo.nMax, static_cast<int>(ScrollInfo.nPage), ScrollInfo.nPos}; }
+  TScrollState State() const {
+    return {ScrollInfo.nMin, ScrollInfo.nMax, static_cast<int>(ScrollInfo.nPage), ScrollInfo.nPos};
+  }
 };
 
 class TacScrollWnd {

@@ -106,7 +106,8 @@ class SkinnedScrollBars : public testing::Test {
   RECT Bar() const { return Bars->VertBarRect(); }
   POINT At(int DX, int DY) const { return {Bar().left + DX, Bar().top + DY}; }
   int Count(int Code) const {
-    return static_cast<int>(std::count_if(Calls.begin(), Calls.end(), [&](const TScrollCall& C) { return C.Code == Code; }));
+    return static_cast<int>(
+        std::count_if(Calls.begin(), Calls.end(), [&](const TScrollCall& C) { return C.Code == Code; }));
   }
   bool TimerRunning(UINT_PTR Id) const { return KillTimer(Memo->Handle(), Id) != FALSE; }
   COLORREF ScreenPixel(POINT P) const {
@@ -153,7 +154,8 @@ TEST_F(SkinnedScrollBars, WhileTheTextFitsTheBarIsDrawnDisabledAndTakesNoClicks)
   const int Length = Bar().bottom - Bar().top;
   for (int Y = Arrow + 1; Y < Length - Arrow - 1; Y += 7) {
     const COLORREF Seen = ScreenPixel(At(8, Y));
-    EXPECT_TRUE(Seen == Faded(255, 0, 0) || Seen == Faded(0, 255, 0)) << "at " << Y << ": " << std::hex << Seen;
+    EXPECT_TRUE(Seen == Faded(255, 0, 0) || Seen == Faded(0, 255, 0))
+        << "at " << Y << ": " << std::hex << Seen;
   }
   const LRESULT Hit = SendMessageW(Memo->Handle(), WM_NCHITTEST, 0, MAKELPARAM(At(8, 30).x, At(8, 30).y));
   EXPECT_EQ(Hit, HTNOWHERE);
@@ -185,7 +187,8 @@ TEST_F(SkinnedScrollBars, AnArrowPressScrollsOnceThenRepeatsUntilTheRelease) {
   // 300 ms to the second, then 55 ms apart: about 10 in the second that passed.
   ASSERT_GE(Lines, 4);
   EXPECT_GE(Calls[1].At - Calls[0].At, 280ms);
-  for (int I = 2; I < Lines; ++I) EXPECT_GE(Calls[static_cast<std::size_t>(I)].At - Calls[static_cast<std::size_t>(I - 1)].At, 40ms);
+  for (int I = 2; I < Lines; ++I)
+    EXPECT_GE(Calls[static_cast<std::size_t>(I)].At - Calls[static_cast<std::size_t>(I - 1)].At, 40ms);
   EXPECT_LE(Lines, 14);
   EXPECT_EQ(Count(SB_ENDSCROLL), 1);
   EXPECT_EQ(Calls.back().Code, SB_ENDSCROLL);
@@ -225,8 +228,8 @@ TEST_F(SkinnedScrollBars, TheButtonFoundUpAtATickEndsThePress) {
   Pump(30ms);
   Calls.clear();
   // The press arrives, but the button is never held.
-  SendMessageW(Memo->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(At(8, Bar().bottom - Bar().top - 5).x,
-                                                                     At(8, Bar().bottom - Bar().top - 5).y));
+  SendMessageW(Memo->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL,
+               MAKELPARAM(At(8, Bar().bottom - Bar().top - 5).x, At(8, Bar().bottom - Bar().top - 5).y));
   Pump(600ms);
   EXPECT_EQ(Count(SB_LINEDOWN), 1);
   EXPECT_EQ(Count(SB_ENDSCROLL), 1);
@@ -237,7 +240,7 @@ TEST_F(SkinnedScrollBars, TheButtonFoundUpAtATickEndsThePress) {
 
 TEST_F(SkinnedScrollBars, DraggingTheThumbToTheEndSendsOnePastTheLastPage) {
   FillLines(300);
-  SCROLLINFO Info{sizeof(SCROLLINFO), SIF_ALL};
+  SCROLLINFO Info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
   ASSERT_TRUE(GetScrollInfo(Memo->Handle(), SB_VERT, &Info));
   ASSERT_EQ(Info.nPos, 0);
   const int Length = Bar().bottom - Bar().top;
@@ -267,7 +270,7 @@ TEST_F(SkinnedScrollBars, DraggingTheThumbToTheEndSendsOnePastTheLastPage) {
   EXPECT_EQ(Calls.back().Position, Info.nMin + End);
   for (std::size_t I = 0; I + 2 < Calls.size(); ++I) EXPECT_EQ(Calls[I].Code, SB_THUMBTRACK);
   // The memo shows its last page.
-  SCROLLINFO After{sizeof(SCROLLINFO), SIF_ALL};
+  SCROLLINFO After{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(Memo->Handle(), SB_VERT, &After);
   EXPECT_EQ(After.nPos, Info.nMax - static_cast<int>(Info.nPage) + 1);
 }
