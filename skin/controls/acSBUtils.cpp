@@ -108,6 +108,7 @@ void DetachSkinnedScrollBars(TWinControl& Control) {
   if (TacScrollWnd* Bars = SkinnedScrollBarsOf(Control.Handle())) {
     const HWND Window = Bars->CtrlHandle();
     Bars->Release();
+    if (Bars->FMessageDepth == 0) delete Bars;
     SetWindowPos(Window, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -152,10 +153,7 @@ void TacScrollWnd::Release() {
   Destroyed = true;
   FHook.Reset();
   if (GetPropW(FHandle, SkinSubclassProperty) == this) RemovePropW(FHandle, SkinSubclassProperty);
-  if (FMessageDepth > 0)
-    FFreePending = true;
-  else
-    delete this;
+  FFreePending = true;
 }
 
 TsSkinManager* TacScrollWnd::Manager() const { return FSkinData->SkinManager(); }
@@ -754,14 +752,11 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
     TBitmap32 Btn(Place.Width(), Place.Height());
     TCacheInfo Track;
     Track.Bmp = View;
-    Track.X = Place.Left;
-    Track.Y = Place.Top;
     Track.Ready = true;
     const int State = StateOf(Which == 0 ? sbpLineUp : sbpLineDown, true);
     const TRect Whole{0, 0, Place.Width(), Place.Height()};
     CopyInto(Btn.View(), View, {-Place.Left, -Place.Top});
-    PaintElement(Skin, Button, State, Btn.View(), Track,
-                 {Skin.Offset.X + Place.Left, Skin.Offset.Y + Place.Top}, Whole);
+    PaintElement(Skin, Button, State, Btn.View(), Track, {Place.Left, Place.Top}, Whole);
     if (Store.IsValidImgIndex(Button.GlyphIndex)) {
       PaintGlyph(Skin, Button, State, Btn.View(), Whole);
     } else if (HasSection(Store, Button)) {

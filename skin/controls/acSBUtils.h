@@ -111,7 +111,7 @@ class TacScrollWnd {
   void Hooked(TMessage& Message, const TMessageHookChain::TNext& Next);
   bool HandleMessage(TMessage& Message, const TMessageHookChain::TNext& Next);
   void AfterMessage(const TMessage& Message);
-  // Unhooks, gives the window back and frees this object once no message of it runs.
+  // Unhooks and gives the window back; the object is freed once no message of it runs.
   void Release();
   void ReadScrollInfo(TacScrollBar& Bar);
   TsSkinManager* Manager() const;
