@@ -47,6 +47,18 @@ struct TTracking {
 };
 TTracking Tracking;
 
+// Holds a flag raised while it lives.
+class TRaised {
+ public:
+  explicit TRaised(bool& Flag) : FFlag(Flag) { FFlag = true; }
+  TRaised(const TRaised&) = delete;
+  TRaised& operator=(const TRaised&) = delete;
+  ~TRaised() { FFlag = false; }
+
+ private:
+  bool& FFlag;
+};
+
 TRect ToRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
 RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
@@ -253,8 +265,23 @@ bool TacScrollWnd::HandleMessage(TMessage& Message, const TMessageHookChain::TNe
     case WM_NCHITTEST:
       return HitTest(Message);
     case WM_NCMOUSEMOVE:
-      if (Message.WParam == HTHSCROLL || Message.WParam == HTVSCROLL) Hover(static_cast<int>(Message.WParam));
-      return false;
+      if (Message.WParam != HTHSCROLL && Message.WParam != HTVSCROLL) return false;
+      {
+        const bool NewHotBar = Hover(static_cast<int>(Message.WParam));
+        // The native handling may track the system's bar and paint it over ours: ours are
+        // painted after it.
+        Next(Message);
+        if (Destroyed) return true;
+        if (NewHotBar)
+          RepaintBars();
+        else
+          RepaintBar(Message.WParam == HTVSCROLL ? sBarVert : sBarHorz);
+        return true;
+      }
+    case WM_NCMOUSELEAVE:
+      Next(Message);
+      if (!Destroyed) SyncScrollBars(true);
+      return true;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
       return Press(Message);
@@ -319,6 +346,19 @@ void TacScrollWnd::AfterMessage(const TMessage& Message) {
     case WM_SIZE:
     case WM_HSCROLL:
     case WM_VSCROLL:
+    // An edit control sets its bars' state again after these, and the system may paint its
+    // own bar then even when nothing changed.
+    case WM_SETTEXT:
+    case WM_SETFONT:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case EM_REPLACESEL:
+    case EM_SETSEL:
+    case EM_SCROLL:
+    case EM_LINESCROLL:
+    case EM_SCROLLCARET:
       if (!DontRepaint) SyncScrollBars(true);
       break;
     case WM_STYLECHANGED:
@@ -333,7 +373,19 @@ void TacScrollWnd::AfterMessage(const TMessage& Message) {
       if (SkinCommandCode(Message.WParam) == SKC_REPAINT) FSkinData->BGChanged = true;
       break;
     default:
+      RepaintChangedBars();
       break;
+  }
+}
+
+void TacScrollWnd::RepaintChangedBars() {
+  if (FPainting || fThumbTracking || DontRepaint || !ScrollsInitialized) return;
+  for (TacScrollBar* Bar : {&sBarHorz, &sBarVert}) {
+    if (!Bar->fScrollVisible || !Bar->Painted) continue;
+    SCROLLINFO Now{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(FHandle, Bar->Kind(), &Now)) continue;
+    const TScrollState State{Now.nMin, Now.nMax, static_cast<int>(Now.nPage), Now.nPos};
+    if (State != Bar->Painted->State || BarEnabled(*Bar) != Bar->Painted->Enabled) RepaintBar(*Bar);
   }
 }
 
@@ -412,7 +464,7 @@ bool TacScrollWnd::HitTest(TMessage& Message) {
   return true;
 }
 
-void TacScrollWnd::Hover(int HitCode) {
+bool TacScrollWnd::Hover(int HitCode) {
   const int Bar = HitCode == HTVSCROLL ? 1 : 0;
   if (Tracking.TrackedWindow != FHandle) {
     if (Tracking.HoverTimerId && IsWindow(Tracking.TrackedWindow))
@@ -421,13 +473,13 @@ void TacScrollWnd::Hover(int HitCode) {
     Tracking.HotBar = -1;
   }
   Tracking.TrackedWindow = FHandle;
-  if (Bar == Tracking.HotBar) return;
+  if (Bar == Tracking.HotBar) return false;
   Tracking.HotPart = sbpNone;
   Tracking.PrevHotPart = sbpNone;
   Tracking.HotBarRect = Bar == 1 ? VertBarRect() : HorzBarRect();
   Tracking.HotBar = Bar;
   Tracking.HoverTimerId = SetTimer(FHandle, HoverTimer, HoverInterval, nullptr);
-  RepaintBars();
+  return true;
 }
 
 void TacScrollWnd::HoverTick() {
@@ -696,10 +748,12 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
   const int Thick = V ? Rect.Width() : Rect.Height();
   if (L <= 1 || Thick <= 0) return;
   ++FBarPaints;
+  const TRaised Painting(FPainting);
 
   ReadScrollInfo(Bar);
   const int B = BarMetric(Bar, 0);
   const bool Enabled = BarEnabled(Bar);
+  Bar.Painted = TacScrollBar::TPainted{Bar.State(), Enabled};
   const bool Tracked = Tracking.TrackedWindow == FHandle;
   const auto StateOf = [&](int Part, bool HasHot) {
     if (Override) return Part == sbpThumbTrack ? 2 : 0;

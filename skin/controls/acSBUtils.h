@@ -20,6 +20,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "framework/MessageHookChain.h"
 #include "skin/controls/core/ScrollBarGeometry.h"
@@ -45,6 +46,12 @@ class TacScrollBar {
   TacScrollWnd& sw;
   bool fScrollVisible = false;
   SCROLLINFO ScrollInfo{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+  // What the bar was last painted with; none before its first paint.
+  struct TPainted {
+    TScrollState State;
+    bool Enabled = false;
+  };
+  std::optional<TPainted> Painted;
 
   bool Vertical() const { return nBarType == 1; }
   int Kind() const { return Vertical() ? SB_VERT : SB_HORZ; }
@@ -107,10 +114,14 @@ class TacScrollWnd {
   int FMessageDepth = 0;
   bool FFreePending = false;
   int FBarPaints = 0;
+  bool FPainting = false;
 
   void Hooked(TMessage& Message, const TMessageHookChain::TNext& Next);
   bool HandleMessage(TMessage& Message, const TMessageHookChain::TNext& Next);
   void AfterMessage(const TMessage& Message);
+  // The window's own code changed a bar's state (and may have painted the system's bar
+  // there): paint the skinned one again.
+  void RepaintChangedBars();
   // Unhooks and gives the window back; the object is freed once no message of it runs.
   void Release();
   void ReadScrollInfo(TacScrollBar& Bar);
@@ -120,7 +131,8 @@ class TacScrollWnd {
   void CalcSize(TMessage& Message, const TMessageHookChain::TNext& Next);
   void NcPaint(TMessage& Message, const TMessageHookChain::TNext& Next);
   bool HitTest(TMessage& Message);
-  void Hover(int HitCode);
+  // True when the bar has just become the hot one: the bars are to be repainted.
+  bool Hover(int HitCode);
   void HoverTick();
   bool Press(TMessage& Message);
   void MouseMovePressed(POINT Screen);

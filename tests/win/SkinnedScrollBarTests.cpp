@@ -8,6 +8,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "framework/Application.h"
@@ -50,6 +51,14 @@ void MouseTo(POINT Screen) {
   Input.mi.dx = MulDiv(Screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   Input.mi.dy = MulDiv(Screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   Input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &Input, sizeof(INPUT));
+}
+
+void Shift(bool Down) {
+  INPUT Input{};
+  Input.type = INPUT_KEYBOARD;
+  Input.ki.wVk = VK_SHIFT;
+  Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
   SendInput(1, &Input, sizeof(INPUT));
 }
 
@@ -110,6 +119,17 @@ class SkinnedScrollBars : public testing::Test {
         std::count_if(Calls.begin(), Calls.end(), [&](const TScrollCall& C) { return C.Code == Code; }));
   }
   bool TimerRunning(UINT_PTR Id) const { return KillTimer(Memo->Handle(), Id) != FALSE; }
+  // The rows of the bar's middle column painted in Color (bar coordinates), first and last;
+  // {-1, -1} for none.
+  std::pair<int, int> RowsIn(COLORREF Color) const {
+    std::pair<int, int> Rows{-1, -1};
+    for (int Y = 0; Y < Bar().bottom - Bar().top; ++Y)
+      if (ScreenPixel(At(8, Y)) == Color) {
+        if (Rows.first < 0) Rows.first = Y;
+        Rows.second = Y;
+      }
+    return Rows;
+  }
   COLORREF ScreenPixel(POINT P) const {
     HDC DC = GetDC(nullptr);
     const COLORREF Color = GetPixel(DC, P.x, P.y);
@@ -275,13 +295,41 @@ TEST_F(SkinnedScrollBars, DraggingTheThumbToTheEndSendsOnePastTheLastPage) {
   EXPECT_EQ(After.nPos, Info.nMax - static_cast<int>(Info.nPage) + 1);
 }
 
+TEST_F(SkinnedScrollBars, ShiftClickOnTheTrackCentresTheThumbThereInOneStep) {
+  FillLines(300);
+  constexpr COLORREF Thumb = RGB(255, 255, 0);     // SCROLLSLIDERV's colour
+  constexpr COLORREF HotThumb = RGB(0, 255, 255);  // and its hot colour
+  const std::pair<int, int> Before = RowsIn(Thumb);
+  ASSERT_EQ(Before.first, GetSystemMetrics(SM_CXVSCROLL));
+  const int ClickY = 100;
+  MouseTo(At(8, ClickY));
+  Pump(30ms);
+  Calls.clear();
+  Shift(true);
+  Button(true);
+  Pump(100ms);
+  Button(false);
+  Shift(false);
+  Pump(100ms);
+  ASSERT_EQ(Calls.size(), 1u);
+  EXPECT_EQ(Calls[0].Code, SB_THUMBTRACK);
+  EXPECT_GT(Calls[0].Position, 0);
+  // The thumb as long as before, its centre on the click (the position rounds to a line);
+  // hot, as the cursor rests on it now.
+  const std::pair<int, int> After = RowsIn(HotThumb);
+  EXPECT_EQ(After.second - After.first, Before.second - Before.first);
+  EXPECT_NEAR((After.first + After.second) / 2.0, ClickY, 2.0);
+}
+
 TEST_F(SkinnedScrollBars, AtRestOverTheBarNothingIsRepaintedAfterTheFirst) {
   FillLines(200);
   const int Before = Bars->BarPaintCount();
-  MouseTo(At(8, 60));
+  // On the thumb, right after the upper arrow: it shows its hot colour.
+  MouseTo(At(8, GetSystemMetrics(SM_CXVSCROLL) + 1));
   Pump(300ms);
   const int Settled = Bars->BarPaintCount();
   EXPECT_GT(Settled, Before);
+  EXPECT_EQ(ScreenPixel(At(8, GetSystemMetrics(SM_CXVSCROLL) + 1)), RGB(0, 255, 255));
   Pump(2s);
   EXPECT_EQ(Bars->BarPaintCount(), Settled);
   MouseTo({Window().left - 30, Window().top + 20});
