@@ -233,6 +233,10 @@ bool TacScrollWnd::BarEnabled(const TacScrollBar& Bar) const {
   return (Info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
 }
 
+bool TacScrollWnd::DrawnEnabled(const TacScrollBar& Bar) const {
+  return BarEnabled(Bar) && IsWindowEnabled(FHandle);
+}
+
 int TacScrollWnd::PartAt(const TacScrollBar& Bar, POINT Screen, bool Shift) const {
   const RECT R = Bar.Vertical() ? VertBarRect() : HorzBarRect();
   const int Length = Bar.Vertical() ? R.bottom - R.top : R.right - R.left;
@@ -385,7 +389,7 @@ void TacScrollWnd::RepaintChangedBars() {
     SCROLLINFO Now{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     if (!GetScrollInfo(FHandle, Bar->Kind(), &Now)) continue;
     const TScrollState State{Now.nMin, Now.nMax, static_cast<int>(Now.nPage), Now.nPos};
-    if (State != Bar->Painted->State || BarEnabled(*Bar) != Bar->Painted->Enabled) RepaintBar(*Bar);
+    if (State != Bar->Painted->State || DrawnEnabled(*Bar) != Bar->Painted->Enabled) RepaintBar(*Bar);
   }
 }
 
@@ -752,7 +756,7 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
 
   ReadScrollInfo(Bar);
   const int B = BarMetric(Bar, 0);
-  const bool Enabled = BarEnabled(Bar);
+  const bool Enabled = DrawnEnabled(Bar);
   Bar.Painted = TacScrollBar::TPainted{Bar.State(), Enabled};
   const bool Tracked = Tracking.TrackedWindow == FHandle;
   const auto StateOf = [&](int Part, bool HasHot) {

@@ -142,6 +142,8 @@ class TacScrollWnd {
   void RepaintBar(TacScrollBar& Bar);
   void RepaintBars();
 
+  // A disabled control shows its bars disabled too.
+  bool DrawnEnabled(const TacScrollBar& Bar) const;
   // The part of Bar under a screen point.
   int PartAt(const TacScrollBar& Bar, POINT Screen, bool Shift) const;
   void DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart);

@@ -347,4 +347,25 @@ TEST_F(SkinnedScrollBars, DetachingGivesTheWindowItsOwnBarBack) {
   EXPECT_EQ(GetWindowLongPtrW(Memo->Handle(), GWL_STYLE) & WS_VSCROLL, WS_VSCROLL);
 }
 
+TEST_F(SkinnedScrollBars, ARecreatedWindowTakesItsBarsAlongAndBothBarsShareTheSizeBox) {
+  Memo->SetScrollBars(TScrollStyle::ssBoth);
+  Pump(30ms);
+  ASSERT_EQ(SkinnedScrollBarsOf(Memo->Handle()), nullptr);
+  Bars = AttachSkinnedScrollBars(*Memo, nullptr);
+  Pump(50ms);
+  // Over the 2-pixel edge as before: the vertical bar above the horizontal one, the size box
+  // in the corner between them, in the skin's global colour (the skin has no SCROLLBAR1H).
+  const int T = GetSystemMetrics(SM_CXVSCROLL);
+  const TScrollBarRects Rects = Bars->BarRects();
+  EXPECT_EQ(Rects.Vert, (TRect{200 - T, 0, 200, 160 - T}));
+  EXPECT_EQ(Rects.Horz, (TRect{0, 160 - T, 200 - T, 160}));
+  EXPECT_EQ(Rects.SizeBox, (TRect{200 - T, 160 - T, 200, 160}));
+  RECT Client{};
+  GetClientRect(Memo->Handle(), &Client);
+  EXPECT_EQ(Client.right, 200 - T);
+  EXPECT_EQ(Client.bottom, 160 - T);
+  const RECT W = Window();
+  EXPECT_EQ(ScreenPixel({W.left + 200 - T / 2, W.top + 160 - T / 2}), RGB(0x33, 0x33, 0x33));
+}
+
 }  // namespace
