@@ -29,8 +29,8 @@ constexpr char TestSkin[] =
     "[EDIT]\nSTATES=2\nCOLOR=3355443\nFONTCOLOR=15724527\n"
     "[SCROLLBAR1V]\nSTATES=2\nCOLOR=255\nHOTCOLOR=255\n"
     "[SCROLLBAR2V]\nSTATES=2\nCOLOR=65280\nHOTCOLOR=65280\n"
-    "[SCROLLBTNTOP]\nSTATES=3\nCOLOR=16711680\nHOTCOLOR=16711935\nFONTCOLOR=0\n"
-    "[SCROLLBTNBOTTOM]\nSTATES=3\nCOLOR=16711680\nHOTCOLOR=16711935\nFONTCOLOR=0\n"
+    "[SCROLLBTNTOP]\nSTATES=3\nCOLOR=16711680\nHOTCOLOR=8421504\nFONTCOLOR=0\n"
+    "[SCROLLBTNBOTTOM]\nSTATES=3\nCOLOR=16711680\nHOTCOLOR=8421504\nFONTCOLOR=0\n"
     "[SCROLLSLIDERV]\nSTATES=3\nCOLOR=65535\nHOTCOLOR=16776960\n";
 
 struct TScrollCall {
@@ -218,6 +218,34 @@ TEST_F(SkinnedScrollBars, AnArrowPressScrollsOnceThenRepeatsUntilTheRelease) {
   // Nothing follows the release.
   Pump(300ms);
   EXPECT_EQ(Count(SB_LINEDOWN), Lines);
+}
+
+TEST_F(SkinnedScrollBars, MovingOffThePressedArrowPausesTheRepeatAndShowsItUnpressed) {
+  FillLines(300);
+  const int Length = Bar().bottom - Bar().top;
+  const POINT OnArrow = At(8, Length - 5);
+  const POINT Corner = At(1, Length - 2);  // of the arrow button, clear of its arrow
+  constexpr COLORREF Normal = RGB(0, 0, 255);
+  MouseTo(OnArrow);
+  Pump(30ms);
+  Calls.clear();
+  Button(true);
+  Pump(450ms);
+  EXPECT_NE(ScreenPixel(Corner), Normal);
+  MouseTo(At(8, Length / 2));
+  Pump(100ms);
+  const int Paused = Count(SB_LINEDOWN);
+  EXPECT_GE(Paused, 2);
+  EXPECT_EQ(ScreenPixel(Corner), Normal);
+  Pump(300ms);
+  EXPECT_EQ(Count(SB_LINEDOWN), Paused);
+  MouseTo(OnArrow);
+  Pump(300ms);
+  EXPECT_GE(Count(SB_LINEDOWN), Paused + 2);
+  EXPECT_NE(ScreenPixel(Corner), Normal);
+  Button(false);
+  Pump(50ms);
+  EXPECT_EQ(Count(SB_ENDSCROLL), 1);
 }
 
 TEST_F(SkinnedScrollBars, ALostCaptureEndsThePress) {
