@@ -148,22 +148,21 @@ TacScrollWnd::TacScrollWnd(TWinControl& Control, TsScrollWndData* SkinData)
       [this](TMessage& Message, const TMessageHookChain::TNext& Next) { Hooked(Message, Next); });
 }
 
-TacScrollWnd::~TacScrollWnd() {
-  if (Tracking.TrackedWindow == FHandle) {
-    if (Tracking.HoverTimerId) KillTimer(FHandle, Tracking.HoverTimerId);
-    if (Tracking.RepeatTimerId) KillTimer(FHandle, Tracking.RepeatTimerId);
-    if (GetCapture() == FHandle && Tracking.PressedPart != sbpNone) ReleaseCapture();
-    Tracking = TTracking{};
-  }
-  FHook.Reset();
-  if (IsWindow(FHandle) && GetPropW(FHandle, SkinSubclassProperty) == this)
-    RemovePropW(FHandle, SkinSubclassProperty);
-}
+// Every way to free the object passes Release first.
+TacScrollWnd::~TacScrollWnd() = default;
 
 void TacScrollWnd::Release() {
   if (Destroyed) return;
   Destroyed = true;
   FHook.Reset();
+  if (Tracking.TrackedWindow == FHandle) {
+    const bool Pressed = Tracking.PressedPart != sbpNone;
+    KillTimer(FHandle, HoverTimer);
+    KillTimer(FHandle, FirstRepeatTimer);
+    KillTimer(FHandle, RepeatTimer);
+    Tracking = TTracking{};
+    if (Pressed && GetCapture() == FHandle) ReleaseCapture();
+  }
   if (GetPropW(FHandle, SkinSubclassProperty) == this) RemovePropW(FHandle, SkinSubclassProperty);
   FFreePending = true;
 }
@@ -602,7 +601,6 @@ void TacScrollWnd::ReleasePress() {
     fThumbTracking = false;
     SendScrollCode(Msg, SB_ENDSCROLL, Tracking.LastTrackPos);
   } else if (Pressed != sbpNone) {
-    if (Tracking.RepeatTimerId) KillTimer(FHandle, Tracking.RepeatTimerId);
     KillTimer(FHandle, FirstRepeatTimer);
     KillTimer(FHandle, RepeatTimer);
     SendScrollCode(Msg, SB_ENDSCROLL, 0);
