@@ -16,6 +16,7 @@
 #include "framework/Form.h"
 #include "framework/Memo.h"
 #include "skin/controls/acSBUtils.h"
+#include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
 #include "tests/win/WinTestSupport.h"
@@ -37,6 +38,15 @@ struct TScrollCall {
   int Code;
   int Position;
   std::chrono::steady_clock::time_point At;
+  LPARAM LParam = 0;
+  int ScrollPosBefore = 0;  // the window's own position as the message arrived
+};
+
+// A scroll message or one of the skin commands around it, in arrival order.
+struct TSeen {
+  UINT Msg;  // WM_VSCROLL, or SKC_BEFORE_SCROLL / SKC_AFTER_SCROLL
+  LPARAM LParam;
+  int Code;  // of a WM_VSCROLL
 };
 
 void Pump(std::chrono::milliseconds For) {
@@ -76,6 +86,8 @@ class SkinnedScrollBars : public testing::Test {
   TsSkinManager* Manager = new TsSkinManager(Form);
   TMemo* Memo = new TMemo(Form);
   std::vector<TScrollCall> Calls;
+  std::vector<TSeen> Seen;
+  LRESULT BeforeScrollAnswer = 0;
   TMessageHook Recorder;
   TacScrollWnd* Bars = nullptr;
 
@@ -86,8 +98,19 @@ class SkinnedScrollBars : public testing::Test {
     Memo->SetBounds(10, 10, 200, 160);
     Memo->SetScrollBars(TScrollStyle::ssVertical);
     Recorder = Memo->AddMessageHook([this](TMessage& Message, const TMessageHookChain::TNext& Next) {
-      if (Message.Msg == WM_VSCROLL)
-        Calls.push_back({LOWORD(Message.WParam), HIWORD(Message.WParam), std::chrono::steady_clock::now()});
+      if (Message.Msg == WM_VSCROLL) {
+        Calls.push_back({LOWORD(Message.WParam), HIWORD(Message.WParam), std::chrono::steady_clock::now(),
+                         Message.LParam, GetScrollPos(Memo->Handle(), SB_VERT)});
+        Seen.push_back({WM_VSCROLL, Message.LParam, LOWORD(Message.WParam)});
+      }
+      if (Message.Msg == WM_SKINCOMMAND) {
+        const int Code = SkinCommandCode(Message.WParam);
+        if (Code == SKC_BEFORE_SCROLL || Code == SKC_AFTER_SCROLL) {
+          Seen.push_back({static_cast<UINT>(Code), Message.LParam, 0});
+          Message.Result = Code == SKC_BEFORE_SCROLL ? BeforeScrollAnswer : 0;
+          return;
+        }
+      }
       Next(Message);
     });
     Form->Show();
@@ -173,9 +196,9 @@ TEST_F(SkinnedScrollBars, WhileTheTextFitsTheBarIsDrawnDisabledAndTakesNoClicks)
   const int Arrow = GetSystemMetrics(SM_CXVSCROLL);
   const int Length = Bar().bottom - Bar().top;
   for (int Y = Arrow + 1; Y < Length - Arrow - 1; Y += 7) {
-    const COLORREF Seen = ScreenPixel(At(8, Y));
-    EXPECT_TRUE(Seen == Faded(255, 0, 0) || Seen == Faded(0, 255, 0))
-        << "at " << Y << ": " << std::hex << Seen;
+    const COLORREF Pixel = ScreenPixel(At(8, Y));
+    EXPECT_TRUE(Pixel == Faded(255, 0, 0) || Pixel == Faded(0, 255, 0))
+        << "at " << Y << ": " << std::hex << Pixel;
   }
   const LRESULT Hit = SendMessageW(Memo->Handle(), WM_NCHITTEST, 0, MAKELPARAM(At(8, 30).x, At(8, 30).y));
   EXPECT_EQ(Hit, HTNOWHERE);
@@ -373,6 +396,63 @@ TEST_F(SkinnedScrollBars, DetachingGivesTheWindowItsOwnBarBack) {
   GetClientRect(Memo->Handle(), &Client);
   EXPECT_EQ(Client.right, 196 - GetSystemMetrics(SM_CXVSCROLL));
   EXPECT_EQ(GetWindowLongPtrW(Memo->Handle(), GWL_STYLE) & WS_VSCROLL, WS_VSCROLL);
+}
+
+TEST_F(SkinnedScrollBars, EveryScrollMessageComesBetweenTheTwoSkinCommands) {
+  FillLines(300);
+  const POINT Arrow = At(8, Bar().bottom - Bar().top - 5);
+  Seen.clear();
+  // A press whose button is up at the first tick: one line down, then the end.
+  SendMessageW(Memo->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(Arrow.x, Arrow.y));
+  Pump(500ms);
+  const LPARAM Down = MAKELPARAM(SB_LINEDOWN, WM_VSCROLL);
+  const LPARAM End = MAKELPARAM(SB_ENDSCROLL, WM_VSCROLL);
+  ASSERT_EQ(Seen.size(), 6u);
+  EXPECT_EQ(Seen[0].Msg, static_cast<UINT>(SKC_BEFORE_SCROLL));
+  EXPECT_EQ(Seen[0].LParam, Down);
+  EXPECT_EQ(Seen[1].Msg, static_cast<UINT>(WM_VSCROLL));
+  EXPECT_EQ(Seen[1].Code, SB_LINEDOWN);
+  EXPECT_EQ(Seen[2].Msg, static_cast<UINT>(SKC_AFTER_SCROLL));
+  EXPECT_EQ(Seen[2].LParam, Down);
+  EXPECT_EQ(Seen[3].LParam, End);
+  EXPECT_EQ(Seen[4].Code, SB_ENDSCROLL);
+  EXPECT_EQ(Seen[5].LParam, End);
+}
+
+TEST_F(SkinnedScrollBars, ATrackPositionGoesInTheWindowFirstOrWholeInLParamWhenAsked) {
+  FillLines(300);
+  const HWND Window = Memo->Handle();
+  // The thumb grabbed right after the upper arrow and dragged down to row 100.
+  const auto Drag = [&] {
+    Calls.clear();
+    const POINT Grab = At(8, GetSystemMetrics(SM_CXVSCROLL) + 1);
+    SendMessageW(Window, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(Grab.x, Grab.y));
+    POINT To = At(8, 100);
+    ScreenToClient(Window, &To);
+    SendMessageW(Window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(To.x, To.y));
+    SendMessageW(Window, WM_LBUTTONUP, 0, MAKELPARAM(To.x, To.y));
+    Pump(30ms);
+  };
+  // Unanswered: the window's own position is set first, lParam 0.
+  Drag();
+  ASSERT_EQ(Calls.size(), 3u);
+  EXPECT_EQ(Calls[0].Code, SB_THUMBTRACK);
+  EXPECT_GT(Calls[0].Position, 0);
+  EXPECT_EQ(Calls[0].LParam, 0);
+  EXPECT_EQ(Calls[0].ScrollPosBefore, Calls[0].Position);
+  // Answered 1: the position comes whole in lParam.
+  BeforeScrollAnswer = 1;
+  SendMessageW(Window, EM_LINESCROLL, 0, -1000);
+  Pump(30ms);
+  ASSERT_EQ(GetScrollPos(Window, SB_VERT), 0);
+  Drag();
+  ASSERT_EQ(Calls.size(), 3u);
+  EXPECT_EQ(Calls[0].Code, SB_THUMBTRACK);
+  EXPECT_GT(Calls[0].Position, 0);
+  EXPECT_EQ(Calls[0].LParam, Calls[0].Position);
+  EXPECT_EQ(Calls[0].ScrollPosBefore, 0);
+  EXPECT_EQ(Calls[1].Code, SB_THUMBPOSITION);
+  EXPECT_EQ(Calls[1].LParam, Calls[0].Position);
 }
 
 TEST_F(SkinnedScrollBars, ARecreatedWindowTakesItsBarsAlongAndBothBarsShareTheSizeBox) {
