@@ -11,11 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/Unit1.h"
 #include "framework/Application.h"
 #include "framework/Colors.h"
 #include "framework/Form.h"
 #include "framework/Memo.h"
 #include "skin/controls/acSBUtils.h"
+#include "skin/controls/sMemo.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
 #include "tests/win/SkinTestSupport.h"
@@ -474,6 +476,34 @@ TEST_F(SkinnedScrollBars, ARecreatedWindowTakesItsBarsAlongAndBothBarsShareTheSi
   EXPECT_EQ(Client.bottom, 160 - T);
   const RECT W = Window();
   EXPECT_EQ(ScreenPixel({W.left + 200 - T / 2, W.top + 160 - T / 2}), RGB(0x33, 0x33, 0x33));
+}
+
+// The output pane of the main window with the internal skin: its arrows carry glyph masks,
+// light on the buttons' 0x363636.
+TEST(SkinnedScrollBarsInternalSkin, TheMemosArrowsShowTheirGlyphs) {
+  TApplication App;
+  auto Form = std::make_unique<TForm1>(nullptr);
+  Form->Show();
+  TacScrollWnd* Bars = AttachSkinnedScrollBars(*Form->sMemo1, &Form->sMemo1->SkinData());
+  std::wstring Text;
+  for (int I = 0; I < 300; ++I) Text += L"line " + std::to_wstring(I) + L"\r\n";
+  Form->sMemo1->SetText(Text);
+  PumpUntil([] { return false; }, 100ms);
+  const RECT Bar = Bars->VertBarRect();
+  const int Arrow = GetSystemMetrics(SM_CXVSCROLL);
+  HDC DC = GetDC(nullptr);
+  for (const int Top : {Bar.top, Bar.bottom - Arrow}) {
+    int Button = 0, Light = 0;
+    for (int Y = Top; Y < Top + Arrow; ++Y)
+      for (int X = Bar.left; X < Bar.right; ++X) {
+        const COLORREF C = GetPixel(DC, X, Y);
+        if (C == RGB(0x36, 0x36, 0x36)) ++Button;
+        if (GetGValue(C) >= 0x80) ++Light;
+      }
+    EXPECT_GT(Button, Arrow * Arrow / 2) << "arrow at " << Top;
+    EXPECT_GT(Light, 4) << "arrow at " << Top;
+  }
+  ReleaseDC(nullptr, DC);
 }
 
 }  // namespace
