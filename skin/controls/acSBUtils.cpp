@@ -1,6 +1,7 @@
 #include "skin/controls/acSBUtils.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/WinControl.h"
 #include "gfx/ColorOps.h"
@@ -732,6 +733,77 @@ void CopyInto(TBitmapView Dst, TConstBitmapView Src, TPoint At) {
   }
 }
 
+// A rectangle From..To along a bar Thick thick.
+TRect AlongBar(bool Vertical, int Thick, int From, int To) {
+  return Vertical ? TRect{0, From, Thick, To} : TRect{From, 0, To, Thick};
+}
+
+// Where the first (Which 0) or second arrow button lies along a bar L long with arrows B
+// long: each takes half of a bar too short for both. A button section with its reserved flag
+// and a border mask reaches into the track as far as the mask is longer than 17.
+std::pair<int, int> ArrowSpan(const TsSkinStore& Store, const TacConstElementData& Button, bool Vertical,
+                              int Which, int L, int B) {
+  const bool Short = 2 * B >= L;
+  int From = Which == 0 ? 0 : (Short ? L / 2 : L - B);
+  int To = Which == 0 ? (Short ? L / 2 : B) : L;
+  if (HasSection(Store, Button) && Store.gd()[static_cast<std::size_t>(Button.SkinIndex)].ReservedBoolean &&
+      Store.IsValidImgIndex(Button.MaskIndex)) {
+    const TsMaskData& Mask = Store.ma()[static_cast<std::size_t>(Button.MaskIndex)];
+    const int Grow = (Vertical ? Mask.Height : Mask.Width) - ReservedMaskBase;
+    if (Grow > 0) {
+      if (Which == 0)
+        To = std::min(To + Grow, L);
+      else
+        From = std::max(From - Grow, 0);
+    }
+  }
+  return {From, To};
+}
+
+// What an arrow button is drawn with besides its section.
+struct TArrowLook {
+  int Side = sdTop;
+  int State = 0;
+  int ArrowSize = 5;  // the vector arrow's, for a section without a glyph mask
+  int ShiftOnPress = 0;
+};
+
+// One arrow button over Place of the bar's picture Track: in a picture of its own, over
+// the track, then copied back.
+void PaintArrowButton(const TBarSkin& Skin, const TacConstElementData& Button, const TArrowLook& Look,
+                      TBitmapView Track, const TRect& Place) {
+  TBitmap32 Picture(Place.Width(), Place.Height());
+  const TBitmapView View = Picture.View();
+  const TRect Whole{0, 0, Place.Width(), Place.Height()};
+  TCacheInfo Behind;
+  Behind.Bmp = Track;
+  Behind.Ready = true;
+  CopyInto(View, Track, {-Place.Left, -Place.Top});
+  PaintElement(Skin, Button, Look.State, View, Behind, {Place.Left, Place.Top}, Whole);
+  if (Skin.Store.IsValidImgIndex(Button.GlyphIndex)) {
+    PaintGlyph(Skin, Button, Look.State, View, Whole);
+  } else if (HasSection(Skin.Store, Button)) {
+    const TsGeneralData& Section = Skin.Store.gd()[static_cast<std::size_t>(Button.SkinIndex)];
+    const int Moved = Look.State > 1 ? Look.ShiftOnPress : 0;
+    DrawArrow(View, Whole.Offset(Moved, Moved), Look.Side, Look.ArrowSize,
+              Skin.Store.CommonSkinData().ArrowLineWidth,
+              Section.Props[static_cast<std::size_t>(std::min(Look.State, 2))].FontColor.Color);
+  }
+  CopyInto(Track, View, {Place.Left, Place.Top});
+}
+
+// A disabled bar's picture mixed into what lies behind it.
+void FadeDisabled(const TBarSkin& Skin, TBitmapView View) {
+  if (Skin.Parent.Ready && !Skin.Parent.Bmp.Empty()) {
+    const int SX = Skin.Parent.X + Skin.Offset.X;
+    const int SY = Skin.Parent.Y + Skin.Offset.Y;
+    BlendBitmapsKeyed(View, 0, 0, clFuchsia, DisabledFadeWeight,
+                      {SX, SY, SX + View.Width - 1, SY + View.Height - 1}, Skin.Parent.Bmp);
+  } else {
+    FadeRectToColor(View, {0, 0, View.Width, View.Height}, 60, Skin.Parent.FillColor);
+  }
+}
+
 }  // namespace
 
 void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
@@ -771,10 +843,7 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
   const TBitmapView View = Picture.View();
   TBarSkin Skin{
       Store, FSkinData->ParentCacheInfo(), {FControl.Left() + Rect.Left, FControl.Top() + Rect.Top}};
-  // Along the bar: a rectangle From..To on it.
-  const auto Along = [&](int From, int To) {
-    return V ? TRect{0, From, Thick, To} : TRect{From, 0, To, Thick};
-  };
+  const auto Along = [&](int From, int To) { return AlongBar(V, Thick, From, To); };
   const auto Paint = [&](const TacConstElementData& Element, int State, const TRect& R) {
     PaintElement(Skin, Element, State, View, Skin.Parent, Skin.Offset, R);
   };
@@ -788,41 +857,15 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
   }
 
   // Arrow buttons, each composed over the track.
-  const bool Short = 2 * B >= L;
-  const int Shift = M->ButtonsOptions.ShiftContentOnClick ? 1 : 0;
+  TArrowLook Look;
+  Look.ArrowSize = 5 * FSkinData->ScalePercent / 100;
+  Look.ShiftOnPress = M->ButtonsOptions.ShiftContentOnClick ? 1 : 0;
   for (const int Which : {0, 1}) {
-    const int Side = V ? (Which == 0 ? sdTop : sdBottom) : (Which == 0 ? sdLeft : sdRight);
-    const TacConstElementData& Button = Const.ScrollBtns[static_cast<std::size_t>(Side)];
-    int From = Which == 0 ? 0 : (Short ? L / 2 : L - B);
-    int To = Which == 0 ? (Short ? L / 2 : B) : L;
-    if (To <= From) continue;
-    if (HasSection(Store, Button) && Store.gd()[static_cast<std::size_t>(Button.SkinIndex)].ReservedBoolean &&
-        Store.IsValidImgIndex(Button.MaskIndex)) {
-      const TsMaskData& Mask = Store.ma()[static_cast<std::size_t>(Button.MaskIndex)];
-      const int Grow = (V ? Mask.Height : Mask.Width) - ReservedMaskBase;
-      if (Grow > 0) (Which == 0 ? To : From) += Which == 0 ? Grow : -Grow;
-      From = std::max(From, 0);
-      To = std::min(To, L);
-    }
-    const TRect Place = Along(From, To);
-    TBitmap32 Btn(Place.Width(), Place.Height());
-    TCacheInfo Track;
-    Track.Bmp = View;
-    Track.Ready = true;
-    const int State = StateOf(Which == 0 ? sbpLineUp : sbpLineDown, true);
-    const TRect Whole{0, 0, Place.Width(), Place.Height()};
-    CopyInto(Btn.View(), View, {-Place.Left, -Place.Top});
-    PaintElement(Skin, Button, State, Btn.View(), Track, {Place.Left, Place.Top}, Whole);
-    if (Store.IsValidImgIndex(Button.GlyphIndex)) {
-      PaintGlyph(Skin, Button, State, Btn.View(), Whole);
-    } else if (HasSection(Store, Button)) {
-      const TsGeneralData& Section = Store.gd()[static_cast<std::size_t>(Button.SkinIndex)];
-      const int Moved = State > 1 ? Shift : 0;
-      DrawArrow(Btn.View(), Whole.Offset(Moved, Moved), Side, 5 * FSkinData->ScalePercent / 100,
-                Store.CommonSkinData().ArrowLineWidth,
-                Section.Props[static_cast<std::size_t>(std::min(State, 2))].FontColor.Color);
-    }
-    CopyInto(View, Btn.View(), {Place.Left, Place.Top});
+    Look.Side = V ? (Which == 0 ? sdTop : sdBottom) : (Which == 0 ? sdLeft : sdRight);
+    Look.State = StateOf(Which == 0 ? sbpLineUp : sbpLineDown, true);
+    const TacConstElementData& Button = Const.ScrollBtns[static_cast<std::size_t>(Look.Side)];
+    const auto [From, To] = ArrowSpan(Store, Button, V, Which, L, B);
+    if (To > From) PaintArrowButton(Skin, Button, Look, View, AlongBar(V, Thick, From, To));
   }
 
   // The thumb, unless the page covers the whole range.
@@ -836,16 +879,7 @@ void TacScrollWnd::DrawBar(HDC DC, TacScrollBar& Bar, int ThumbStart) {
     PaintGlyph(Skin, Slider, State, View, R);
   }
 
-  if (!Enabled) {
-    if (Skin.Parent.Ready && !Skin.Parent.Bmp.Empty()) {
-      const int SX = Skin.Parent.X + Skin.Offset.X;
-      const int SY = Skin.Parent.Y + Skin.Offset.Y;
-      BlendBitmapsKeyed(View, 0, 0, clFuchsia, DisabledFadeWeight,
-                        {SX, SY, SX + View.Width - 1, SY + View.Height - 1}, Skin.Parent.Bmp);
-    } else {
-      FadeRectToColor(View, {0, 0, View.Width, View.Height}, 60, Skin.Parent.FillColor);
-    }
-  }
+  if (!Enabled) FadeDisabled(Skin, View);
   CopyPictureToDC(DC, Rect.Left, Rect.Top, View, {0, 0, View.Width, View.Height});
 }
 
