@@ -7,6 +7,7 @@
 #include "framework/Handles.h"
 #include "framework/PrivateMessages.h"
 #include "framework/WinControl.h"
+#include "skin/controls/acSBUtils.h"
 #include "skin/render/DisabledLook.h"
 #include "skin/render/MaskPaint.h"
 #include "skin/render/SectionPaint.h"
@@ -14,6 +15,7 @@
 #include "skin/render/win32/ControlLook.h"
 #include "skin/render/win32/SolidPaint.h"
 #include "skin/render/win32/sCommonData.h"
+#include "skin/render/win32/sCtrlSkinData.h"
 #include "skin/store/sSkinStore.h"
 #include "skin/store/win32/SkinCommands.h"
 #include "skin/store/win32/sSkinManager.h"
@@ -79,7 +81,7 @@ bool RenderEditFrame(TsCommonData& SkinData, HWND Window) {
 
 // ---- Creation ----
 
-TacEditWnd::TacEditWnd(TWinControl& Control, TsCommonData& SkinData)
+TacEditWnd::TacEditWnd(TWinControl& Control, TsScrollWndData& SkinData)
     : FControl(Control), FSkinData(SkinData) {
   SaveStdParams();
   TControlStyle Style = FControl.ControlStyle();
@@ -87,12 +89,18 @@ TacEditWnd::TacEditWnd(TWinControl& Control, TsCommonData& SkinData)
   FControl.SetControlStyle(Style);
   FHook = FControl.AddMessageHook(
       [this](TMessage& Message, const TMessageHookChain::TNext& Next) { acWndProc(Message, Next); });
+  // Hooked after the subclass: the bars see the frame's messages first and draw over the
+  // frame the subclass paints.
+  AttachSkinnedScrollBars(FControl, &SkinData);
   SyncScrollBars();
 }
 
 TacEditWnd::~TacEditWnd() { Unhook(); }
 
-void TacEditWnd::Unhook() { FHook.Reset(); }
+void TacEditWnd::Unhook() {
+  if (FHook.Hooked() && !FControl.Destroying()) DetachSkinnedScrollBars(FControl);
+  FHook.Reset();
+}
 
 HWND TacEditWnd::Window() const { return FControl.Handle(); }
 
@@ -103,7 +111,9 @@ bool TacEditWnd::HasHotLook() const {
 
 void TacEditWnd::RefreshGeometry() { GetClientRect(Window(), &FClientRect); }
 
-void TacEditWnd::SyncScrollBars() {}
+void TacEditWnd::SyncScrollBars() {
+  if (TacScrollWnd* Bars = SkinnedScrollBarsOf(Window())) Bars->SyncScrollBars(true);
+}
 
 // ---- Colours ----
 
@@ -243,7 +253,8 @@ void TacEditWnd::NativeFrameContent(TMessage& Message, const TMessageHookChain::
   const int Edge = LeftEdge(Window());
   const bool OwnContent = FClientRect.right < Whole.right - Whole.left - 2 * Edge ||
                           FClientRect.bottom < Whole.bottom - Whole.top - 2 * Edge;
-  if (!OwnContent) return;
+  // The skinned bars paint what lies inside the border themselves.
+  if (!OwnContent || SkinnedScrollBarsOf(Window())) return;
   // The system's scroll bars are painted inside the border only.
   InflateRect(&Whole, -2, -2);
   const TUniqueRegion Inside(CreateRectRgnIndirect(&Whole));
@@ -326,7 +337,7 @@ void TacEditWnd::AfterChain(const TMessage& Message) {
 
 // ---- Attaching ----
 
-void AttachEditSubclass(TsCommonData& SkinData, std::unique_ptr<TacEditWnd>& Subclass) {
+void AttachEditSubclass(TsScrollWndData& SkinData, std::unique_ptr<TacEditWnd>& Subclass) {
   auto* Control = dynamic_cast<TWinControl*>(SkinData.FOwnerControl);
   if (!Control || !SkinData.Skinned(true)) {
     Subclass.reset();

@@ -1,8 +1,9 @@
 // TacEditWnd: the skin's hold on a multi-line edit's window while a skin is active. It sits
-// in front of every other handler of the control's messages (a message hook added last),
-// paints the frame from the skin section "EDIT", keeps the control's colour and font colour
-// in step with the section's state — the native control then paints the text itself, in
-// those colours — and tells the scroll bars when the text moved under them.
+// in front of the control's other handlers but its skinned scroll bars (a message hook added
+// just before them), paints the frame from the skin section "EDIT", keeps the control's
+// colour and font colour in step with the section's state — the native control then paints
+// the text itself, in those colours — and tells the scroll bars when the text moved under
+// them.
 //
 // AttachEditSubclass makes or frees one as the skin comes and goes; RenderEditFrame paints
 // a subclassed edit's frame and background into its skin data's picture.
@@ -19,6 +20,7 @@
 
 class TWinControl;
 class TsCommonData;
+class TsScrollWndData;
 struct BackgroundInfo;
 
 enum TacCtrlStateItem { csPaintNeeded, csNCPaintNeeded };
@@ -27,7 +29,7 @@ using TacCtrlState = TSet<TacCtrlStateItem>;
 class TacEditWnd {
  public:
   // Takes over Control's messages; SkinData is the control's own skin data.
-  TacEditWnd(TWinControl& Control, TsCommonData& SkinData);
+  TacEditWnd(TWinControl& Control, TsScrollWndData& SkinData);
   TacEditWnd(const TacEditWnd&) = delete;
   TacEditWnd& operator=(const TacEditWnd&) = delete;
   ~TacEditWnd();
@@ -80,7 +82,7 @@ class TacEditWnd {
 
 // For a memo: makes its subclass over its window when the skin is active and none is there
 // (or the old one let go), and frees it when the skin is not active.
-void AttachEditSubclass(TsCommonData& SkinData, std::unique_ptr<TacEditWnd>& Subclass);
+void AttachEditSubclass(TsScrollWndData& SkinData, std::unique_ptr<TacEditWnd>& Subclass);
 
 // The frame and background of a subclassed edit into SkinData's picture, for the window's
 // state, when the background changed; false when the parent's picture is not ready (the

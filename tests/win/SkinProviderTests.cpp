@@ -20,6 +20,7 @@
 #include "framework/Handles.h"
 #include "framework/Label.h"
 #include "framework/PrivateMessages.h"
+#include "skin/controls/acSBUtils.h"
 #include "skin/frame/win32/acProvider.h"
 #include "skin/frame/win32/sSkinProvider.h"
 #include "skin/render/win32/BackgroundExchange.h"
@@ -505,6 +506,30 @@ TEST_F(SkinProvider, RepaintsAndSkinOffAndOnLeaveNothingBehind) {
   EXPECT_EQ(LiveGdiObjects, AfterFirstCycle);
   EXPECT_EQ(ThreadWindows(), Windows);
   EXPECT_EQ(Frames(Main->Handle()), 1);
+}
+
+// The output pane carries the skinned scroll bars; its thumb follows the output as it
+// arrives, ending at the bottom after every append, and the bars go and come with the skin.
+TEST_F(SkinProvider, ThePanesSkinnedScrollBarFollowsTheOutputToItsEnd) {
+  const HWND Pane = Main->sMemo1->Handle();
+  ASSERT_NE(SkinnedScrollBarsOf(Pane), nullptr);
+  EXPECT_NE(GetPropW(Pane, SkinSubclassProperty), nullptr);
+  int Scrolled = 0;
+  for (int I = 0; I < 50; ++I) {
+    Main->sMemo1->AppendText(L"Reply from 127.0.0.1: bytes=32 time<1ms TTL=128\r\n");
+    SCROLLINFO Info{sizeof(Info), SIF_ALL};
+    ASSERT_TRUE(GetScrollInfo(Pane, SB_VERT, &Info));
+    if (Info.nMax - Info.nMin + 1 <= static_cast<int>(Info.nPage)) continue;
+    ++Scrolled;
+    EXPECT_EQ(Info.nPos, Info.nMax - static_cast<int>(Info.nPage) + 1) << I;
+  }
+  EXPECT_GT(Scrolled, 10);
+  Main->sSkinManager1->SetActive(false);
+  PumpUntil([] { return false; }, 100ms);
+  EXPECT_EQ(SkinnedScrollBarsOf(Main->sMemo1->Handle()), nullptr);
+  Main->sSkinManager1->SetActive(true);
+  PumpUntil([] { return false; }, 100ms);
+  EXPECT_NE(SkinnedScrollBarsOf(Main->sMemo1->Handle()), nullptr);
 }
 
 }  // namespace
