@@ -92,13 +92,7 @@ class SkinnedEdit : public testing::Test {
   void SetUp() override {
     ReadManagerWithSkin(*Manager, TestSkin);
     Form->SetBounds(40, 40, 420, 300);
-    Panel = new TsPanel(Form);
-    Panel->BeginLoading();
-    Panel->SetParent(Form);
-    Panel->SetBounds(0, 0, 400, 260);
-    Panel->Loaded();
-    Form->Show();
-    UpdateWindow(Panel->Handle());
+    Panel = ShownPanel(*Form, {0, 0, 400, 260});
   }
 
   // A field of the host field's size and font, loaded as the stored description loads it.
