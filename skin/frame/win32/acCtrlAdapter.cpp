@@ -14,7 +14,7 @@ namespace {
 
 bool Excepted(const TComponent& Component) { return (Component.Tag() & ExceptTag) != 0; }
 
-// A control of the skin engine's own classes answers the skinned question.
+// Skinned already: a window carrying the skin's properties, or a control that says so.
 bool SkinnedControl(TControl* Control) {
   if (auto* Windowed = dynamic_cast<TWinControl*>(Control))
     return Windowed->HandleAllocated() && IsSkinnedWindow(Windowed->Handle());
