@@ -6,7 +6,8 @@
 // The skinned pane of the main window is timed apart: its append and the repaint that
 // follows, less the time spent in the system's edit control (everything its native handling
 // takes, including what it asks of the parent meanwhile). What is left is our own share —
-// the skin's hooks, colours and frame — per append, the text's conversion excluded.
+// the skin's hooks, colours and frame — per append, the text's conversion excluded. Beside
+// it, the skinned scroll bar's update and repaint after an append.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Memo.h"
+#include "skin/controls/acSBUtils.h"
 #include "skin/controls/sMemo.h"
 #include "skin/frame/win32/acProvider.h"
 #include "skin/store/win32/SkinManagerStartup.h"
@@ -150,6 +152,23 @@ void BM_SkinnedPaneOwnShare(benchmark::State& State) {
       std::chrono::duration<double, std::milli>(Native).count(), benchmark::Counter::kAvgIterations);
 }
 
+// The skinned scroll bar brought up to date and repainted after an append (what every
+// append asks of it), the pane holding 256 KiB.
+void BM_ScrollBarRepaintAfterAppend(benchmark::State& State) {
+  TTimedMemo& Memo = *TPanes::Get().Skinned;
+  TacScrollWnd* Bars = SkinnedScrollBarsOf(Memo.Handle());
+  if (!Bars) return State.SkipWithError("the pane has no skinned scroll bars");
+  Refill(Memo, Lines(256 * 1024));
+  const std::wstring Chunk = Lines(2000);
+  for (auto _ : State) {
+    State.PauseTiming();
+    Memo.AppendText(Chunk);
+    State.ResumeTiming();
+    Bars->SyncScrollBars(true);
+    GdiFlush();
+  }
+}
+
 BENCHMARK(BM_PaneAppend)->Arg(16)->Arg(256)->Arg(1024)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareEditAppend)->Arg(16)->Arg(256)->Arg(1024)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SkinnedPaneOwnShare)
@@ -159,6 +178,7 @@ BENCHMARK(BM_SkinnedPaneOwnShare)
     ->Iterations(20)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollBarRepaintAfterAppend)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
