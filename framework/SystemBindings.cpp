@@ -14,6 +14,7 @@ using TSetLayeredWindowAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 using TSetLayout = DWORD(WINAPI*)(HDC, DWORD);
 using TGetLayout = DWORD(WINAPI*)(HDC);
 using TDwmIsCompositionEnabled = HRESULT(WINAPI*)(BOOL*);
+using TGetScrollBarInfo = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
 
 template <class TFunction>
 TFunction Bind(const TModule& Module, const char* Name) {
@@ -32,6 +33,7 @@ struct TBindings {
   TSetLayout SetLayout = Bind<TSetLayout>(Gdi32, "SetLayout");
   TGetLayout GetLayout = Bind<TGetLayout>(Gdi32, "GetLayout");
   TSetProcessDPIAware SetProcessDPIAware = Bind<TSetProcessDPIAware>(User32, "SetProcessDPIAware");
+  TGetScrollBarInfo GetScrollBarInfo = Bind<TGetScrollBarInfo>(User32, "GetScrollBarInfo");
   int CheckWidth = 0;
   int CheckHeight = 0;
 
@@ -92,6 +94,13 @@ void CallSetLayout(HDC DC, DWORD Layout) {
 DWORD CallGetLayout(HDC DC) {
   const auto Function = Bindings().GetLayout;
   return Function ? Function(DC) : 0;
+}
+
+std::optional<bool> CallGetScrollBarInfo(HWND Window, LONG Object, SCROLLBARINFO& Info) {
+  const auto Function = Bindings().GetScrollBarInfo;
+  if (!Function) return std::nullopt;
+  Info.cbSize = sizeof(Info);
+  return Function(Window, Object, &Info) != FALSE;
 }
 
 TSetProcessDPIAware BoundSetProcessDPIAware() { return Bindings().SetProcessDPIAware; }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 // True when UpdateLayeredWindow was found: per-pixel-alpha layered windows can be used.
 bool LayeredWindowsSupported();
 // UpdateLayeredWindow and SetLayeredWindowAttributes; FALSE when absent.
@@ -13,6 +15,10 @@ BOOL CallSetLayeredWindowAttributes(HWND Window, COLORREF Key, BYTE Alpha, DWORD
 // SetLayout does nothing and GetLayout answers 0 when absent.
 void CallSetLayout(HDC DC, DWORD Layout);
 DWORD CallGetLayout(HDC DC);
+
+// GetScrollBarInfo of user32 (Windows 2000 and later); nullopt when the system lacks it,
+// else whether the query succeeded and filled Info.
+std::optional<bool> CallGetScrollBarInfo(HWND Window, LONG Object, SCROLLBARINFO& Info);
 
 // One image of the system's check-box bitmap.
 int SysCheckWidth();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Quorvane and runs it under Wine. With an X display the window opens there.
-# Without one, a headless demonstration runs on Xvfb: the program starts, "Display basic
-# TCP / IP configuration" is clicked, the output pane's text is printed and a screenshot
-# is saved as build/quorvane.png.
+# Without one, a headless demonstration runs on Xvfb: the program starts, "Ping Test Start"
+# (with no host given, ping prints its usage) and "Display full TCP/IP configuration" are
+# clicked, the output pane's text is printed and a screenshot of the scrolled pane is saved
+# as build/quorvane.png.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 scripts/setup.sh
@@ -23,7 +24,8 @@ xcompmgr >/dev/null 2>&1 &
 wine "$BIN/quorvane.exe" &
 PROGRAM=$!
 CAPTION="Quorvane v1.1"
-wine "$BIN/qv_probe.exe" click "$CAPTION" "Display basic TCP / IP configuration"
+wine "$BIN/qv_probe.exe" click "$CAPTION" "Ping Test Start"
+wine "$BIN/qv_probe.exe" click "$CAPTION" "Display full TCP/IP configuration"
 echo "--- output pane ---"
 wine "$BIN/qv_probe.exe" output "$CAPTION"
 echo "-------------------"

@@ -92,7 +92,7 @@ TacEditWnd::TacEditWnd(TWinControl& Control, TsScrollWndData& SkinData)
   // Hooked after the subclass: the bars see the frame's messages first and draw over the
   // frame the subclass paints.
   AttachSkinnedScrollBars(FControl, &SkinData);
-  SyncScrollBars();
+  SyncScrollBars(true);
 }
 
 TacEditWnd::~TacEditWnd() { Unhook(); }
@@ -111,8 +111,9 @@ bool TacEditWnd::HasHotLook() const {
 
 void TacEditWnd::RefreshGeometry() { GetClientRect(Window(), &FClientRect); }
 
-void TacEditWnd::SyncScrollBars() {
-  if (TacScrollWnd* Bars = SkinnedScrollBarsOf(Window())) Bars->SyncScrollBars(true);
+void TacEditWnd::SyncScrollBars(bool EvenWhileSuspended) {
+  TacScrollWnd* Bars = SkinnedScrollBarsOf(Window());
+  if (Bars && (EvenWhileSuspended || !Bars->DontRepaint)) Bars->SyncScrollBars(true);
 }
 
 // ---- Colours ----
@@ -322,13 +323,15 @@ void TacEditWnd::AfterChain(const TMessage& Message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_LBUTTONDOWN:
+      SyncScrollBars(false);
+      break;
     case EM_REPLACESEL:
-      SyncScrollBars();
+      SyncScrollBars(true);
       break;
     case WM_MOUSEMOVE:
       if (TsSkinManager* Manager = FSkinData.SkinManager(); Manager && Manager->ActiveControl() != Window())
         Manager->SetActiveControl(Window());
-      if (GetCapture() == Window()) SyncScrollBars();
+      if (GetCapture() == Window()) SyncScrollBars(false);
       break;
     default:
       break;

@@ -75,8 +75,9 @@ class TacEditWnd {
   void AnswerBackground(BackgroundInfo& Info);
   bool HasHotLook() const;
   // Where the scroll-bar layer learns that the text moved: it re-reads both bars'
-  // positions and ranges and repaints its bars. The system's own bars follow by themselves.
-  void SyncScrollBars();
+  // positions and ranges and repaints its bars (unless repainting is suspended around a
+  // scroll message, or even then). The system's own bars follow by themselves.
+  void SyncScrollBars(bool EvenWhileSuspended);
   HWND Window() const;
 };
 

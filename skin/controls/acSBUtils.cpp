@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/SystemBindings.h"
 #include "framework/WinControl.h"
 #include "gfx/ColorOps.h"
 #include "skin/render/ControlKinds.h"
@@ -228,9 +229,10 @@ TThumb TacScrollWnd::ThumbPosSize(const TacScrollBar& Bar, int BarLength) const 
 
 bool TacScrollWnd::BarEnabled(const TacScrollBar& Bar) const {
   SCROLLBARINFO Info{};
-  Info.cbSize = sizeof(Info);
-  if (!GetScrollBarInfo(FHandle, Bar.Vertical() ? OBJID_VSCROLL : OBJID_HSCROLL, &Info)) return false;
-  return (Info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+  const std::optional<bool> Answered =
+      CallGetScrollBarInfo(FHandle, Bar.Vertical() ? OBJID_VSCROLL : OBJID_HSCROLL, Info);
+  if (!Answered) return (GetWindowLongPtrW(FHandle, GWL_STYLE) & (Bar.Vertical() ? WS_VSCROLL : WS_HSCROLL)) != 0;
+  return *Answered && (Info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
 }
 
 bool TacScrollWnd::DrawnEnabled(const TacScrollBar& Bar) const {
@@ -350,19 +352,9 @@ void TacScrollWnd::AfterMessage(const TMessage& Message) {
     case WM_SIZE:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    // An edit control sets its bars' state again after these, and the system may paint its
-    // own bar then even when nothing changed.
+    // New text can show the system's bar again after a frame change inside the message has
+    // painted ours with the final state already.
     case WM_SETTEXT:
-    case WM_SETFONT:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR:
-    case WM_LBUTTONDOWN:
-    case EM_REPLACESEL:
-    case EM_SETSEL:
-    case EM_SCROLL:
-    case EM_LINESCROLL:
-    case EM_SCROLLCARET:
       if (!DontRepaint) SyncScrollBars(true);
       break;
     case WM_STYLECHANGED:
@@ -377,6 +369,8 @@ void TacScrollWnd::AfterMessage(const TMessage& Message) {
       if (SkinCommandCode(Message.WParam) == SKC_REPAINT) FSkinData->BGChanged = true;
       break;
     default:
+      // Typing, appends and caret moves change the state through the system, which then
+      // paints its own bar: ours goes over it, once, and only when the state changed.
       RepaintChangedBars();
       break;
   }

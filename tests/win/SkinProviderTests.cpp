@@ -509,15 +509,22 @@ TEST_F(SkinProvider, RepaintsAndSkinOffAndOnLeaveNothingBehind) {
 }
 
 // The output pane carries the skinned scroll bars; its thumb follows the output as it
-// arrives, ending at the bottom after every append, and the bars go and come with the skin.
+// arrives, ending at the bottom after every append with the bar painted once per change,
+// and the bars go and come with the skin.
 TEST_F(SkinProvider, ThePanesSkinnedScrollBarFollowsTheOutputToItsEnd) {
   const HWND Pane = Main->sMemo1->Handle();
-  ASSERT_NE(SkinnedScrollBarsOf(Pane), nullptr);
+  const TacScrollWnd* Bars = SkinnedScrollBarsOf(Pane);
+  ASSERT_NE(Bars, nullptr);
   EXPECT_NE(GetPropW(Pane, SkinSubclassProperty), nullptr);
   int Scrolled = 0;
   for (int I = 0; I < 50; ++I) {
+    const int Painted = Bars->BarPaintCount();
     Main->sMemo1->AppendText(L"Reply from 127.0.0.1: bytes=32 time<1ms TTL=128\r\n");
-    SCROLLINFO Info{sizeof(Info), SIF_ALL};
+    // The unfocused pane's state changes twice per append: its range with the new text,
+    // then its position as the caret is scrolled to it.
+    EXPECT_GE(Bars->BarPaintCount(), Painted + 1) << I;
+    EXPECT_LE(Bars->BarPaintCount(), Painted + 2) << I;
+    SCROLLINFO Info{sizeof(Info), SIF_ALL, 0, 0, 0, 0, 0};
     ASSERT_TRUE(GetScrollInfo(Pane, SB_VERT, &Info));
     if (Info.nMax - Info.nMin + 1 <= static_cast<int>(Info.nPage)) continue;
     ++Scrolled;

@@ -212,6 +212,26 @@ TEST_F(SkinnedScrollBars, WhileTheTextFitsTheBarIsDrawnDisabledAndTakesNoClicks)
   EXPECT_TRUE(Calls.empty());
 }
 
+// Each append that adds a line changes the bar's state; the system then paints its own bar
+// there. What stays on the screen is ours, painted once per append.
+TEST_F(SkinnedScrollBars, AfterEveryAppendTheScreenShowsTheSkinnedBarPaintedOnce) {
+  FillLines(20);
+  // The first append also scrolls the caret down from the top: two changes.
+  Memo->AppendText(L"first\r\n");
+  const std::vector<COLORREF> Ours{RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(0, 0, 255),     RGB(128, 128, 128),
+                                   RGB(255, 255, 0), RGB(0, 255, 255), RGB(0, 0, 0)};
+  for (int I = 0; I < 30; ++I) {
+    const int Before = Bars->BarPaintCount();
+    Memo->AppendText(L"appended " + std::to_wstring(I) + L"\r\n");
+    EXPECT_EQ(Bars->BarPaintCount(), Before + 1) << I;
+    for (int Y = 0; Y < Bar().bottom - Bar().top; ++Y) {
+      const COLORREF Pixel = ScreenPixel(At(8, Y));
+      ASSERT_NE(std::find(Ours.begin(), Ours.end(), Pixel), Ours.end())
+          << "append " << I << ", row " << Y << ": " << std::hex << Pixel;
+    }
+  }
+}
+
 TEST_F(SkinnedScrollBars, AnArrowPressScrollsOnceThenRepeatsUntilTheRelease) {
   FillLines(200);
   ASSERT_TRUE(Bars->BarEnabled(Bars->sBarVert));
