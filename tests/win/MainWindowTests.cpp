@@ -179,7 +179,7 @@ TEST_F(MainWindow, ControlsHaveTheirStoredProperties) {
   EXPECT_EQ(Pane.Font().Color(), 0xEFEFEF);
 
   EXPECT_EQ(Form->sEdit1->Text(), L"");
-  EXPECT_EQ(Form->sEdit1->TextHint(), L"www.example.com / 127.0.0.1");
+  EXPECT_EQ(Form->sEdit1->TextHint(), L"example.com / 127.0.0.1");
   EXPECT_EQ(Form->sEdit2->Text(), L"64");
   EXPECT_EQ(Form->sEdit2->Color(), 0x333333);
 

@@ -87,6 +87,14 @@ void DrawButton(TCanvas& Canvas, int State) {
   FillRoundRect(Canvas, Outer.Inset(2), VerticalGradient(Top, Bottom, 2, H - 2));
 }
 
+// A scroll thumb: clearly lighter than the dark track it slides on, lighter still when hot
+// and pressed, with a dark outline that keeps it apart from the arrows.
+void DrawThumb(TCanvas& Canvas, int State) {
+  const TRoundRect Outer{0, 0, static_cast<double>(Canvas.Width()), static_cast<double>(Canvas.Height()), 3.5};
+  FillRoundRect(Canvas, Outer, Solid(Rgb(0x262626)));
+  FillRoundRect(Canvas, Outer.Inset(1), Solid(Rgb(State == 1 ? 0x8C8C8C : State == 2 ? 0xA0A0A0 : 0x6E6E6E)));
+}
+
 // A field frame: a dark outline, a lighter one when hot or focused, the field colour inside.
 void DrawField(TCanvas& Canvas, int State) {
   const double W = Canvas.Width();
@@ -286,7 +294,7 @@ TBitmap32 DrawMaster() {
   // Frames, 12 x 12 states, from (0, 82): button, field, slider thumb, scroll button, tab.
   PlaceStates(Master, 0, 82, 12, 12, 3, DrawButton);
   PlaceStates(Master, 36, 82, 12, 12, 3, DrawField);
-  PlaceStates(Master, 72, 82, 12, 12, 3, DrawButton);
+  PlaceStates(Master, 72, 82, 12, 12, 3, DrawThumb);
   PlaceStates(Master, 108, 82, 12, 12, 3, DrawField);
   PlaceStates(Master, 144, 82, 12, 12, 3, DrawButton);
   PlaceStates(Master, 180, 82, 12, 12, 1, DrawPanelEdge);
