@@ -56,28 +56,11 @@ void Pump(std::chrono::milliseconds For) {
   PumpUntil([&] { return std::chrono::steady_clock::now() >= End; }, For + 1s);
 }
 
-void MouseTo(POINT Screen) {
-  SetCursorPos(Screen.x, Screen.y);
-  INPUT Input{};
-  Input.type = INPUT_MOUSE;
-  Input.mi.dx = MulDiv(Screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  Input.mi.dy = MulDiv(Screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  Input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &Input, sizeof(INPUT));
-}
-
 void Shift(bool Down) {
   INPUT Input{};
   Input.type = INPUT_KEYBOARD;
   Input.ki.wVk = VK_SHIFT;
   Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &Input, sizeof(INPUT));
-}
-
-void Button(bool Down) {
-  INPUT Input{};
-  Input.type = INPUT_MOUSE;
-  Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &Input, sizeof(INPUT));
 }
 
@@ -120,7 +103,7 @@ class SkinnedScrollBars : public testing::Test {
     Pump(50ms);
   }
   void TearDown() override {
-    Button(false);
+    LeftButton(false);
     MouseTo({5, 5});
     Pump(30ms);
   }
@@ -154,12 +137,6 @@ class SkinnedScrollBars : public testing::Test {
         Rows.second = Y;
       }
     return Rows;
-  }
-  COLORREF ScreenPixel(POINT P) const {
-    HDC DC = GetDC(nullptr);
-    const COLORREF Color = GetPixel(DC, P.x, P.y);
-    ReleaseDC(nullptr, DC);
-    return Color;
   }
 };
 
@@ -205,9 +182,9 @@ TEST_F(SkinnedScrollBars, WhileTheTextFitsTheBarIsDrawnDisabledAndTakesNoClicks)
   const LRESULT Hit = SendMessageW(Memo->Handle(), WM_NCHITTEST, 0, MAKELPARAM(At(8, 30).x, At(8, 30).y));
   EXPECT_EQ(Hit, HTNOWHERE);
   MouseTo(At(8, Bar().bottom - Bar().top - 5));
-  Button(true);
+  LeftButton(true);
   Pump(100ms);
-  Button(false);
+  LeftButton(false);
   Pump(50ms);
   EXPECT_TRUE(Calls.empty());
 }
@@ -241,12 +218,12 @@ TEST_F(SkinnedScrollBars, AnArrowPressScrollsOnceThenRepeatsUntilTheRelease) {
   Pump(30ms);
   Calls.clear();
   const auto Pressed = std::chrono::steady_clock::now();
-  Button(true);
+  LeftButton(true);
   Pump(200ms);
   ASSERT_EQ(Count(SB_LINEDOWN), 1);
   EXPECT_LT(Calls[0].At - Pressed, 150ms);
   Pump(800ms);
-  Button(false);
+  LeftButton(false);
   Pump(150ms);
   const int Lines = Count(SB_LINEDOWN);
   // 300 ms to the second, then 55 ms apart: about 10 in the second that passed.
@@ -274,7 +251,7 @@ TEST_F(SkinnedScrollBars, MovingOffThePressedArrowPausesTheRepeatAndShowsItUnpre
   MouseTo(OnArrow);
   Pump(30ms);
   Calls.clear();
-  Button(true);
+  LeftButton(true);
   Pump(450ms);
   EXPECT_NE(ScreenPixel(Corner), Normal);
   MouseTo(At(8, Length / 2));
@@ -288,7 +265,7 @@ TEST_F(SkinnedScrollBars, MovingOffThePressedArrowPausesTheRepeatAndShowsItUnpre
   Pump(300ms);
   EXPECT_GE(Count(SB_LINEDOWN), Paused + 2);
   EXPECT_NE(ScreenPixel(Corner), Normal);
-  Button(false);
+  LeftButton(false);
   Pump(50ms);
   EXPECT_EQ(Count(SB_ENDSCROLL), 1);
 }
@@ -298,7 +275,7 @@ TEST_F(SkinnedScrollBars, ALostCaptureEndsThePress) {
   MouseTo(At(8, Bar().bottom - Bar().top - 5));
   Pump(30ms);
   Calls.clear();
-  Button(true);
+  LeftButton(true);
   Pump(450ms);
   ASSERT_GE(Count(SB_LINEDOWN), 2);
   ASSERT_EQ(GetCapture(), Memo->Handle());
@@ -310,7 +287,7 @@ TEST_F(SkinnedScrollBars, ALostCaptureEndsThePress) {
   EXPECT_FALSE(TimerRunning(0xFFFE));
   Pump(400ms);
   EXPECT_EQ(Count(SB_LINEDOWN), Lines);
-  Button(false);
+  LeftButton(false);
   Pump(50ms);
   EXPECT_EQ(Count(SB_ENDSCROLL), 1);
 }
@@ -342,7 +319,7 @@ TEST_F(SkinnedScrollBars, DraggingTheThumbToTheEndSendsOnePastTheLastPage) {
   MouseTo(At(8, Arrow + 1));
   Pump(30ms);
   Calls.clear();
-  Button(true);
+  LeftButton(true);
   Pump(50ms);
   EXPECT_TRUE(Calls.empty());
   // Down by one pixel: 1 x (nMax - nPage + 2) / (track - thumb) rounds to the first step.
@@ -350,7 +327,7 @@ TEST_F(SkinnedScrollBars, DraggingTheThumbToTheEndSendsOnePastTheLastPage) {
   Pump(50ms);
   MouseTo(At(8, Length + 40));
   Pump(80ms);
-  Button(false);
+  LeftButton(false);
   Pump(80ms);
   ASSERT_GE(Calls.size(), 3u);
   const int End = Info.nMax - Info.nMin - static_cast<int>(Info.nPage) + 2;
@@ -379,9 +356,9 @@ TEST_F(SkinnedScrollBars, ShiftClickOnTheTrackCentresTheThumbThereInOneStep) {
   Pump(30ms);
   Calls.clear();
   Shift(true);
-  Button(true);
+  LeftButton(true);
   Pump(100ms);
-  Button(false);
+  LeftButton(false);
   Shift(false);
   Pump(100ms);
   ASSERT_EQ(Calls.size(), 1u);

@@ -11,6 +11,28 @@
 #include "framework/Handles.h"
 #include "framework/Label.h"
 
+void MouseTo(POINT Screen) {
+  SetCursorPos(Screen.x, Screen.y);
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dx = MulDiv(Screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  Input.mi.dy = MulDiv(Screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  Input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &Input, sizeof(INPUT));
+}
+
+void LeftButton(bool Down) {
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &Input, sizeof(INPUT));
+}
+
+COLORREF ScreenPixel(POINT Screen) {
+  const TWindowDC Desktop(nullptr);
+  return GetPixel(Desktop.Get(), Screen.x, Screen.y);
+}
+
 bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline) {
   const auto End = std::chrono::steady_clock::now() + Deadline;
   while (!Done()) {

@@ -19,6 +19,13 @@ using namespace std::chrono_literals;
 // Serves the main thread's messages until Done holds; false if the deadline passed first.
 bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Deadline = 20s);
 
+// Real input, as a user gives it: the cursor moved to a screen point; the left button
+// pressed or released where the cursor is.
+void MouseTo(POINT Screen);
+void LeftButton(bool Down);
+// What the screen shows at a point.
+COLORREF ScreenPixel(POINT Screen);
+
 // A window's client area as WM_PRINTCLIENT paints it, one COLORREF per pixel.
 struct TCapture {
   int Width = 0;
