@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/frame/FrameItems.h"
+#include "skin/frame/GlowRect.h"
 #include "skin/frame/RegionRects.h"
 #include "skin/store/SkinDescription.h"
 #include "skin/store/acSkinPackage.h"
@@ -296,6 +297,15 @@ TEST_F(InternalSkin, CloseButtonOfTheMainWindow) {
   const TFrameItems Items = CalcItems({814, 512, 23, 3, 3, false, true}, FrameSkinValues(*Store));
   EXPECT_EQ(Items.CloseRect, (TRect{814 - 30, 0, 814 - 6, 25}));
   EXPECT_EQ(Items.FIconRect, (TRect{3, 4, 19, 20}));
+}
+
+// A hot command button of the main window (sButton9: 169, 217 in its panel, 130 x 35) gets
+// a 141 x 45 glow window 5 pixels left of and above it.
+TEST_F(InternalSkin, GlowOfAMainWindowButton) {
+  const std::optional<TRect> R =
+      GlowWindowRect(Bounds(169, 217, 130, 35), Picture("BUTTON", "GLOW0"), Section("BUTTON").GlowMargin);
+  ASSERT_TRUE(R.has_value());
+  EXPECT_EQ(*R, Bounds(169 - 5, 217 - 5, 141, 45));
 }
 
 // Square corners: nothing is cut from the main window, its region is its rectangle.
