@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/core/ButtonCornerHit.h"
 #include "skin/frame/FrameItems.h"
 #include "skin/frame/GlowRect.h"
 #include "skin/frame/RegionRects.h"
@@ -251,6 +252,7 @@ TEST_F(InternalSkin, ButtonGlowAndFrames) {
   EXPECT_EQ(Glow.WR, 9);
   EXPECT_EQ(Glow.WB, 8);
   EXPECT_EQ(Picture("BUTTON", "BORDERSMASK").CornerType, 0) << "its corners take clicks";
+  EXPECT_FALSE(ButtonCornerLetsClickThrough(Picture("BUTTON", "BORDERSMASK"), 130, 35, {0, 0}));
   const TsMaskData& Huge = Picture("BUTTON_HUGE", "BORDERSMASK");
   ASSERT_NE(Huge.Bmp, nullptr);
   EXPECT_EQ(Huge.CornerType, 2) << "the huge button's border is given as a picture of its own";
