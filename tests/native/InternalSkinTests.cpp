@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/core/ButtonCornerHit.h"
 #include "skin/frame/FrameItems.h"
+#include "skin/frame/GlowRect.h"
 #include "skin/frame/RegionRects.h"
 #include "skin/store/SkinDescription.h"
 #include "skin/store/acSkinPackage.h"
@@ -250,6 +252,7 @@ TEST_F(InternalSkin, ButtonGlowAndFrames) {
   EXPECT_EQ(Glow.WR, 9);
   EXPECT_EQ(Glow.WB, 8);
   EXPECT_EQ(Picture("BUTTON", "BORDERSMASK").CornerType, 0) << "its corners take clicks";
+  EXPECT_FALSE(ButtonCornerLetsClickThrough(Picture("BUTTON", "BORDERSMASK"), 130, 35, {0, 0}));
   const TsMaskData& Huge = Picture("BUTTON_HUGE", "BORDERSMASK");
   ASSERT_NE(Huge.Bmp, nullptr);
   EXPECT_EQ(Huge.CornerType, 2) << "the huge button's border is given as a picture of its own";
@@ -296,6 +299,15 @@ TEST_F(InternalSkin, CloseButtonOfTheMainWindow) {
   const TFrameItems Items = CalcItems({814, 512, 23, 3, 3, false, true}, FrameSkinValues(*Store));
   EXPECT_EQ(Items.CloseRect, (TRect{814 - 30, 0, 814 - 6, 25}));
   EXPECT_EQ(Items.FIconRect, (TRect{3, 4, 19, 20}));
+}
+
+// A hot command button of the main window (sButton9: 169, 217 in its panel, 130 x 35) gets
+// a 141 x 45 glow window 5 pixels left of and above it.
+TEST_F(InternalSkin, GlowOfAMainWindowButton) {
+  const std::optional<TRect> R =
+      GlowWindowRect(Bounds(169, 217, 130, 35), Picture("BUTTON", "GLOW0"), Section("BUTTON").GlowMargin);
+  ASSERT_TRUE(R.has_value());
+  EXPECT_EQ(*R, Bounds(169 - 5, 217 - 5, 141, 45));
 }
 
 // Square corners: nothing is cut from the main window, its region is its rectangle.
