@@ -9,6 +9,7 @@
 #include "framework/Handles.h"
 #include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
+#include "skin/controls/core/ButtonCaption.h"
 #include "skin/render/PixelFill.h"
 #include "skin/render/win32/BackgroundExchange.h"
 #include "skin/render/win32/SectionPaintWin.h"
@@ -23,6 +24,9 @@ namespace {
 bool PressedOverride = false;
 
 constexpr auto ReleaseHold = std::chrono::milliseconds(30);
+
+// One line of a laid-out caption, drawn as measured.
+constexpr UINT LineFormat = DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
 
 bool LeftButtonHeldOn(HWND Window) { return GetCapture() == Window && (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }
 
@@ -81,34 +85,36 @@ int TsButton::StateIndex(int State, int States) {
 
 // ---- Rendering the picture ----
 
-SIZE TsButton::TextRectSize(TCanvas& Canvas) {
-  const std::wstring Text = Caption();
-  if (Text.empty()) return {0, 0};
-  RECT R{ContentMargin, 0, Width() - ContentMargin, Height()};
-  Canvas.DrawText(Text, R, DT_CALCRECT | DT_EXPANDTABS | DT_CENTER | (WordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
-  return {R.right - R.left, R.bottom - R.top};
+TsButton::TCaptionLayout TsButton::LayCaption(TCanvas& Canvas, const std::wstring& Text, int State) {
+  TCaptionLayout Layout;
+  const HDC DC = Canvas.Handle();
+  TEXTMETRICW Metrics{};
+  if (!DC || !GetTextMetricsW(DC, &Metrics)) return Layout;
+  Layout.LineHeight = Metrics.tmHeight;
+  // Our own line breaking, measured in the font the lines are drawn in: each line is then
+  // drawn on its own, exactly where the layout put it.
+  Layout.Text = ::TextRectSize(Text, Width(), ContentMargin, WordWrap(), Layout.LineHeight, [DC](std::wstring_view Line) {
+    SIZE Size{};
+    GetTextExtentPoint32W(DC, Line.data(), static_cast<int>(Line.size()), &Size);
+    return static_cast<int>(Size.cx);
+  });
+  Layout.Rect = ::CaptionRect(Width(), Height(), Layout.Text.Width, Layout.Text.Height, ContentShifted(State));
+  return Layout;
 }
 
 RECT TsButton::CaptionRect(TCanvas& Canvas, int State) {
-  const SIZE Text = TextRectSize(Canvas);
-  RECT R;
-  R.left = (Width() - Text.cx) / 2 - 1;
-  R.right = R.left + Text.cx + 2;
-  R.top = (Height() - Text.cy) / 2;
-  R.bottom = Height() - R.top;
-  if (ContentShifted(State)) OffsetRect(&R, 1, 1);
-  return R;
+  const std::wstring Text = Caption();
+  const TRect R = LayCaption(Canvas, Text, State).Rect;
+  return {R.Left, R.Top, R.Right, R.Bottom};
 }
 
-UINT TsButton::CaptionFormat() const {
-  return DT_EXPANDTABS | DT_VCENTER | DT_CENTER | (WordWrap() ? DT_WORDBREAK : 0u);
-}
-
-RECT TsButton::LinesRect(const RECT& Caption, int State) const {
-  // The lines are broken in the width they were measured in: the system's line breaking
-  // in a rectangle just as wide as the widest line can break a line more.
-  const int Shift = ContentShifted(State) ? 1 : 0;
-  return {ContentMargin + Shift, Caption.top, Width() - ContentMargin + Shift, Caption.bottom};
+template <class TDrawLine>
+void TsButton::ForEachCaptionLine(const TCaptionLayout& Layout, TDrawLine&& DrawLine) {
+  const std::vector<TPoint> Origins = CaptionLineOrigins(Layout.Rect, Layout.Text, Layout.LineHeight);
+  for (std::size_t I = 0; I < Origins.size(); ++I) {
+    const TCaptionLine& Line = Layout.Text.Lines[I];
+    DrawLine(Line.Text, RECT{Origins[I].X, Origins[I].Y, Origins[I].X + Line.Width, Origins[I].Y + Layout.LineHeight});
+  }
 }
 
 bool TsButton::ContentShifted(int State) const {
@@ -118,19 +124,17 @@ bool TsButton::ContentShifted(int State) const {
 
 void TsButton::DrawCaption(TCanvas& Canvas, int State) {
   const std::wstring Text = Caption();
-  const RECT R = CaptionRect(Canvas, State);
+  const TCaptionLayout Layout = LayCaption(Canvas, Text, State);
   const TsGeneralData& Section = FCommonData.SkinManager()->Store().gd()[static_cast<std::size_t>(FCommonData.SkinIndex)];
-  const int Index = StateIndex(State, Section.States);
-  DrawSkinText(Canvas, Text, true, std::min(Index, 2), FCommonData, CaptionFormat(), LinesRect(R, State));
+  const int Index = std::min(StateIndex(State, Section.States), 2);
+  ForEachCaptionLine(Layout, [&](std::wstring_view Line, const RECT& At) {
+    DrawSkinText(Canvas, Line, true, Index, FCommonData, LineFormat, At);
+  });
   const TsSkinManager* Manager = FCommonData.SkinManager();
   if (!Focused() || !Enabled() || Text.empty() || !ShowFocus || !Manager->ButtonsOptions.ShowFocusRect) return;
-  RECT Dots = R;
-  InflateRect(&Dots, FocusMargin + 1, FocusMargin);
-  Dots.top = std::max<LONG>(Dots.top, 3);
-  Dots.bottom = std::min<LONG>(Dots.bottom, Height() - 3);
   // The pressed state's text colour, or the last state's when the section has fewer.
   const int DotsState = std::min(2, std::max(1, Section.States) - 1);
-  DrawDotFrame(FCommonData.FCacheBmp->Pixels(), {Dots.left, Dots.top, Dots.right, Dots.bottom},
+  DrawDotFrame(FCommonData.FCacheBmp->Pixels(), ButtonFocusRect(Layout.Rect, FocusMargin, Height()),
                Section.Props[static_cast<std::size_t>(DotsState)].FontColor.Color, clNone);
 }
 
@@ -194,10 +198,12 @@ void TsButton::PaintUnskinned(HDC DC) {
   DrawFrameControl(DC, &Face, DFC_BUTTON, Push);
   TCanvas Canvas;
   const TCanvasPaintScope Scope(Canvas, DC, Font(), Color());
-  RECT Lines = LinesRect(CaptionRect(Canvas, State), State);
   SetBkMode(DC, TRANSPARENT);
   SetTextColor(DC, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  Canvas.DrawText(Caption(), Lines, CaptionFormat());
+  const std::wstring Text = Caption();
+  ForEachCaptionLine(LayCaption(Canvas, Text, State), [&](std::wstring_view Line, RECT At) {
+    Canvas.DrawText(Line, At, LineFormat);
+  });
   if (Focused() && ShowFocus) {
     InflateRect(&Face, -3, -3);
     DrawFocusRect(DC, &Face);

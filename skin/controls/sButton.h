@@ -10,6 +10,7 @@
 #include "framework/Button.h"
 #include "framework/MessageHookChain.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/controls/core/ButtonCaption.h"
 #include "skin/render/DisabledLook.h"
 
 class TCanvas;
@@ -53,9 +54,15 @@ class TsButton : public TsSkinnedControl<TButton> {
   bool SkinCommand(TMessage& Message, const TMessageHookChain::TNext& Next);
   void MouseDown(TMessage& Message, const TMessageHookChain::TNext& Next);
   void MouseUp(TMessage& Message, const TMessageHookChain::TNext& Next);
-  UINT CaptionFormat() const;
-  // Where the caption's lines are drawn, centred each, for its rectangle.
-  RECT LinesRect(const RECT& Caption, int State) const;
+  struct TCaptionLayout {
+    TCaptionText Text;  // views into the caption it was laid out for
+    TRect Rect;
+    int LineHeight = 0;
+  };
+  // Text (the caption, kept alive by the caller) broken into lines and placed for State.
+  TCaptionLayout LayCaption(TCanvas& Canvas, const std::wstring& Text, int State);
+  template <class TDrawLine>
+  void ForEachCaptionLine(const TCaptionLayout& Layout, TDrawLine&& DrawLine);
   // The content moves one pixel right and down while pressed.
   bool ContentShifted(int State) const;
   void Paint(HDC DC);
@@ -65,5 +72,4 @@ class TsButton : public TsSkinnedControl<TButton> {
   void PaintUnskinned(HDC DC);
   // The new look shows now (the state changed).
   void Repaint();
-  SIZE TextRectSize(TCanvas& Canvas);
 };
