@@ -10,6 +10,7 @@
 #include "framework/PrivateMessages.h"
 #include "framework/core/DescriptionValues.h"
 #include "skin/controls/core/ButtonCaption.h"
+#include "skin/controls/core/ButtonCornerHit.h"
 #include "skin/render/PixelFill.h"
 #include "skin/render/win32/BackgroundExchange.h"
 #include "skin/render/win32/SectionPaintWin.h"
@@ -293,6 +294,10 @@ bool TsButton::SkinnedMessage(TMessage& Message, const TMessageHookChain::TNext&
     case WM_SIZE:
       FCommonData.BGChanged = true;
       return false;
+    case WM_NCHITTEST:
+      if (!Skinned || !CornerLetsClickThrough(Message.LParam)) return false;
+      Message.Result = HTTRANSPARENT;
+      return true;
     case WM_SKINCOMMAND:
       return SkinCommand(Message, Next);
     default:
@@ -320,6 +325,15 @@ bool TsButton::SkinCommand(TMessage& Message, const TMessageHookChain::TNext& Ne
     default:
       return false;
   }
+}
+
+bool TsButton::CornerLetsClickThrough(LPARAM ScreenPoint) {
+  const TsSkinStore& Store = FCommonData.SkinManager()->Store();
+  if (!Store.IsValidImgIndex(FCommonData.BorderIndex)) return false;
+  POINT At{static_cast<short>(LOWORD(ScreenPoint)), static_cast<short>(HIWORD(ScreenPoint))};
+  ScreenToClient(Handle(), &At);
+  return ButtonCornerLetsClickThrough(Store.ma()[static_cast<std::size_t>(FCommonData.BorderIndex)], Width(), Height(),
+                                      {At.x, At.y});
 }
 
 void TsButton::MouseDown(TMessage& Message, const TMessageHookChain::TNext& Next) {

@@ -52,6 +52,9 @@ class TsButton : public TsSkinnedControl<TButton> {
 
   bool SkinnedMessage(TMessage& Message, const TMessageHookChain::TNext& Next);
   bool SkinCommand(TMessage& Message, const TMessageHookChain::TNext& Next);
+  // A click on a see-through corner of the button's own border picture goes to the window
+  // behind it.
+  bool CornerLetsClickThrough(LPARAM ScreenPoint);
   void MouseDown(TMessage& Message, const TMessageHookChain::TNext& Next);
   void MouseUp(TMessage& Message, const TMessageHookChain::TNext& Next);
   struct TCaptionLayout {
