@@ -256,7 +256,8 @@ bool TsButton::SkinnedMessage(TMessage& Message, const TMessageHookChain::TNext&
       Message.Result = 0;
       return true;
     case CN_DRAWITEM:
-      // The pushed and focus changes that made the system ask repaint through the state.
+      // The system asks for a drawing when the pushed or focus state changes; the messages
+      // that changed it have repainted the face already.
       Message.Result = 1;
       return true;
     case WM_UPDATEUISTATE:

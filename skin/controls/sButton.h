@@ -29,7 +29,7 @@ class TsButton : public TsSkinnedControl<TButton> {
   // Where the caption goes inside the button, for State.
   RECT CaptionRect(TCanvas& Canvas, int State);
 
-  // The caption is drawn with a mirrored reflection below it (only a glyph has one).
+  // A glyph is drawn with its mirrored reflection (the caption never is).
   bool Reflected = false;
   bool ShowFocus = true;
   bool Down = false;
