@@ -129,9 +129,13 @@ int DrawImageLanesSse2(TPixel32* D, const TPixel32* S, int N, int Factor) {
 // ---- AVX2 lanes: the same steps on four pixels per 128-bit half (unpack and pack work
 // within each half, so pixels keep their places).
 
+// W128 holds the weights times 128.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i MixPreshiftedAvx2(__m256i S16, __m256i D16, __m256i W128) {
+  return _mm256_add_epi16(D16, _mm256_mulhi_epi16(_mm256_slli_epi16(_mm256_sub_epi16(S16, D16), 1), W128));
+}
+
 [[gnu::target("avx2"), gnu::always_inline]] inline __m256i MixLanesAvx2(__m256i S16, __m256i D16, __m256i W16) {
-  return _mm256_add_epi16(D16, _mm256_mulhi_epi16(_mm256_slli_epi16(_mm256_sub_epi16(S16, D16), 1),
-                                                  _mm256_slli_epi16(W16, 7)));
+  return MixPreshiftedAvx2(S16, D16, _mm256_slli_epi16(W16, 7));
 }
 
 // The alpha bytes of the pixels that go to the low (Half 0) or high (Half 1) 16-bit lanes of
@@ -178,35 +182,32 @@ template <int Half>
   return X;
 }
 
-// Visible holds the source pixels with their alpha, or 0 for a transparent pixel: its alpha
-// lanes are the weights (a pixel of weight 0 changes nothing in the mix).
-template <int Half, bool FullWeight, bool KeepAlpha>
-[[gnu::target("avx2"), gnu::always_inline]] inline __m256i DrawImageHalfAvx2(__m256i S16, __m256i D16,
-                                                                             __m256i Visible, __m256i FactorLanes) {
-  const __m256i A = AlphaLanesAvx2<Half>(Visible);
-  const __m256i W =
-      FullWeight ? A
-                 : _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_mullo_epi16(A, FactorLanes), _mm256_set1_epi16(5243)), 3);
-  const __m256i NewAlpha = KeepAlpha ? D16 : _mm256_max_epi16(D16, W);
-  // Lanes 3 and 7 of each half are the alpha lanes.
-  return _mm256_blend_epi16(MixLanesAvx2(S16, D16, W), NewAlpha, 0x88);
-}
-
+// The channels in place, without unpacking: blue and red as the 16-bit lanes of each pixel's
+// masked word, green and alpha as those of the word shifted down a byte, each lane with its
+// pixel's weight. The green and alpha word gets weight 0 in its alpha lane, so the alpha stays
+// and can be raised apart.
 template <bool FullWeight, bool KeepAlpha>
 [[gnu::target("avx2")]] int DrawImageLanesAvx2(TPixel32* D, const TPixel32* S, int N, int Factor) {
-  const __m256i Zero = _mm256_setzero_si256();
-  const __m256i FactorLanes = _mm256_set1_epi16(static_cast<short>(Factor));
+  const __m256i LowBytes = _mm256_set1_epi32(0x00FF00FF);
   const __m256i Threshold = _mm256_set1_epi32(VisibleAlphaAbove);
+  const __m256i FactorLanes = _mm256_set1_epi32(Factor);
   int X = 0;
   for (; X + 8 <= N; X += 8) {
     const __m256i SP = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S + X));
     const __m256i DP = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(D + X));
-    const __m256i Visible = _mm256_and_si256(SP, _mm256_cmpgt_epi32(_mm256_srli_epi32(SP, 24), Threshold));
-    const __m256i Lo = DrawImageHalfAvx2<0, FullWeight, KeepAlpha>(_mm256_unpacklo_epi8(SP, Zero),
-                                                                   _mm256_unpacklo_epi8(DP, Zero), Visible, FactorLanes);
-    const __m256i Hi = DrawImageHalfAvx2<1, FullWeight, KeepAlpha>(_mm256_unpackhi_epi8(SP, Zero),
-                                                                   _mm256_unpackhi_epi8(DP, Zero), Visible, FactorLanes);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(D + X), _mm256_packus_epi16(Lo, Hi));
+    const __m256i Alpha = _mm256_srli_epi32(SP, 24);
+    __m256i W = _mm256_and_si256(Alpha, _mm256_cmpgt_epi32(Alpha, Threshold));
+    // Factor * a <= 25500 fits the low 16-bit lane; div 100 as (x * 5243) >> 19.
+    if (!FullWeight)
+      W = _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_mullo_epi16(W, FactorLanes), _mm256_set1_epi16(5243)), 3);
+    const __m256i LowLaneWeight = _mm256_slli_epi32(W, 7);
+    const __m256i BothLanesWeight = _mm256_or_si256(LowLaneWeight, _mm256_slli_epi32(W, 23));
+    const __m256i BlueRed =
+        MixPreshiftedAvx2(_mm256_and_si256(SP, LowBytes), _mm256_and_si256(DP, LowBytes), BothLanesWeight);
+    __m256i GreenAlpha = MixPreshiftedAvx2(_mm256_and_si256(_mm256_srli_epi16(SP, 8), LowBytes),
+                                           _mm256_and_si256(_mm256_srli_epi16(DP, 8), LowBytes), LowLaneWeight);
+    if (!KeepAlpha) GreenAlpha = _mm256_max_epi16(GreenAlpha, _mm256_slli_epi32(W, 16));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(D + X), _mm256_or_si256(BlueRed, _mm256_slli_epi16(GreenAlpha, 8)));
   }
   return X;
 }
