@@ -224,27 +224,43 @@ void ResampleBitmap(TConstBitmapView Src, TBitmap32& Dst, int NewWidth, TResampl
 
 void ResampleBitmapPart(TConstBitmapView Src, TBitmap32& Dst, std::int64_t NewWidth, std::int64_t NewHeight,
                         TResampleFilter Filter, const TResizePart& Part) {
-  if (Src.Width <= 1 || Src.Height <= 1 || NewWidth <= 1 || NewHeight <= 1 || Src.Row0 == nullptr ||
-      !IsInside(Part, NewWidth, NewHeight))
+  ResampleBitmapParts({&Src, 1}, {&Dst, 1}, NewWidth, NewHeight, Filter, Part);
+}
+
+void ResampleBitmapParts(std::span<const TConstBitmapView> Sources, std::span<TBitmap32> Results, std::int64_t NewWidth,
+                         std::int64_t NewHeight, TResampleFilter Filter, const TResizePart& Part) {
+  if (Sources.empty() || Results.size() < Sources.size()) return;
+  const TConstBitmapView First = Sources.front();
+  for (std::size_t I = 1; I < Sources.size(); ++I)
+    if (Sources[I].Width != First.Width || Sources[I].Height != First.Height)
+      ResampleBitmapPart(Sources[I], Results[I], NewWidth, NewHeight, Filter, Part);
+  if (First.Width <= 1 || First.Height <= 1 || NewWidth <= 1 || NewHeight <= 1 || !IsInside(Part, NewWidth, NewHeight))
     return;
-  if (NewWidth == Src.Width && NewHeight == Src.Height) {
-    CopyPart(Src, Dst, Part);
+  const auto SameSize = [&](TConstBitmapView Src) { return Src.Width == First.Width && Src.Height == First.Height; };
+  if (NewWidth == First.Width && NewHeight == First.Height) {
+    for (std::size_t I = 0; I < Sources.size(); ++I)
+      if (SameSize(Sources[I]) && Sources[I].Row0 != nullptr) CopyPart(Sources[I], Results[I], Part);
     return;
   }
   // Only the source rows the part's rows read go through the first pass.
-  TContributions Columns = Contributions(Src.Height, NewHeight, Filter, Part.Top, Part.Height);
+  TContributions Columns = Contributions(First.Height, NewHeight, Filter, Part.Top, Part.Height);
+  const TContributions Rows = Contributions(First.Width, NewWidth, Filter, Part.Left, Part.Width);
   const auto [Lowest, Highest] = std::minmax_element(
       Columns.Items.begin(), Columns.Items.end(),
       [](const TContributor& A, const TContributor& B) { return A.Pixel < B.Pixel; });
   const int FirstRow = Columns.Items.empty() ? 0 : Lowest->Pixel;
   const int RowCount = Columns.Items.empty() ? 1 : Highest->Pixel - FirstRow + 1;
   for (TContributor& C : Columns.Items) C.Pixel -= FirstRow;
-  const TConstBitmapView Read{Src.Row0 + FirstRow * Src.Stride, Src.Width, RowCount, Src.Stride};
-  TBitmap32 Rows(Part.Width, RowCount);
-  HorizontalPass(Read, Rows.View(), Contributions(Src.Width, NewWidth, Filter, Part.Left, Part.Width));
-  TBitmap32 Result(Part.Width, Part.Height);
-  VerticalPass(Rows.View(), Result.View(), Columns);
-  Dst = std::move(Result);
+  for (std::size_t I = 0; I < Sources.size(); ++I) {
+    const TConstBitmapView Src = Sources[I];
+    if (!SameSize(Src) || Src.Row0 == nullptr) continue;
+    const TConstBitmapView Read{Src.Row0 + FirstRow * Src.Stride, Src.Width, RowCount, Src.Stride};
+    TBitmap32 Across(Part.Width, RowCount);
+    HorizontalPass(Read, Across.View(), Rows);
+    TBitmap32 Result(Part.Width, Part.Height);
+    VerticalPass(Across.View(), Result.View(), Columns);
+    Results[I] = std::move(Result);
+  }
 }
 
 void StretchNearest(TConstBitmapView Src, TBitmap32& Dst, int W, int H) {

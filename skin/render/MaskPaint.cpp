@@ -291,24 +291,24 @@ void StretchPiece(const TPiece& P, const TArea& Target, TConstBitmapView Img, TC
                          static_cast<int>(Visible.Height())};
   const bool ShrinksOneWay = (W < SW && H == SH) || (H < SH && W == SW);
   const bool Smooth = Masked && (P.Kind == TPieceKind::Centre || ShrinksOneWay) && W > 1 && H > 1 && SW > 1 && SH > 1;
-  const auto Stretch = [&](TConstBitmapView Source, TBitmap32& Out) {
-    if (Smooth) {
-      ResampleBitmapPart(Source, Out, W, H, rfMitchell, Part);
-    } else {
-      StretchNearestPart(Source, Out, W, H, Part);
-    }
-  };
-  TBitmap32 StretchedImg;
-  TBitmap32 StretchedMask;
+  // The image and, when masked, its mask; smooth pieces are always masked and share the
+  // resampling weights.
+  std::array<TBitmap32, 2> Stretched;
   try {
-    Stretch(SubView(Img, P.Src), StretchedImg);
-    if (Masked) Stretch(SubView(Mask, P.Src.Offset(0, MaskDY)), StretchedMask);
+    const std::array<TConstBitmapView, 2> Sources{SubView(Img, P.Src),
+                                                  Masked ? SubView(Mask, P.Src.Offset(0, MaskDY)) : TConstBitmapView{}};
+    if (Smooth) {
+      ResampleBitmapParts(Sources, Stretched, W, H, rfMitchell, Part);
+    } else {
+      StretchNearestPart(Sources[0], Stretched[0], W, H, Part);
+      if (Masked) StretchNearestPart(Sources[1], Stretched[1], W, H, Part);
+    }
   } catch (const std::bad_alloc&) {
     return;
   } catch (const std::length_error&) {
     return;
   }
-  Put(Visible.Left, Visible.Top, StretchedImg.View(), 0, 0, StretchedMask.View(), 0, 0, Part.Width, Part.Height);
+  Put(Visible.Left, Visible.Top, Stretched[0].View(), 0, 0, Stretched[1].View(), 0, 0, Part.Width, Part.Height);
 }
 
 // Places one piece: corners once, sides and centre tiled or stretched. A side piece of size
