@@ -204,8 +204,8 @@ template <bool FullWeight, bool KeepAlpha>
     const __m256i BothLanesWeight = _mm256_or_si256(LowLaneWeight, _mm256_slli_epi32(W, 23));
     const __m256i BlueRed =
         MixPreshiftedAvx2(_mm256_and_si256(SP, LowBytes), _mm256_and_si256(DP, LowBytes), BothLanesWeight);
-    __m256i GreenAlpha = MixPreshiftedAvx2(_mm256_and_si256(_mm256_srli_epi16(SP, 8), LowBytes),
-                                           _mm256_and_si256(_mm256_srli_epi16(DP, 8), LowBytes), LowLaneWeight);
+    // Each 16-bit lane shifted down a byte is its high byte alone: green, alpha.
+    __m256i GreenAlpha = MixPreshiftedAvx2(_mm256_srli_epi16(SP, 8), _mm256_srli_epi16(DP, 8), LowLaneWeight);
     if (!KeepAlpha) GreenAlpha = _mm256_max_epi16(GreenAlpha, _mm256_slli_epi32(W, 16));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(D + X), _mm256_or_si256(BlueRed, _mm256_slli_epi16(GreenAlpha, 8)));
   }
