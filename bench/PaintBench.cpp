@@ -1,6 +1,6 @@
 // Painting the main window's skinned surfaces with the internal skin (native, Release):
 // every section the window shows, each into its own picture, as the controls repaint them
-// (goal: under 4 ms in all), also without the borders' centre pieces and control by control; and single nine-piece borders, in microseconds per call.
+// (goal: under 0.7 ms in all), also without the borders' centre pieces and control by control; and single nine-piece borders, in microseconds per call.
 // Texture fills by mode, in microseconds per call. The main window's two pictures composed
 // into their images' pictures (Mitchell resize included), in microseconds per call.
 // Run: paint_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true

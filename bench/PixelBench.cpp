@@ -1,6 +1,6 @@
 // Pixel core figures on an 808 x 483 picture (the main window's client area):
 //  - BlendBitmaps, CompositeAlpha, DrawImage32 and FillPixels against memcpy of the same
-//    bytes, in the same run (goal: at most 4 x memcpy);
+//    bytes, in the same run (goal: at most 3 x memcpy);
 //  - ResampleBitmap with the Mitchell filter against ImageMagick's Mitchell resize of the
 //    same pixels through Magick++, one thread (goal: ours no slower).
 // Run: MAGICK_THREAD_LIMIT=1 bench/pixel_bench (the program also sets the limit itself).

@@ -70,7 +70,7 @@ void PaintSections(const TsSkinStore& Store, TBitmap32& Picture, const TCacheInf
     }
   }
   // Indexes no skin has.
-  for (const int Index : {-1, static_cast<int>(Store.gd.size()), Min, Max})
+  for (const int Index : {-1, static_cast<int>(Store.gd().size()), Min, Max})
     PaintSectionByIndex(Index, Parent, 0, Index, Index, &Store, Picture.View(), {1, 1}, Targets[0], Index);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "gfx/Bitmap32.h"
 
@@ -33,6 +34,11 @@ struct TResizePart {
 // alone, leaves Dst untouched.
 void ResampleBitmapPart(TConstBitmapView Src, TBitmap32& Dst, std::int64_t NewWidth, std::int64_t NewHeight,
                         TResampleFilter Filter, const TResizePart& Part);
+
+// ResampleBitmapPart of each of Sources into the Results entry of the same index (an image
+// and its mask, say); the weights are worked out once for the pictures of the first one's size.
+void ResampleBitmapParts(std::span<const TConstBitmapView> Sources, std::span<TBitmap32> Results, std::int64_t NewWidth,
+                         std::int64_t NewHeight, TResampleFilter Filter, const TResizePart& Part);
 
 // Nearest-neighbour stretch of all four bytes, as the window system's colour-on-colour
 // stretch mode does it: target pixel (x, y) is source (x * Src.Width div W, y * Src.Height

@@ -1,33 +1,14 @@
 // Sections: clipping; BlendBitmaps; BlendBitmapsKeyed; CopyKeyed; CompositeAlpha;
-// DrawImage32 (row kernels, reflection); CopyKeyedOpaque.
+// DrawImage32 (shapes, reflection); CopyKeyedOpaque. The row loops are in PixelBlendRows.
 #include "skin/render/PixelBlend.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "gfx/BlockClip.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "skin/render/PixelBlendRows.h"
 
 namespace {
-
-#if defined(__SSE2__)
-// Two pixels as eight 16-bit lanes (blue, green, red, alpha, ...). The kernels below use SSE2
-// only, which every x86-64 processor has; other targets take the plain loops.
-
-// (s * w + d * (256 - w)) >> 8 in every lane; both products fit 16 bits for w <= 256.
-inline __m128i MixLanes(__m128i S16, __m128i D16, __m128i W16) {
-  const __m128i L16 = _mm_sub_epi16(_mm_set1_epi16(256), W16);
-  return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(S16, W16), _mm_mullo_epi16(D16, L16)), 8);
-}
-
-// Each pixel's alpha lane copied into its four lanes.
-inline __m128i BroadcastAlpha(__m128i P16) {
-  return _mm_shufflehi_epi16(_mm_shufflelo_epi16(P16, 0xFF), 0xFF);
-}
-#endif
 
 constexpr TPixel32 KeyPixel = 0x00FF00FFu;  // clFuchsia in pixel order with alpha 0
 
@@ -82,20 +63,19 @@ bool HasParentPicture(const TCacheInfo& Parent) { return Parent.Ready && Parent.
 // ---- BlendBitmaps ----
 
 void BlendBitmaps(TBitmapView Dst, TConstBitmapView Src, int K, TPoint DstPoint, const TRect& SrcRect) {
+  BlendBitmaps(BestPixelLanes(), Dst, Src, K, DstPoint, SrcRect);
+}
+
+void BlendBitmaps(TPixelLanes Lanes, TBitmapView Dst, TConstBitmapView Src, int K, TPoint DstPoint,
+                  const TRect& SrcRect) {
   TBlock B;
   TRows Rows;
   if (!Prepare(Dst, Src, SrcRect, DstPoint.X, DstPoint.Y, B, Rows)) return;
-  const int N = B.W * 4;
-  for (int Y = 0; Y < B.H; ++Y) {
-    // Byte by byte, all four channels alike: this is what lets the compiler vectorise it.
-    auto* D = reinterpret_cast<std::uint8_t*>(Rows.Dst(B, Y));
-    const auto* S = reinterpret_cast<const std::uint8_t*>(Rows.Src(B, Y));
-    for (int I = 0; I < N; ++I) {
-      const int DV = D[I];
-      const int SV = S[I];
-      D[I] = static_cast<std::uint8_t>((K * (DV - SV) + SV * 256) >> 8);
-    }
-  }
+  const int Weight = std::clamp(K, 0, 255);
+  const std::int64_t N = std::int64_t{B.W} * 4;
+  for (int Y = 0; Y < B.H; ++Y)
+    BlendRow(Lanes, reinterpret_cast<std::uint8_t*>(Rows.Dst(B, Y)), reinterpret_cast<const std::uint8_t*>(Rows.Src(B, Y)),
+             N, Weight);
 }
 
 // ---- BlendBitmapsKeyed ----
@@ -156,48 +136,12 @@ void CopyKeyed(TBitmapView Dst, TConstBitmapView Src, int DstX, int DstY, bool U
 
 // ---- CompositeAlpha ----
 
-namespace {
-
-// ((s - d) * a + d * 256) >> 8 is the same value as (s * a + d * (256 - a)) >> 8, whose two
-// terms are positive and add up to at most 255 * 256: it fits 16-bit lanes. The new alpha
-// dA + ((255 - dA) * a >> 8) is that same mix with s = 255, so all four bytes take one
-// formula (and alpha 0 changes nothing, as it must).
-void CompositePixels(TPixel32* D, const TPixel32* S, int N) {
-  auto* DB = reinterpret_cast<std::uint8_t*>(D);
-  const auto* SB = reinterpret_cast<const std::uint8_t*>(S);
-  for (int X = 0; X < N; ++X) {
-    const unsigned A = SB[4 * X + 3];
-    const unsigned L = 256 - A;
-    for (int C = 0; C < 4; ++C) {
-      const unsigned SV = C == 3 ? 255 : SB[4 * X + C];
-      DB[4 * X + C] = static_cast<std::uint8_t>((SV * A + DB[4 * X + C] * L) >> 8);
-    }
-  }
-}
-
-void CompositeRow(TPixel32* D, const TPixel32* S, int N) {
-  int X = 0;
-#if defined(__SSE2__)
-  // Four pixels at a time, two in each half as 16-bit lanes.
-  const __m128i Zero = _mm_setzero_si128();
-  const __m128i OpaqueAlpha = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-  for (; X + 4 <= N; X += 4) {
-    const __m128i SP = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S + X));
-    const __m128i DP = _mm_loadu_si128(reinterpret_cast<const __m128i*>(D + X));
-    const __m128i SO = _mm_or_si128(SP, OpaqueAlpha);
-    const __m128i Lo = MixLanes(_mm_unpacklo_epi8(SO, Zero), _mm_unpacklo_epi8(DP, Zero),
-                                BroadcastAlpha(_mm_unpacklo_epi8(SP, Zero)));
-    const __m128i Hi = MixLanes(_mm_unpackhi_epi8(SO, Zero), _mm_unpackhi_epi8(DP, Zero),
-                                BroadcastAlpha(_mm_unpackhi_epi8(SP, Zero)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(D + X), _mm_packus_epi16(Lo, Hi));
-  }
-#endif
-  CompositePixels(D + X, S + X, N - X);
-}
-
-}  // namespace
-
 void CompositeAlpha(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool UseParent,
+                    const TCacheInfo& Parent, TConstBitmapView Src) {
+  CompositeAlpha(BestPixelLanes(), DstRect, SrcRect, Dst, UseParent, Parent, Src);
+}
+
+void CompositeAlpha(TPixelLanes Lanes, const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool UseParent,
                     const TCacheInfo& Parent, TConstBitmapView Src) {
   const std::int64_t W = std::min(Extent(DstRect.Left, DstRect.Right), Extent(SrcRect.Left, SrcRect.Right));
   const std::int64_t H = std::min(Extent(DstRect.Top, DstRect.Bottom), Extent(SrcRect.Top, SrcRect.Bottom));
@@ -209,7 +153,7 @@ void CompositeAlpha(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst,
   for (int Y = 0; Y < B.H; ++Y) {
     TPixel32* const D = Rows.Dst(B, Y);
     const TPixel32* const S = Rows.Src(B, Y);
-    CompositeRow(D, S, B.W);
+    CompositeRow(Lanes, D, S, B.W);
     if (FromParent)
       for (int X = 0; X < B.W; ++X) {
         TPixel32 P = 0;
@@ -222,70 +166,6 @@ void CompositeAlpha(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst,
 
 namespace {
 
-constexpr int VisibleAlphaAbove = 16;
-
-// (Factor * A) div 100 for products up to 25500, without a division.
-constexpr int Div100(int Value) { return (Value * 5243) >> 19; }
-
-// One row of the image: D gets S composited with weight w = Factor% of each visible pixel's
-// alpha (the same mix as CompositePixels); KeepAlpha false makes the destination alpha the
-// larger of its own and w.
-void DrawImagePixels(TPixel32* D, const TPixel32* S, int N, int Factor, bool KeepAlpha) {
-  auto* DB = reinterpret_cast<std::uint8_t*>(D);
-  const auto* SB = reinterpret_cast<const std::uint8_t*>(S);
-  for (int X = 0; X < N; ++X) {
-    const int A = SB[4 * X + 3];
-    const unsigned W = static_cast<unsigned>(A > VisibleAlphaAbove ? Div100(Factor * A) : 0);
-    const unsigned L = 256 - W;
-    for (int C = 0; C < 3; ++C)
-      DB[4 * X + C] = static_cast<std::uint8_t>((SB[4 * X + C] * W + DB[4 * X + C] * L) >> 8);
-    const unsigned DA = DB[4 * X + 3];
-    DB[4 * X + 3] = static_cast<std::uint8_t>(KeepAlpha ? DA : std::max(DA, W));
-  }
-}
-
-#if defined(__SSE2__)
-// Four pixels at a time; FullWeight (Factor 100, the usual case) skips the division.
-template <bool FullWeight, bool KeepAlpha>
-int DrawImageLanes(TPixel32* D, const TPixel32* S, int N, int Factor) {
-  int X = 0;
-  const __m128i Zero = _mm_setzero_si128();
-  const __m128i Threshold = _mm_set1_epi16(VisibleAlphaAbove);
-  const __m128i FactorLanes = _mm_set1_epi16(static_cast<short>(Factor));
-  const __m128i AlphaLanes = _mm_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0);
-  const auto Half = [&](__m128i S16, __m128i D16) {
-    const __m128i A = BroadcastAlpha(S16);
-    const __m128i Visible = _mm_and_si128(A, _mm_cmpgt_epi16(A, Threshold));
-    // Factor * a <= 25500; div 100 as (x * 5243) >> 19.
-    const __m128i W =
-        FullWeight ? Visible
-                   : _mm_srli_epi16(_mm_mulhi_epu16(_mm_mullo_epi16(Visible, FactorLanes), _mm_set1_epi16(5243)), 3);
-    const __m128i Mixed = MixLanes(S16, D16, W);
-    const __m128i NewAlpha = KeepAlpha ? D16 : _mm_max_epi16(D16, W);
-    return _mm_or_si128(_mm_andnot_si128(AlphaLanes, Mixed), _mm_and_si128(AlphaLanes, NewAlpha));
-  };
-  for (; X + 4 <= N; X += 4) {
-    const __m128i SP = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S + X));
-    const __m128i DP = _mm_loadu_si128(reinterpret_cast<const __m128i*>(D + X));
-    const __m128i Lo = Half(_mm_unpacklo_epi8(SP, Zero), _mm_unpacklo_epi8(DP, Zero));
-    const __m128i Hi = Half(_mm_unpackhi_epi8(SP, Zero), _mm_unpackhi_epi8(DP, Zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(D + X), _mm_packus_epi16(Lo, Hi));
-  }
-  return X;
-}
-#endif
-
-void DrawImageRow(TPixel32* D, const TPixel32* S, int N, int Factor, bool KeepAlpha) {
-  int X = 0;
-#if defined(__SSE2__)
-  if (Factor == 100)
-    X = KeepAlpha ? DrawImageLanes<true, true>(D, S, N, Factor) : DrawImageLanes<true, false>(D, S, N, Factor);
-  else
-    X = KeepAlpha ? DrawImageLanes<false, true>(D, S, N, Factor) : DrawImageLanes<false, false>(D, S, N, Factor);
-#endif
-  DrawImagePixels(D + X, S + X, N - X, Factor, KeepAlpha);
-}
-
 // The same with the image drawn as a shape of Shape's colour (pixel order): the channels of
 // Shape scaled by each source pixel's brightness replace the source channels.
 void DrawShapeRow(TPixel32* D, const TPixel32* S, int N, int Factor, bool KeepAlpha, TPixel32 Shape) {
@@ -296,7 +176,7 @@ void DrawShapeRow(TPixel32* D, const TPixel32* S, int N, int Factor, bool KeepAl
     TPixel32 Shaded = SP & 0xFF000000u;
     for (int Shift = 0; Shift < 24; Shift += 8)
       Shaded |= static_cast<TPixel32>(static_cast<int>((Shape >> Shift) & 0xFF) * Y >> 8) << Shift;
-    DrawImageRow(D + X, &Shaded, 1, Factor, KeepAlpha);
+    DrawImageRow(TPixelLanes::Baseline, D + X, &Shaded, 1, Factor, KeepAlpha);  // one pixel: the plain loop
   }
 }
 
@@ -312,6 +192,11 @@ TPixel32 ShapeColor(TColor Color) {
 
 void DrawImage32(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool Reflected, int Blend,
                  TColor Color, bool UseParent, const TCacheInfo& Parent, TConstBitmapView Src) {
+  DrawImage32(BestPixelLanes(), DstRect, SrcRect, Dst, Reflected, Blend, Color, UseParent, Parent, Src);
+}
+
+void DrawImage32(TPixelLanes Lanes, const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool Reflected,
+                 int Blend, TColor Color, bool UseParent, const TCacheInfo& Parent, TConstBitmapView Src) {
   const std::int64_t W = std::min(Extent(DstRect.Left, DstRect.Right), Extent(SrcRect.Left, SrcRect.Right));
   const std::int64_t H = std::min(Extent(DstRect.Top, DstRect.Bottom), Extent(SrcRect.Top, SrcRect.Bottom));
   if (W <= 0 || H <= 0) return;
@@ -325,7 +210,7 @@ void DrawImage32(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bo
     if (Shape)
       DrawShapeRow(D, S, N, RowFactor, KeepAlpha, ShapePixel);
     else
-      DrawImageRow(D, S, N, RowFactor, KeepAlpha);
+      DrawImageRow(Lanes, D, S, N, RowFactor, KeepAlpha);
     if (FromParent)
       for (int X = 0; X < N; ++X) {
         TPixel32 P = 0;

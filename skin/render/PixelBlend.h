@@ -11,9 +11,11 @@
 #include "skin/render/CacheInfo.h"
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
+#include "gfx/PixelLanes.h"
 
 // All four bytes: d = (K * (d - s) + s * 256) >> 8 — the destination keeps weight K, so K is
-// the source's transparency. A negative DstPoint coordinate moves SrcRect's start instead.
+// the source's transparency (a weight 0..255; others are held to that range). A negative
+// DstPoint coordinate moves SrcRect's start instead.
 void BlendBitmaps(TBitmapView Dst, TConstBitmapView Src, int K, TPoint DstPoint, const TRect& SrcRect);
 
 // Source pixels equal to Key are skipped; for the others the colour bytes become
@@ -46,3 +48,12 @@ void DrawImage32(const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bo
 // Copies all of Src with its top-left corner at (X, Y), skipping pixels equal to
 // ExchangeRedBlue(Key); copied pixels get alpha 255.
 void CopyKeyedOpaque(TBitmapView Dst, TConstBitmapView Src, int X, int Y, TColor Key);
+
+// BlendBitmaps, CompositeAlpha and DrawImage32 on the vector code Lanes names (which must be
+// able to run here); the forms above take BestPixelLanes(). Every path gives the same bytes.
+void BlendBitmaps(TPixelLanes Lanes, TBitmapView Dst, TConstBitmapView Src, int K, TPoint DstPoint,
+                  const TRect& SrcRect);
+void CompositeAlpha(TPixelLanes Lanes, const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool UseParent,
+                    const TCacheInfo& Parent, TConstBitmapView Src);
+void DrawImage32(TPixelLanes Lanes, const TRect& DstRect, const TRect& SrcRect, TBitmapView Dst, bool Reflected,
+                 int Blend, TColor Color, bool UseParent, const TCacheInfo& Parent, TConstBitmapView Src);

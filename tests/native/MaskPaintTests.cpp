@@ -152,6 +152,43 @@ TEST_F(MaskPaint, MaskedPiecesAreCompositedThroughTheirMask) {
   EXPECT_EQ(Dst.Row(0)[1], 0x80000064u);  // key pixel of a side: left alone
 }
 
+// Rows of many pixels take the wide path; each pixel must still follow the rule: a key image
+// pixel or a mask red byte of 255 leaves the target, any other pixel mixes each colour byte
+// ((d - s) * m + s * 256) >> 8 with its own mask byte, alpha kept. Every piece, corners too
+// (no parent), is painted by that rule here, one image pixel on one target pixel.
+TEST_F(MaskPaint, WideMaskedRowsFollowTheRulePixelByPixel) {
+  constexpr int W = 29, H = 5;
+  Master = TBitmap32(W, 2 * H);
+  std::uint32_t Seed = 7;
+  const auto Next = [&Seed] { return Seed = Seed * 1664525u + 1013904223u; };
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) {
+      Master.Row(Y)[X] = X % 7 == 3 ? Key : Next();
+      const TPixel32 M = Next();
+      Master.Row(H + Y)[X] = X % 5 == 1 ? M | 0x00FF0000u : M;  // some reds of 255
+    }
+  const TsMaskData Border = Item({0, 0, W, 2 * H}, 1, 1, dmCentre, 2, 1, 3, 2);
+  TBitmap32 Dst(W, H);
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) Dst.Row(Y)[X] = Next();
+  const TBitmap32 Before = Dst;
+  PaintNinePiece(Dst.View(), {0, 0, W, H}, NoParent, false, 0, Border, Master.View());
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) {
+      const TPixel32 S = Master.Row(Y)[X], M = Master.Row(H + Y)[X], D = Before.Row(Y)[X];
+      TPixel32 Expected = D;
+      if (S != Key && ((M >> 16) & 0xFF) != 0xFF) {
+        Expected = D & 0xFF000000u;
+        for (int Shift = 0; Shift < 24; Shift += 8) {
+          const int DC = static_cast<int>((D >> Shift) & 0xFF), SC = static_cast<int>((S >> Shift) & 0xFF);
+          const int MC = static_cast<int>((M >> Shift) & 0xFF);
+          Expected |= static_cast<TPixel32>(((DC - SC) * MC + SC * 256) >> 8) << Shift;
+        }
+      }
+      EXPECT_EQ(Dst.Row(Y)[X], Expected) << X << "," << Y;
+    }
+}
+
 TEST_F(MaskPaint, MaskedCornersOverAReadyParentBecomeOpaque) {
   Master = MaskedBorderPicture(0xFF0000C8u, 255);
   Master.Row(0)[0] = Key;

@@ -32,6 +32,50 @@ TEST(ResampleBitmap, MitchellMatchesHandComputedPixels) {
   }
 }
 
+// The same numbers down the columns, over rows wide enough for the block-wise column sums
+// (and a last part after them): across, 5 to 5 keeps every row as it is (f(0) = 58254 and
+// f(1) = 3641 on each side add up to 65536).
+TEST(ResampleBitmap, ColumnsOfWideRowsMatchHandComputedPixels) {
+  const TPixel32 Column[4] = {0xFF000000u, 0xFF000064u, 0xFF0000C8u, 0xFF000028u};
+  TBitmap32 Src(5, 4);
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 5; ++X) Src.Row(Y)[X] = Column[Y];
+  TBitmap32 Dst;
+  ResampleBitmap(Src.View(), Dst, 5, rfMitchell, 2);
+  ASSERT_EQ(Dst.Width(), 5);
+  ASSERT_EQ(Dst.Height(), 2);
+  for (int X = 0; X < 5; ++X) {
+    EXPECT_EQ(Dst.Row(0)[X], 0xFE00003Fu) << X;
+    EXPECT_EQ(Dst.Row(1)[X], 0xFE00007Au) << X;
+  }
+}
+
+// Pictures resampled together: each gets its own result, the weights of its own size.
+TEST(ResampleBitmap, PicturesResampledTogetherEachGetTheirOwnResult) {
+  const TPixel32 Row[4] = {0xFF000000u, 0xFF000064u, 0xFF0000C8u, 0xFF000028u};
+  const TBitmap32 Blue = BitmapOf(4, 2, {Row[0], Row[1], Row[2], Row[3], Row[0], Row[1], Row[2], Row[3]});
+  TBitmap32 Green(4, 2);
+  for (int Y = 0; Y < 2; ++Y)
+    for (int X = 0; X < 4; ++X) Green.Row(Y)[X] = 0xFF000000u | (Row[X] & 0xFFu) << 8;
+  const TBitmap32 Other = Filled(3, 3, 0xFF808080u);  // another size: its own weights
+  const TConstBitmapView Sources[] = {Blue.View(), Green.View(), Other.View()};
+  TBitmap32 Results[3];
+  ResampleBitmapParts(Sources, Results, 2, 2, rfMitchell, {0, 0, 2, 2});
+  for (const TBitmap32& R : Results) {
+    ASSERT_EQ(R.Width(), 2);
+    ASSERT_EQ(R.Height(), 2);
+  }
+  EXPECT_EQ(Results[0].Row(1)[0], 0xFE00003Fu);
+  EXPECT_EQ(Results[0].Row(1)[1], 0xFE00007Au);
+  EXPECT_EQ(Results[1].Row(0)[0], 0xFE003F00u);
+  EXPECT_EQ(Results[1].Row(0)[1], 0xFE007A00u);
+  // The picture of another size comes out as it does resampled alone.
+  TBitmap32 Alone;
+  ResampleBitmapPart(Other.View(), Alone, 2, 2, rfMitchell, {0, 0, 2, 2});
+  for (int Y = 0; Y < 2; ++Y)
+    for (int X = 0; X < 2; ++X) EXPECT_EQ(Results[2].Row(Y)[X], Alone.Row(Y)[X]);
+}
+
 TEST(ResampleBitmap, WorksThroughANegativeStride) {
   TStridedMemory M(4, 2, 6, true);
   const TPixel32 Row[4] = {0xFF000000u, 0xFF000064u, 0xFF0000C8u, 0xFF000028u};
