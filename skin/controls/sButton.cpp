@@ -103,12 +103,6 @@ TsButton::TCaptionLayout TsButton::LayCaption(TCanvas& Canvas, const std::wstrin
   return Layout;
 }
 
-RECT TsButton::CaptionRect(TCanvas& Canvas, int State) {
-  const std::wstring Text = Caption();
-  const TRect R = LayCaption(Canvas, Text, State).Rect;
-  return {R.Left, R.Top, R.Right, R.Bottom};
-}
-
 template <class TDrawLine>
 void TsButton::ForEachCaptionLine(const TCaptionLayout& Layout, TDrawLine&& DrawLine) {
   const std::vector<TPoint> Origins = CaptionLineOrigins(Layout.Rect, Layout.Text, Layout.LineHeight);
@@ -140,12 +134,6 @@ void TsButton::DrawCaption(TCanvas& Canvas, int State) {
 }
 
 bool TsButton::PrepareCache() {
-  BackgroundInfo Behind;
-  AskParentBackground(Behind, Parent(), false);
-  if (Behind.Kind == bkNotReady) {
-    FCommonData.FUpdating = true;
-    return false;
-  }
   FCommonData.PrepareCacheBitmap();
   if (!FCommonData.FCacheBmp) return false;
   const TBitmapView Picture = FCommonData.FCacheBmp->Pixels();
@@ -163,9 +151,12 @@ bool TsButton::PrepareCache() {
     const TCanvasPaintScope Scope(Canvas, FCommonData.FCacheBmp->DC(), Font(), Color());
     DrawCaption(Canvas, State);
   }
-  if (!Enabled())
+  if (!Enabled()) {
+    BackgroundInfo Behind;
+    AskParentBackground(Behind, Parent(), false);
     ApplyDisabledLook(Picture, DisabledKind, static_cast<TColor>(ColorToRGB(Color())), {Left(), Top()},
                       BackgroundToCacheInfo(Behind));
+  }
   FCommonData.BGChanged = false;
   return true;
 }

@@ -26,8 +26,6 @@ class TsButton : public TsSkinnedControl<TButton> {
   // Renders the button for its state into its cached picture; false when its parent's
   // picture is not ready yet.
   bool PrepareCache();
-  // Where the caption goes inside the button, for State.
-  RECT CaptionRect(TCanvas& Canvas, int State);
 
   // A glyph is drawn with its mirrored reflection (the caption never is).
   bool Reflected = false;
